@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+#include "app/OperatorMessages.h"
+#include "settings/ServerSettings.h"
+
+namespace kelvrin {
+
+#ifdef _WIN32
+inline constexpr char kPathSeparator = '\\';
+#else
+inline constexpr char kPathSeparator = '/';
+#endif
+
+// Longest folder name EnterGameFolder accepts, in bytes, a map-folder suffix included.
+inline constexpr std::size_t kMaxFolderNameLength = 31;
+inline constexpr std::string_view kDefaultGameFolder = "dvbase";
+inline constexpr std::string_view kMapCycleFileName = "kelvrin.scriptcfg";
+inline constexpr std::size_t kConfigReadLimit = 5000;
+
+// The process's current working directory; empty when it cannot be told.
+std::string CurrentDirectory();
+
+std::string JoinPath(std::string_view directory, std::string_view name);
+
+// Makes startDirectory + separator + name the current directory: the only place that changes
+// the current directory. Refuses an empty name and one longer than kMaxFolderNameLength.
+bool EnterGameFolder(const ServerSettings& settings, std::string_view name);
+
+// Goes back up from a folder entered with EnterGameFolder, one ".." per level of the name.
+void LeaveGameFolder(std::string_view name);
+
+// Enters a game folder for the length of one operation and always goes back up.
+class GameFolderVisit {
+public:
+    GameFolderVisit(const ServerSettings& settings, std::string name);
+    ~GameFolderVisit();
+    GameFolderVisit(const GameFolderVisit&) = delete;
+    GameFolderVisit& operator=(const GameFolderVisit&) = delete;
+
+    bool Entered() const { return entered_; }
+
+private:
+    std::string name_;
+    bool entered_;
+};
+
+// Reads the folder's kelvrin.cfg into the store and notes whether its map-cycle script exists;
+// without a script the map cycle is switched off. A folder that cannot be entered is passed over.
+void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder);
+
+std::string FolderNotOpenedMessage(std::string_view folder);
+void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder);
+
+}  // namespace kelvrin

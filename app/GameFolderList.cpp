@@ -1,0 +1,44 @@
+#include "app/GameFolderList.h"
+
+#include "app/DirectoryListing.h"
+#include "app/TextCompare.h"
+
+namespace kelvrin {
+
+namespace {
+
+bool IsHidden(const std::string& name) {
+#ifdef _WIN32
+    (void)name;
+    return false;
+#else
+    return !name.empty() && name.front() == '.';
+#endif
+}
+
+}  // namespace
+
+std::vector<std::string> ListGameFolders(const std::string& directory) {
+    return ListSortedNames(directory, EntryKind::Folder,
+                           [](const std::string& name) { return !IsHidden(name); });
+}
+
+std::string GameFolderEntry(std::string_view folder) { return "[" + std::string(folder) + "]"; }
+
+std::string FolderOfEntry(std::string_view entry) {
+    if (entry.size() < 2) return {};
+    return std::string(entry.substr(1, entry.size() - 2));
+}
+
+GameFolderSelection ChooseGameFolderEntry(const std::vector<std::string>& entries,
+                                          std::string_view gameFolder) {
+    if (entries.empty()) return {std::nullopt, true};
+    if (gameFolder.empty()) return {};
+    const std::string wanted = GameFolderEntry(gameFolder);
+    for (std::size_t index = 0; index < entries.size(); ++index) {
+        if (EqualIgnoringCase(entries[index], wanted)) return {index, false};
+    }
+    return {std::nullopt, true};
+}
+
+}  // namespace kelvrin

@@ -1,0 +1,130 @@
+#include "settings/ConfigWriter.h"
+
+#include "app/GameFolder.h"
+#include "app/TextFile.h"
+
+namespace kelvrin {
+
+namespace {
+
+// Builds the text piece by piece, leaving out a piece that would not fit the capacity
+// together with the terminating zero of the original buffer.
+class BoundedText {
+public:
+    explicit BoundedText(std::size_t capacity) : capacity_(capacity) {}
+
+    bool Append(std::string_view piece) {
+        if (text_.size() + piece.size() >= capacity_) return false;
+        text_ += piece;
+        return true;
+    }
+
+    std::string Take() { return std::move(text_); }
+
+private:
+    std::size_t capacity_;
+    std::string text_;
+};
+
+std::string_view TextValue(const std::string& value) {
+    return std::string_view(value).substr(0, kMaxWrittenTextLength);
+}
+
+std::string_view SwitchValue(std::int32_t value) { return value != 0 ? "1" : "0"; }
+
+std::string_view GameTypeName(std::int32_t index) {
+    // An index the window could not give still writes a name the game knows.
+    if (index < 0 || index >= static_cast<std::int32_t>(kGameTypeNames.size())) return "DM";
+    return kGameTypeNames[static_cast<std::size_t>(index)];
+}
+
+class ConfigComposer {
+public:
+    explicit ConfigComposer(std::size_t capacity) : text_(capacity) {}
+
+    void Line(std::string_view prefix, std::string_view name, std::string_view separator,
+              std::string_view value) {
+        text_.Append(prefix);
+        text_.Append(name);
+        text_.Append(separator);
+        text_.Append("\"");
+        text_.Append(value);
+        text_.Append("\"");
+        text_.Append("\n");
+    }
+    void Set(std::string_view name, std::string_view value) { Line("set ", name, " ", value); }
+    void Set(std::string_view name, std::int32_t value) { Set(name, std::to_string(value)); }
+    bool Word(std::string_view word) { return text_.Append(word); }
+
+    std::string Take() { return text_.Take(); }
+
+private:
+    BoundedText text_;
+};
+
+}  // namespace
+
+std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& messages,
+                                std::size_t capacity) {
+    // Deathmatch and Tourney have no teams, so the team switches go off with them.
+    if (settings.gameTypeIndex == 0 || settings.gameTypeIndex == 4) {
+        settings.si_autobalance = 0;
+        settings.si_shuffle = 0;
+        settings.si_teamDamage = 0;
+    }
+
+    ConfigComposer cfg(capacity);
+    const ServerSettings& s = settings;
+    cfg.Set("si_name", TextValue(s.si_name));
+    cfg.Set("gui_configServerRate", s.gui_configServerRate);
+    cfg.Set("net_serverRemoteConsolePassword", TextValue(s.net_serverRemoteConsolePassword));
+    cfg.Set("si_gameType", GameTypeName(s.gameTypeIndex));
+    cfg.Set("si_maxPlayers", s.si_maxPlayers);
+    cfg.Set("si_minPlayers", s.si_minPlayers);
+    cfg.Set("g_password", TextValue(s.g_password));
+    for (const NumberSetting& row : kLimitSettings) cfg.Set(row.name, s.*row.field);
+    for (std::size_t row = 1; row < kSwitchSettings.size(); ++row) {
+        cfg.Set(kSwitchSettings[row].name, SwitchValue(s.*kSwitchSettings[row].field));
+    }
+    if (s.logFile != 0) cfg.Set("logFileName", "kelvrin.log");
+    // The game must not run the cycle from this file; the reader takes the switch back from here.
+    cfg.Line("//set ", "si_mapCycle", " ", SwitchValue(s.si_mapCycle));
+    cfg.Set("si_usePass", s.g_password.empty() ? "0" : "1");
+    cfg.Set("si_map", TextValue(s.si_map));
+    cfg.Set("g_mapcycle", "");
+    if (s.net_LANServer == 0) {
+        const std::string* masters[] = {&s.sv_master1, &s.sv_master2, &s.sv_master3,
+                                        &s.sv_master4, &s.sv_master5};
+        for (std::size_t number = 0; number < std::size(masters); ++number) {
+            if (masters[number]->empty()) continue;
+            const std::string name = "sv_master" + std::to_string(number + 1);
+            cfg.Line("set ", name, "  ", TextValue(*masters[number]));
+        }
+    }
+    cfg.Word("spawnserver");
+    // Only when the very last line feed fits is the text whole.
+    if (!cfg.Word("\n")) {
+        messages.Show(std::string(kConfigTooLongMessage));
+        return {};
+    }
+    return cfg.Take();
+}
+
+ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text) {
+    const GameFolderVisit visit(settings, settings.gameFolder);
+    if (!visit.Entered()) return ConfigWriteResult::FolderNotEntered;
+    return ReplaceTextFile(std::string(kConfigFileName), text) ? ConfigWriteResult::Written
+                                                               : ConfigWriteResult::FileNotOpened;
+}
+
+void NormaliseSettings(ServerSettings& settings) {
+    if (settings.si_minPlayers > 16 || settings.si_minPlayers < 2) settings.si_minPlayers = 2;
+    if (settings.si_maxPlayers > 16 || settings.si_maxPlayers < 2) settings.si_maxPlayers = 16;
+    if (settings.gui_configServerRate > 5) settings.gui_configServerRate = 5;
+    if (settings.gameTypeIndex > 4) settings.gameTypeIndex = 0;
+    if (settings.si_minPlayers > settings.si_maxPlayers) {
+        settings.si_minPlayers = settings.si_maxPlayers;
+    }
+}
+
+}  // namespace kelvrin

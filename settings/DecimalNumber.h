@@ -1,0 +1,13 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace kelvrin {
+
+// The whole number a text begins with: leading white space, an optional sign, then decimal
+// digits up to the first other character; 0 when there is no number. A number beyond the
+// 32-bit range saturates at its end, instead of wrapping into a different value.
+std::int32_t ParseLeadingInteger(std::string_view text);
+
+}  // namespace kelvrin
