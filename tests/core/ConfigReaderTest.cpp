@@ -1,0 +1,179 @@
+#include <gtest/gtest.h>
+
+#include <limits>
+#include <string>
+
+#include "settings/ConfigReader.h"
+#include "settings/DecimalNumber.h"
+
+namespace kelvrin {
+namespace {
+
+TEST(FindSettingName, FindsFirstOccurrenceByteForByte) {
+    struct Case {
+        std::string text;
+        std::size_t start;
+        std::string name;
+        std::size_t expected;
+    };
+    const Case cases[] = {
+        {"set si_name \"a\"", 0, "si_name", 4},
+        {"si_name si_name", 1, "si_name", 8},
+        {"set SI_NAME \"a\"", 0, "si_name", 15},  // letter case counts
+        {"abc", 0, "", 3},                        // an empty name is never found
+        {"abc", 3, "a", 3},                       // start at the end
+        {"si_na", 0, "si_name", 5},               // a name running past the end
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(FindSettingName(c.text, c.start, c.name), c.expected) << c.text;
+    }
+}
+
+TEST(ExtractQuotedValue, TakesTextBetweenTheNextQuotes) {
+    struct Case {
+        std::string text;
+        std::size_t position;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"x \"value\" y", 0, "value"},
+        {"x \"\" y", 0, ""},
+        {"x \"", 0, ""},                              // the text ends after the opening quote
+        {"x \"open to the end", 0, "open to the end"},  // no closing quote
+        {"no quote here", 0, ""},
+        {"\"a\" \"b\"", 1, " "},                     // starts at the closing quote of "a"
+        {"\" spaced value \"", 0, " spaced value "},   // nothing is trimmed
+        {"x \"two\nlines\"", 0, "two\nlines"},
+        {"abc", 7, ""},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(ExtractQuotedValue(c.text, c.position, '"', '"'), c.expected) << c.text;
+    }
+}
+
+TEST(ExtractQuotedValue, CutsLongValuesToTheirFirst99Characters) {
+    const std::string longValue(150, 'v');
+    const std::string value = ExtractQuotedValue("\"" + longValue + "\"", 0, '"', '"');
+    EXPECT_EQ(value, std::string(99, 'v'));
+    EXPECT_EQ(ExtractQuotedValue("\"" + std::string(99, 'w') + "\"", 0, '"', '"'),
+              std::string(99, 'w'));
+}
+
+TEST(ParseLeadingInteger, ReadsTheNumberTheTextBeginsWith) {
+    struct Case {
+        std::string text;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"42", 42},         {"  \t\n7", 7},   {"-12", -12},        {"+5", 5},
+        {"12abc", 12},      {"abc", 0},       {"", 0},             {"- 3", 0},
+        {"007", 7},         {"2147483647", 2147483647},
+        {"99999999999", std::numeric_limits<std::int32_t>::max()},
+        {"-99999999999", std::numeric_limits<std::int32_t>::min()},
+    };
+    for (const Case& c : cases) EXPECT_EQ(ParseLeadingInteger(c.text), c.expected) << c.text;
+}
+
+TEST(ReadServerConfig, AppliesTheMatchingRules) {
+    struct Case {
+        const char* what;
+        std::string text;
+        std::string ServerSettings::*field;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"first occurrence wins", "set si_name \"one\"\nset si_name \"two\"\n",
+         &ServerSettings::si_name, "one"},
+        {"name inside a comment counts", "// si_name \"commented\"\n", &ServerSettings::si_name,
+         "commented"},
+        {"no set needed, text before quote skipped", "si_name = whatever \"bare\"",
+         &ServerSettings::si_name, "bare"},
+        {"value spanning lines", "set si_name \"a\nb\"", &ServerSettings::si_name, "a\nb"},
+        {"missing closing quote runs to the end", "set si_name \"open\nrest",
+         &ServerSettings::si_name, "open\nrest"},
+        {"value taken from a later line", "set si_name\nset other \"x\"",
+         &ServerSettings::si_name, "x"},
+        {"start map needs its trailing blank", "set si_mapCycle \"1\"\nset si_map \"mp/dvctf2\"",
+         &ServerSettings::si_map, "mp/dvctf2"},
+        {"start map not taken from si_mapcycle", "set si_mapcycle \"mp/x\"",
+         &ServerSettings::si_map, "mp/dvdm1"},
+        {"letter case counts", "set SI_NAME \"upper\"", &ServerSettings::si_name, "Hollowmere"},
+        {"empty value leaves the setting", "set si_name \"\"", &ServerSettings::si_name,
+         "Hollowmere"},
+        {"long value cut to 99", "set si_name \"" + std::string(120, 'n') + "\"",
+         &ServerSettings::si_name, std::string(99, 'n')},
+    };
+    for (const Case& c : cases) {
+        ServerSettings settings;
+        ReadServerConfig(settings, c.text);
+        EXPECT_EQ(settings.*c.field, c.expected) << c.what;
+    }
+}
+
+TEST(ReadServerConfig, AFileWithOnlyANameZeroesEveryNumberAndSwitch) {
+    ServerSettings settings;
+    settings.g_password = "kept";
+    ReadServerConfig(settings, "set si_name \"Only\"\n");
+    EXPECT_EQ(settings.si_name, "Only");
+    EXPECT_EQ(settings.g_password, "kept");
+    EXPECT_EQ(settings.sv_master1, kDefaultMasterServer);
+    for (const NumberSetting& row : kNumberSettings) EXPECT_EQ(settings.*row.field, 0) << row.name;
+    for (const NumberSetting& row : kSwitchSettings) EXPECT_EQ(settings.*row.field, 0) << row.name;
+}
+
+TEST(ReadServerConfig, NumbersAndSwitchesAreStoredAsRead) {
+    ServerSettings settings;
+    ReadServerConfig(settings,
+                     "set si_fragLimit \" 35 frags\"\nset si_pure \"2\"\nset si_timeLimit \"-4\"\n"
+                     "set si_captureLimit \"none\"\n");
+    EXPECT_EQ(settings.si_fragLimit, 35);
+    EXPECT_EQ(settings.si_pure, 2);  // any other number than 0 counts as on
+    EXPECT_EQ(settings.si_timeLimit, -4);
+    EXPECT_EQ(settings.si_captureLimit, 0);
+}
+
+TEST(ReadServerConfig, AServerNameHoldingAnotherNameHidesThatSetting) {
+    ServerSettings settings;
+    ReadServerConfig(settings, "set si_name \"si_pure fans\"\nset si_pure \"1\"\n");
+    // si_pure is found inside the name; its value runs from the name's closing quote on.
+    EXPECT_EQ(settings.si_pure, 0);
+}
+
+TEST(ReadServerConfig, GameTypeIndexFollowsTheGameTypeText) {
+    struct Case {
+        std::string text;
+        std::string previousType;
+        std::int32_t expected;
+    };
+    const Case cases[] = {
+        {"set si_gameType \"DM\"", "DM", 0},
+        {"set si_gameType \"Team DM\"", "DM", 1},
+        {"set si_gameType \"CTF\"", "DM", 2},
+        {"set si_gameType \"Arena CTF\"", "DM", 3},
+        {"set si_gameType \"Tourney\"", "DM", 4},
+        {"set si_gameType \"team dm\"", "DM", 0},
+        {"set si_gameType \"Unknown\"", "DM", 0},
+        {"set si_name \"x\"", "CTF", 2},  // not in the file: the text held before decides
+    };
+    for (const Case& c : cases) {
+        ServerSettings settings;
+        settings.si_gameType = c.previousType;
+        settings.gameTypeIndex = 3;  // a choice in the window that the reading overrides
+        ReadServerConfig(settings, c.text);
+        EXPECT_EQ(settings.gameTypeIndex, c.expected) << c.text;
+    }
+}
+
+TEST(ReadServerConfig, LeavesFolderAndFlagsAlone) {
+    ServerSettings settings;
+    settings.gameFolder = "other";
+    settings.settingsChanged = true;
+    settings.mapCycleScriptPresent = true;
+    ReadServerConfig(settings, "set gameFolder \"x\"\nset settingsChanged \"0\"\n");
+    EXPECT_EQ(settings.gameFolder, "other");
+    EXPECT_TRUE(settings.settingsChanged);
+    EXPECT_TRUE(settings.mapCycleScriptPresent);
+}
+
+}  // namespace
+}  // namespace kelvrin

@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "launch/ProgramLauncher.h"
+
+namespace kelvrin::testing {
+
+class RecordingLauncher : public ProgramLauncher {
+public:
+    struct Launch {
+        std::string startDirectory;
+        std::string executable;
+        std::string parameters;
+    };
+
+    void Start(const std::string& startDirectory, const std::string& executable,
+               const std::string& parameters) override {
+        launches.push_back({startDirectory, executable, parameters});
+    }
+
+    std::vector<Launch> launches;
+};
+
+}  // namespace kelvrin::testing
