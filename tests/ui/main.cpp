@@ -1,0 +1,12 @@
+#include <QApplication>
+#include <QtGlobal>
+
+#include <gtest/gtest.h>
+
+// Window tests need a QApplication; without a display they run on the offscreen platform.
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    ::testing::InitGoogleTest(&argc, argv);
+    QApplication application(argc, argv);
+    return RUN_ALL_TESTS();
+}

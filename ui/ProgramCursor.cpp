@@ -1,0 +1,50 @@
+#include "ui/ProgramCursor.h"
+
+#include <QBitmap>
+#include <QImage>
+
+#include "ui/LinkLabel.h"
+
+namespace kelvrin {
+
+namespace {
+
+// Pixels of the source image as a monochrome image: bit 1 where the test holds.
+QImage MonochromeWhere(const QImage& source, bool (*test)(QRgb)) {
+    QImage bits(source.size(), QImage::Format_MonoLSB);
+    bits.setColor(0, qRgb(255, 255, 255));
+    bits.setColor(1, qRgb(0, 0, 0));
+    for (int y = 0; y < source.height(); ++y) {
+        for (int x = 0; x < source.width(); ++x) bits.setPixel(x, y, test(source.pixel(x, y)) ? 1 : 0);
+    }
+    return bits;
+}
+
+bool IsBlack(QRgb pixel) {
+    return qAlpha(pixel) != 0 && qGray(pixel) < 128;
+}
+
+bool IsOpaque(QRgb pixel) {
+    return qAlpha(pixel) != 0;
+}
+
+}  // namespace
+
+QCursor ProgramCursor() {
+    const QImage image =
+        QImage(QStringLiteral(":/icons/cursor133.xpm")).convertToFormat(QImage::Format_ARGB32);
+    // Black where the bitmap is set, white where only the mask is, clear elsewhere.
+    return QCursor(QBitmap::fromImage(MonochromeWhere(image, IsBlack)),
+                   QBitmap::fromImage(MonochromeWhere(image, IsOpaque)), 0, 0);
+}
+
+void UseProgramCursor(QWidget* window) {
+    const QCursor cursor = ProgramCursor();
+    window->setCursor(cursor);
+    for (QWidget* child : window->findChildren<QWidget*>()) {
+        if (child->isWindow() || qobject_cast<CLinkLabel*>(child) != nullptr) continue;
+        child->setCursor(cursor);
+    }
+}
+
+}  // namespace kelvrin

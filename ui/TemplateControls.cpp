@@ -1,0 +1,148 @@
+#include "ui/TemplateControls.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+
+#include <algorithm>
+
+#include "ui/DigitsOnlyFilter.h"
+#include "ui/LinkLabel.h"
+#include "ui/ProgramIcons.h"
+#include "ui/SortedCombo.h"
+
+namespace kelvrin {
+
+namespace {
+
+// A closed combo box is at least one edit line high; the rest of its template height is its list.
+constexpr int kClosedComboUnits = 12;
+
+enum class Grow { Right, BothSides };
+
+QRect FitToText(const QRect& rect, const QSize& hint, Grow grow, bool centreVertically) {
+    QRect fitted = rect;
+    if (hint.width() > rect.width()) {
+        fitted.setWidth(hint.width());
+        if (grow == Grow::BothSides) fitted.moveLeft(rect.x() - (hint.width() - rect.width()) / 2);
+    }
+    if (hint.height() > rect.height()) {
+        fitted.setHeight(hint.height());
+        if (centreVertically) fitted.moveTop(rect.y() - (hint.height() - rect.height()) / 2);
+    }
+    return fitted;
+}
+
+QWidget* MakeLabel(QLabel* label, const ControlTemplate& control, const QRect& pixels) {
+    const bool centred = control.HasStyle(QStringLiteral("centre"));
+    label->setText(control.text);
+    label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
+    label->setGeometry(FitToText(pixels, label->sizeHint(), centred ? Grow::BothSides : Grow::Right, false));
+    return label;
+}
+
+QWidget* MakeStaticText(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* label = new QLabel(dialog);
+    label->setTextFormat(Qt::PlainText);
+    // A static text never takes the mouse from the controls or the dialog around it.
+    label->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return MakeLabel(label, control, pixels);
+}
+
+QWidget* MakeGroup(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* group = new QGroupBox(control.text, dialog);
+    if (control.HasStyle(QStringLiteral("centre"))) group->setAlignment(Qt::AlignHCenter);
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    group->setGeometry(pixels);
+    return group;
+}
+
+QWidget* MakeIcon(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* icon = new QLabel(dialog);
+    const QPixmap image = ProgramIconPixmap(control.icon);
+    icon->setPixmap(image);
+    icon->setAttribute(Qt::WA_TransparentForMouseEvents);
+    // Like the original static icon: the icon's own size at the rectangle's top left corner.
+    icon->setGeometry(QRect(pixels.topLeft(), image.deviceIndependentSize().toSize()));
+    return icon;
+}
+
+QWidget* MakeEdit(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* edit = new QLineEdit(control.text, dialog);
+    if (control.kind == ControlKind::DigitsEdit) AcceptTypedDigitsOnly(edit);
+    edit->setGeometry(pixels);
+    return edit;
+}
+
+QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect& pixels, DialogBaseUnits base) {
+    auto* combo = new QComboBox(dialog);
+    combo->setEditable(true);
+    combo->setInsertPolicy(QComboBox::NoInsert);
+    combo->setCompleter(nullptr);
+    if (control.HasStyle(QStringLiteral("sort"))) KeepSorted(combo);
+    combo->addItems(control.items);
+    combo->setCurrentIndex(-1);
+
+    const int closedHeight =
+        std::max(combo->sizeHint().height(), ToPixels(QRect(0, 0, 0, kClosedComboUnits), base).height());
+    const int lineHeight = QFontMetrics(combo->font()).height() + 2;
+    combo->setMaxVisibleItems(std::max(1, (pixels.height() - closedHeight) / lineHeight));
+    combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), closedHeight);
+    return combo;
+}
+
+QWidget* MakeCheck(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* check = new QCheckBox(control.text, dialog);
+    check->setGeometry(FitToText(pixels, check->sizeHint(), Grow::Right, true));
+    return check;
+}
+
+QWidget* MakeButton(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* button = new QPushButton(control.text, dialog);
+    button->setDefault(control.kind == ControlKind::DefaultButton);
+    button->setGeometry(FitToText(pixels, button->sizeHint(), Grow::BothSides, true));
+    return button;
+}
+
+QWidget* MakeList(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
+    auto* list = new QListWidget(dialog);
+    list->setSelectionMode(QAbstractItemView::SingleSelection);
+    list->setUniformItemSizes(true);
+    list->setHorizontalScrollBarPolicy(control.HasStyle(QStringLiteral("hscroll")) ? Qt::ScrollBarAsNeeded
+                                                                                   : Qt::ScrollBarAlwaysOff);
+    list->setSortingEnabled(control.HasStyle(QStringLiteral("sort")));
+    list->setGeometry(pixels);
+    return list;
+}
+
+QWidget* MakeControl(const ControlTemplate& control, QWidget* dialog, const QRect& pixels, DialogBaseUnits base) {
+    switch (control.kind) {
+        case ControlKind::Label: return MakeStaticText(control, dialog, pixels);
+        case ControlKind::Group: return MakeGroup(control, dialog, pixels);
+        case ControlKind::Icon: return MakeIcon(control, dialog, pixels);
+        case ControlKind::Edit:
+        case ControlKind::DigitsEdit: return MakeEdit(control, dialog, pixels);
+        case ControlKind::Combo: return MakeCombo(control, dialog, pixels, base);
+        case ControlKind::Check: return MakeCheck(control, dialog, pixels);
+        case ControlKind::Button:
+        case ControlKind::DefaultButton: return MakeButton(control, dialog, pixels);
+        case ControlKind::List: return MakeList(control, dialog, pixels);
+        case ControlKind::Link: return MakeLabel(new CLinkLabel(dialog), control, pixels);
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base) {
+    QWidget* widget = MakeControl(control, dialog, ToPixels(control.rect, base), base);
+    if (widget != nullptr && control.HasStyle(QStringLiteral("disabled"))) widget->setEnabled(false);
+    return widget;
+}
+
+}  // namespace kelvrin
