@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Builds Kelvrin and runs every test: once as it is, once under AddressSanitizer and
+# UndefinedBehaviorSanitizer. Installs what a fresh Debian machine lacks first.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+
+for preset in dev sanitize; do
+  echo "== $preset"
+  cmake --preset "$preset"
+  cmake --build --preset "$preset"
+  ctest --preset "$preset"
+done
