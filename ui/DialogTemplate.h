@@ -30,7 +30,7 @@ struct ControlTemplate {
 struct DialogTemplate {
     int id = 0;
     QString caption;
-    QSize size;
+    QSize size{0, 0};
     std::vector<ControlTemplate> controls;
 };
 
