@@ -72,6 +72,7 @@ void CAdvancedSettingsDlg::ShowSettings() {
         // A LAN server announces itself to no master server; the names are kept all the same.
         line->setEnabled(!lanServer);
         line->setText(WindowText(settings_.*edit.field));
+        line->setCursorPosition(0);  // a long name shows its beginning
     }
     for (const NumberEdit& edit : kNumberEdits)
         ItemAs<QLineEdit>(edit.id)->setText(QString::number(settings_.*edit.field));

@@ -25,6 +25,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    void FitButtonsToTheirTexts();
+    void KeepStartMarkerBesideTheList();
     void FillLists();
     void ConnectControls();
     void OnCopyToSelected();

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -17,6 +18,7 @@
 #include "settings/ServerSettings.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
+#include "ui/AdvancedSettingsDlg.h"
 #include "ui/ProgramCursor.h"
 
 namespace kelvrin {
@@ -460,6 +462,37 @@ TEST_F(MapSelectionDlgTest, ScriptOfExactlyTheCapacityIsWrittenOneMoreCharacterI
             EXPECT_EQ(install.ReadFile(kScriptPath), before);
             EXPECT_EQ(messages.shown, std::vector<std::string>{std::string(kMapListTooLongMessage)});
             EXPECT_TRUE(dialog->isVisible());
+        }
+    }
+}
+
+// Every control stands clear of the others and inside the dialog, at the font the tests run with.
+TEST(SubDialogLayoutTest, NoControlCoversAnother) {
+    testing::TempInstallation install;
+    ServerSettings settings;
+    settings.startDirectory = install.Root();
+    install.MakeFolder("dvbase");
+    testing::RecordingMessages messages;
+    CMapSelectionDlg maps(settings, messages);
+    CAdvancedSettingsDlg advanced(settings);
+    for (QDialog* dialog : {static_cast<QDialog*>(&maps), static_cast<QDialog*>(&advanced)}) {
+        SCOPED_TRACE(dialog->windowTitle().toStdString());
+        dialog->show();
+        QList<QWidget*> controls;
+        for (QWidget* child : dialog->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+            // Frames enclose other controls by design.
+            if (qobject_cast<QGroupBox*>(child) == nullptr) controls.append(child);
+        }
+        for (qsizetype i = 0; i < controls.size(); ++i) {
+            EXPECT_TRUE(dialog->rect().contains(controls[i]->geometry()))
+                << controls[i]->metaObject()->className();
+            for (qsizetype j = i + 1; j < controls.size(); ++j) {
+                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
+                    << controls[i]->metaObject()->className() << " \""
+                    << controls[i]->property("text").toString().toStdString() << "\" and "
+                    << controls[j]->metaObject()->className() << " \""
+                    << controls[j]->property("text").toString().toStdString() << "\"";
+            }
         }
     }
 }
