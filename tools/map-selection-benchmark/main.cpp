@@ -12,22 +12,14 @@
 #include <cstdlib>
 #include <string>
 
-#include "app/OperatorMessages.h"
 #include "maps/MapCycle.h"
 #include "settings/ServerSettings.h"
+#include "tests/support/RecordingMessages.h"
 #include "ui/MapSelectionDlg.h"
 
 namespace {
 
 using namespace kelvrin;
-
-class PrintedMessages : public OperatorMessages {
-public:
-    void Show(const std::string& text) override {
-        QTextStream(stderr) << "message: " << QString::fromStdString(text) << "\n";
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
 
 bool MakeMapFiles(const QString& folder, int count) {
     if (!QDir().mkpath(folder)) return false;
@@ -54,7 +46,7 @@ int main(int argc, char** argv) {
     QDir::setCurrent(start.path());
     ServerSettings settings;
     settings.startDirectory = start.path().toStdString();
-    PrintedMessages messages;
+    testing::RecordingMessages messages;
     QTextStream out(stdout);
 
     QElapsedTimer clock;
@@ -80,5 +72,6 @@ int main(int argc, char** argv) {
     list->setCurrentRow(list->count() - 1);
     dialog.grab();
     out << "scrolled to the last row and painted: " << Milliseconds(clock) << " ms\n";
+    for (const std::string& text : messages.shown) out << "message: " << text.c_str() << "\n";
     return 0;
 }
