@@ -2,7 +2,6 @@
 #include <filesystem>
 #include <functional>
 
-#include <QAbstractItemView>
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>

@@ -141,6 +141,12 @@ TEST_F(MapSelectionDlgTest, OpensWithCaptionCursorListsAndMoveButtonsDisabled) {
     }
 }
 
+TEST_F(MapSelectionDlgTest, FocusStartsInTheAvailableList) {
+    Open();
+    Activate();
+    EXPECT_EQ(QApplication::focusWidget(), List(kAvailable));
+}
+
 TEST_F(MapSelectionDlgTest, ListsThousandsOfMapFilesInTheirOrder) {
     constexpr int kFiles = 3000;
     Rows files;
