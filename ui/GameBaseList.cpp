@@ -1,0 +1,40 @@
+// The Game Base list: one entry per game folder of the start directory, "[name]".
+#include <QComboBox>
+
+#include <string>
+#include <vector>
+
+#include "app/GameFolderList.h"
+#include "app/OperatorMessages.h"
+#include "settings/ServerSettings.h"
+#include "ui/ComboSelection.h"
+#include "ui/KelvrinDlg.h"
+#include "ui/MainWindowControls.h"
+
+namespace kelvrin {
+
+void CKelvrinDlg::FillGameFolderList() {
+    QComboBox& list = *Combo(mainwindow::kGameBase);
+    for (const std::string& folder : ListGameFolders(settings_.startDirectory)) {
+        list.addItem(QString::fromStdString(GameFolderEntry(folder)));
+    }
+    std::vector<std::string> entries;
+    for (int row = 0; row < list.count(); ++row) entries.push_back(list.itemText(row).toStdString());
+
+    const GameFolderSelection selection = ChooseGameFolderEntry(entries, settings_.gameFolder);
+    SelectIndex(list, selection.select ? static_cast<int>(*selection.select) : -1);
+    if (selection.reportNotFound) messages_.Show(std::string(kNoGameFoldersMessage));
+}
+
+std::optional<std::string> CKelvrinDlg::TakeSelectedGameFolder() {
+    const QComboBox& list = *Combo(mainwindow::kGameBase);
+    const int index = SelectedIndex(list);
+    if (index < 0) return std::nullopt;
+    const std::string entry = list.itemText(index).toStdString();
+    if (entry.empty()) return std::nullopt;
+    std::string folder = FolderOfEntry(entry);
+    AssignFromWindow(settings_, settings_.gameFolder, folder);
+    return folder;
+}
+
+}  // namespace kelvrin

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QApplication>
+
+#include <memory>
+
+#include "launch/ProgramLauncher.h"
+#include "settings/ServerSettings.h"
+#include "ui/QtOperatorMessages.h"
+#include "ui/UrlOpener.h"
+
+namespace kelvrin {
+
+// The application: starts Qt, runs the main window modally and ends when it closes. It owns
+// the one settings store and the services the windows speak through.
+class CKelvrinApp {
+public:
+    CKelvrinApp(int& argc, char** argv);
+    CKelvrinApp(const CKelvrinApp&) = delete;
+    CKelvrinApp& operator=(const CKelvrinApp&) = delete;
+
+    // Runs the main window until it closes; the program sets no exit code of its own.
+    int InitInstance();
+
+private:
+    QApplication qt_;
+    ServerSettings settings_;
+    QtOperatorMessages messages_;
+    std::unique_ptr<ProgramLauncher> launcher_;
+    DesktopUrlOpener urls_;
+};
+
+}  // namespace kelvrin
