@@ -1,0 +1,104 @@
+// Renders the main window and its dialogs offscreen into PNG files, on a temporary copy of the
+// demo installation so nothing in the source tree is read or written by the windows.
+#include <QApplication>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QWidget>
+
+#include <string>
+
+#include "app/OperatorMessages.h"
+#include "launch/ProgramLauncher.h"
+#include "settings/ServerSettings.h"
+#include "ui/AboutDlg.h"
+#include "ui/AdvancedSettingsDlg.h"
+#include "ui/KelvrinDlg.h"
+#include "ui/MapSelectionDlg.h"
+#include "ui/UrlOpener.h"
+
+namespace {
+
+using namespace kelvrin;
+
+class QuietMessages : public OperatorMessages {
+public:
+    void Show(const std::string& text) override {
+        QTextStream(stderr) << "message: " << QString::fromStdString(text) << "\n";
+    }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+};
+
+class NoLauncher : public ProgramLauncher {
+public:
+    void Start(const std::string&, const std::string&, const std::string&) override {}
+};
+
+class NoUrlOpener : public UrlOpener {
+public:
+    void Open(const QString&) override {}
+};
+
+bool CopyTree(const QString& from, const QString& to) {
+    QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString source = entries.next();
+        const QString target = to + "/" + QDir(from).relativeFilePath(source);
+        const bool copied = QFileInfo(source).isDir() ? QDir().mkpath(target)
+                                                      : QFile::copy(source, target);
+        if (!copied) return false;
+    }
+    return true;
+}
+
+bool Render(QWidget& window, const QString& file) {
+    window.show();
+    QApplication::processEvents();
+    const bool saved = window.grab().save(file);
+    window.hide();
+    QTextStream(stderr) << (saved ? "wrote " : "could not write ") << file << "\n";
+    return saved;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication qt(argc, argv);
+    if (argc != 3) {
+        QTextStream(stderr) << "usage: kelvrin_screenshots <demo folder> <output folder>\n";
+        return 2;
+    }
+    const QString demo = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
+    const QString output = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
+    QTemporaryDir installation;
+    if (!installation.isValid() || !CopyTree(demo, installation.path()) ||
+        !QDir().mkpath(output)) {
+        QTextStream(stderr) << "cannot prepare a copy of " << demo << "\n";
+        return 1;
+    }
+    const QString previous = QDir::currentPath();
+    QDir::setCurrent(installation.path());
+
+    ServerSettings settings;
+    QuietMessages messages;
+    NoLauncher launcher;
+    NoUrlOpener urls;
+    bool rendered = false;
+    {
+        CKelvrinDlg mainWindow(settings, messages, launcher, urls);
+        CAboutDlg about(&mainWindow);
+        CMapSelectionDlg maps(settings, messages, &mainWindow);
+        CAdvancedSettingsDlg advanced(settings, &mainWindow);
+        rendered = Render(mainWindow, output + "/main-window.png") &&
+                   Render(about, output + "/about.png") &&
+                   Render(maps, output + "/map-selection.png") &&
+                   Render(advanced, output + "/advanced-settings.png");
+    }
+    QDir::setCurrent(previous);
+    return rendered ? 0 : 1;
+}
