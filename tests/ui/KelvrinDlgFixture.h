@@ -1,0 +1,142 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "settings/ConfigWriter.h"
+#include "settings/ServerSettings.h"
+#include "tests/support/RecordingLauncher.h"
+#include "tests/support/RecordingMessages.h"
+#include "tests/support/TempInstallation.h"
+#include "ui/KelvrinDlg.h"
+#include "ui/MainWindowControls.h"
+#include "ui/UrlOpener.h"
+
+namespace kelvrin::testing {
+
+class RecordingUrlOpener : public UrlOpener {
+public:
+    void Open(const QString& target) override { opened.push_back(target.toStdString()); }
+    std::vector<std::string> opened;
+};
+
+// Acts on the next window that runs modally (or pops up) once it is there, so that a test that
+// opens one with exec() never hangs: after a few seconds the wait gives up and the window is
+// closed, which fails the test's own checks.
+inline void WhenWindowAppears(std::function<void(QWidget*)> act,
+                              std::function<QWidget*()> find = [] {
+                                  return QApplication::activeModalWidget();
+                              }) {
+    auto* poll = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, act, find] {
+        QWidget* window = find();
+        const bool timedOut = clock->elapsed() > 5000;
+        if (window == nullptr && !timedOut) return;
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+        if (window != nullptr) act(window);
+    });
+    poll->start(10);
+}
+
+inline void CloseWhenModalAppears(QString* caption = nullptr) {
+    WhenWindowAppears([caption](QWidget* window) {
+        if (caption != nullptr) *caption = window->windowTitle();
+        window->close();
+    });
+}
+
+// A started installation with the default game folder and the opened main window.
+class MainWindowTest : public ::testing::Test {
+protected:
+    MainWindowTest() { installation.MakeFolder("dvbase"); }
+
+    CKelvrinDlg& Open() {
+        window = std::make_unique<CKelvrinDlg>(settings, messages, launcher, urls);
+        window->show();
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+        return *window;
+    }
+
+    template <class T>
+    T* Item(int id) const {
+        T* item = window->ItemAs<T>(id);
+        EXPECT_NE(item, nullptr) << "control " << id;
+        return item;
+    }
+    QCheckBox* Check(int id) const { return Item<QCheckBox>(id); }
+    QComboBox* Combo(int id) const { return Item<QComboBox>(id); }
+    QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
+
+    void Click(int id) const { QTest::mouseClick(Item<QAbstractButton>(id), Qt::LeftButton); }
+
+    // The operator picks an item from the box's drop-down list with the mouse.
+    void Choose(int id, int index) const {
+        QComboBox* box = Combo(id);
+        box->showPopup();
+        QAbstractItemView* list = box->view();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
+        const QRect row = list->visualRect(list->model()->index(index, 0));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 4, row.center().y()));
+        ASSERT_FALSE(list->isVisible()) << "the list closes on a choice";
+    }
+
+    // The operator replaces the text of an edit or drop-down by typing.
+    void Type(int id, const QString& text) const {
+        QLineEdit* edit = TypingTarget(id);
+        edit->setFocus();
+        edit->selectAll();
+        QTest::keyClick(edit, Qt::Key_Delete);
+        for (const QChar character : text) {
+            // Qt Test spells out ASCII keys only; other characters arrive as text alone.
+            if (character.unicode() < 0x80) {
+                QTest::keyClick(edit, character.toLatin1());
+            } else {
+                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character), {});
+            }
+        }
+    }
+
+    // Writes the folder's kelvrin.cfg as the program itself writes it for these settings.
+    void WriteConfig(const std::string& folder, ServerSettings stored) const {
+        RecordingMessages unused;
+        installation.WriteFile(folder + "/kelvrin.cfg", ComposeServerConfig(stored, unused));
+    }
+
+    std::string ConfigOf(const std::string& folder) const {
+        return installation.ReadFile(folder + "/kelvrin.cfg");
+    }
+
+    TempInstallation installation;
+    ServerSettings settings;
+    RecordingMessages messages;
+    RecordingLauncher launcher;
+    RecordingUrlOpener urls;
+    std::unique_ptr<CKelvrinDlg> window;
+
+private:
+    // An edit, or the edit field of a drop-down.
+    QLineEdit* TypingTarget(int id) const {
+        if (auto* combo = window->ItemAs<QComboBox>(id)) return combo->lineEdit();
+        return Edit(id);
+    }
+};
+
+}  // namespace kelvrin::testing
