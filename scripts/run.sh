@@ -1,0 +1,32 @@
+#!/bin/sh
+# Installs what a fresh Debian 12 lacks, builds Kelvrin and starts it inside a demo installation
+# under build/release. The demo installation is made once and kept, so a configuration saved in
+# one run is read back in the next.
+set -eu
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+cd "$root"
+
+missing=""
+for package in cmake ninja-build g++ qt6-base-dev fonts-dejavu-core; do
+    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
+        missing="$missing $package"
+    fi
+done
+if [ -n "$missing" ]; then
+    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
+    $sudo apt-get update
+    # shellcheck disable=SC2086 # one word per package
+    $sudo apt-get install -y $missing
+fi
+
+# The program alone: the tests need GoogleTest, which running Kelvrin does not.
+cmake --preset release -DBUILD_TESTING=OFF
+cmake --build --preset release --target kelvrin
+
+demo="$root/build/release/demo-installation"
+if [ ! -d "$demo" ]; then
+    cp -R "$root/demo" "$demo"
+fi
+cd "$demo"
+exec "$root/build/release/ui/kelvrin"
