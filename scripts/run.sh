@@ -7,18 +7,7 @@ set -eu
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 
-missing=""
-for package in cmake ninja-build g++ qt6-base-dev fonts-dejavu-core; do
-    if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "ok installed"; then
-        missing="$missing $package"
-    fi
-done
-if [ -n "$missing" ]; then
-    if [ "$(id -u)" -eq 0 ]; then sudo=""; else sudo="sudo"; fi
-    $sudo apt-get update
-    # shellcheck disable=SC2086 # one word per package
-    $sudo apt-get install -y $missing
-fi
+"$root/scripts/install-deps.sh"
 
 # The program alone: the tests need GoogleTest, which running Kelvrin does not.
 cmake --preset release -DBUILD_TESTING=OFF
