@@ -3,18 +3,15 @@
 #include <algorithm>
 
 #include <QEvent>
-#include <QFontMetrics>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
-#include <QStyle>
 #include <QStringList>
 
 #include "app/OperatorMessages.h"
 #include "settings/ServerSettings.h"
-#include "ui/DialogTemplate.h"
 #include "ui/ProgramCursor.h"
 #include "ui/WindowText.h"
 
@@ -69,30 +66,11 @@ CMapSelectionDlg::CMapSelectionDlg(ServerSettings& settings, OperatorMessages& m
       down_(ItemAs<QPushButton>(kDownButton)) {
     setWindowTitle(QStringLiteral("Kelvrin - Map Selection"));
     UseProgramCursor(this);
-    FitButtonsToTheirTexts();
     KeepStartMarkerBesideTheList();
     up_->setEnabled(false);
     down_->setEnabled(false);
     FillLists();
     ConnectControls();
-}
-
-// The style's smallest push button is far wider than the arrow buttons between the lists and
-// would cover them: a button grows beyond its rectangle only as far as its text needs, evenly
-// to both sides.
-void CMapSelectionDlg::FitButtonsToTheirTexts() {
-    for (const ControlTemplate& control : LoadDialogTemplate(kTemplateId).controls) {
-        auto* button = ItemAs<QPushButton>(control.id);
-        if (button == nullptr) continue;
-        const QRect rect = DialogUnitsToPixels(control.rect);
-        const QStyle* style = button->style();
-        const int needed = button->fontMetrics().horizontalAdvance(button->text()) +
-                           style->pixelMetric(QStyle::PM_ButtonMargin) +
-                           2 * style->pixelMetric(QStyle::PM_DefaultFrameWidth);
-        const int width = std::max(rect.width(), needed);
-        button->setGeometry(rect.x() - (width - rect.width()) / 2, button->y(), width,
-                            button->height());
-    }
 }
 
 // The start-map marker points at the selected list's top row: a text wider than its rectangle

@@ -25,7 +25,6 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    void FitButtonsToTheirTexts();
     void KeepStartMarkerBesideTheList();
     void FillLists();
     void ConnectControls();

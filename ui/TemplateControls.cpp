@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QStyle>
 
 #include <algorithm>
 
@@ -102,10 +103,20 @@ QWidget* MakeCheck(const ControlTemplate& control, QWidget* dialog, const QRect&
     return check;
 }
 
+// What a button's text needs. The style's size hint would do, but it holds a minimum width
+// far beyond the narrow arrow buttons of the templates, which would then cover their lists.
+QSize TextSizeOf(const QPushButton& button) {
+    const QStyle& style = *button.style();
+    const int width = button.fontMetrics().horizontalAdvance(button.text()) +
+                      style.pixelMetric(QStyle::PM_ButtonMargin) +
+                      2 * style.pixelMetric(QStyle::PM_DefaultFrameWidth);
+    return {width, button.sizeHint().height()};
+}
+
 QWidget* MakeButton(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
     auto* button = new QPushButton(control.text, dialog);
     button->setDefault(control.kind == ControlKind::DefaultButton);
-    button->setGeometry(FitToText(pixels, button->sizeHint(), Grow::BothSides, true));
+    button->setGeometry(FitToText(pixels, TextSizeOf(*button), Grow::BothSides, true));
     return button;
 }
 
