@@ -76,7 +76,7 @@ TEST(AboutDlg, EnterOkAndEscapeCloseIt) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         CAboutDlg about;
-        testing::ActOnModal(row.act);
+        testing::WhenWindowAppears(row.act);
         EXPECT_EQ(about.exec(), row.result);
         EXPECT_FALSE(about.isVisible());
     }

@@ -5,11 +5,9 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTest>
-#include <QTimer>
 #include <gtest/gtest.h>
 
 #include <functional>
@@ -25,6 +23,7 @@
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"
 #include "ui/UrlOpener.h"
+#include "tests/ui/ModalRun.h"
 
 namespace kelvrin::testing {
 
@@ -33,35 +32,6 @@ public:
     void Open(const QString& target) override { opened.push_back(target.toStdString()); }
     std::vector<std::string> opened;
 };
-
-// Acts on the next window that runs modally (or pops up) once it is there, so that a test that
-// opens one with exec() never hangs: after a few seconds the wait gives up and the window is
-// closed, which fails the test's own checks.
-inline void WhenWindowAppears(std::function<void(QWidget*)> act,
-                              std::function<QWidget*()> find = [] {
-                                  return QApplication::activeModalWidget();
-                              }) {
-    auto* poll = new QTimer;
-    auto* clock = new QElapsedTimer;
-    clock->start();
-    QObject::connect(poll, &QTimer::timeout, [poll, clock, act, find] {
-        QWidget* window = find();
-        const bool timedOut = clock->elapsed() > 5000;
-        if (window == nullptr && !timedOut) return;
-        poll->stop();
-        poll->deleteLater();
-        delete clock;
-        if (window != nullptr) act(window);
-    });
-    poll->start(10);
-}
-
-inline void CloseWhenModalAppears(QString* caption = nullptr) {
-    WhenWindowAppears([caption](QWidget* window) {
-        if (caption != nullptr) *caption = window->windowTitle();
-        window->close();
-    });
-}
 
 // A started installation with the default game folder and the opened main window.
 class MainWindowTest : public ::testing::Test {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QString>
 #include <QTimer>
 #include <QWidget>
 
@@ -8,23 +10,33 @@
 
 namespace kelvrin::testing {
 
-// Acts on the window that runs modally once it is up; if none comes within two seconds, the
-// active modal window (if any) is closed so the test fails instead of hanging.
-inline void ActOnModal(std::function<void(QWidget*)> act) {
+// Acts on the next window that runs modally (or pops up) once it is there, so that a test that
+// opens one with exec() never hangs: after a few seconds the wait gives up and the window is
+// closed, which fails the test's own checks.
+inline void WhenWindowAppears(std::function<void(QWidget*)> act,
+                              std::function<QWidget*()> find = [] {
+                                  return QApplication::activeModalWidget();
+                              }) {
     auto* poll = new QTimer;
-    auto waited = std::make_shared<int>(0);
-    QObject::connect(poll, &QTimer::timeout, [poll, waited, act] {
-        QWidget* modal = QApplication::activeModalWidget();
-        if (modal != nullptr && modal->isVisible()) {
-            poll->deleteLater();
-            poll->stop();
-            act(modal);
-        } else if (++*waited > 200) {
-            poll->deleteLater();
-            poll->stop();
-        }
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, act, find] {
+        QWidget* window = find();
+        const bool timedOut = clock->elapsed() > 5000;
+        if (window == nullptr && !timedOut) return;
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+        if (window != nullptr) act(window);
     });
     poll->start(10);
+}
+
+inline void CloseWhenModalAppears(QString* caption = nullptr) {
+    WhenWindowAppears([caption](QWidget* window) {
+        if (caption != nullptr) *caption = window->windowTitle();
+        window->close();
+    });
 }
 
 }  // namespace kelvrin::testing

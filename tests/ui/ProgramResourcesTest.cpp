@@ -78,7 +78,7 @@ struct SeenBox {
 
 // Records the message box and then presses the given key in it.
 void SeeAndPress(SeenBox& seen, Qt::Key key) {
-    testing::ActOnModal([&seen, key](QWidget* modal) {
+    testing::WhenWindowAppears([&seen, key](QWidget* modal) {
         auto* box = qobject_cast<QMessageBox*>(modal);
         if (box == nullptr) return modal->close();
         seen = {box->windowTitle(), box->text(), box->icon(), box->standardButtons(),
