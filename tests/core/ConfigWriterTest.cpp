@@ -212,17 +212,6 @@ TEST(WriteServerConfigFile, FailuresLeaveTheOldFileAndComeBack) {
     }
 }
 
-TEST(WriteServerConfigFile, ThirtyOneByteFolderNameIsAccepted) {
-    TempInstallation install;
-    const std::string folder(31, 'f');
-    install.MakeFolder(folder);
-    ServerSettings settings;
-    settings.startDirectory = install.Root();
-    settings.gameFolder = folder;
-    EXPECT_EQ(WriteServerConfigFile(settings, "spawnserver\n"), ConfigWriteResult::Written);
-    EXPECT_EQ(install.ReadFile(folder + "/kelvrin.cfg"), "spawnserver\r\n");
-}
-
 TEST(NormaliseSettings, PullsValuesIntoShownRanges) {
     struct Case {
         std::int32_t minPlayers, maxPlayers, rate, type;

@@ -5,7 +5,6 @@
 
 #include "app/GameFolder.h"
 #include "app/GameFolderList.h"
-#include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin {
@@ -154,12 +153,6 @@ TEST(LoadGameFolderConfig, ReadsOnlyTheFirst5000Characters) {
     // "B" and the frag limit lie beyond what is read.
     EXPECT_EQ(settings.si_name, "A");
     EXPECT_EQ(settings.si_fragLimit, 0);
-}
-
-TEST(ReportFolderNotOpened, ShowsTheFolderName) {
-    testing::RecordingMessages messages;
-    ReportFolderNotOpened(messages, "dv mod");
-    EXPECT_EQ(messages.shown, (std::vector<std::string>{"can't open subdirectory \"dv mod\" !"}));
 }
 
 TEST(CurrentDirectory, TakesDeepPathsWhole) {

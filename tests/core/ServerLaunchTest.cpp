@@ -44,121 +44,76 @@ ServerSettings SettingsIn(const TempInstallation& install) {
     return settings;
 }
 
-TEST(SaveConfig, WritesConfigAndBatchFileForEachCombination) {
-    for (const Combination& c : kCombinations) {
-        TempInstallation install;
-        install.MakeFolder("dvbase");
-        ServerSettings settings = SettingsIn(install);
-        settings.net_serverDedicated = c.dedicated;
-        settings.si_mapCycle = c.mapCycle;
-        RecordingMessages messages;
-
-        SaveConfig(settings, messages);
-        EXPECT_EQ(install.ReadFile("kvr_dvbase.bat"), c.batchBytes);
-        EXPECT_TRUE(install.ReadFile("dvbase/kelvrin.cfg").ends_with("spawnserver\r\n"));
-        EXPECT_EQ(messages.shown,
-                  (std::vector<std::string>{
-                      "Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written"}));
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
-    }
-}
-
-TEST(SaveConfig, ReportsWhatItCouldNotWrite) {
-    struct Case {
-        const char* what;
-        std::string folder;
-        bool makeFolder;
-        std::string blockAsFolder;  // a folder standing where a file must go
-        std::string message;
-        bool configWritten;
-    };
-    const Case cases[] = {
-        {"folder missing", "missing", false, "", "can't change to subdirectory \"missing\"", false},
-        {"name too long", std::string(32, 'n'), true, "",
-         "can't change to subdirectory \"" + std::string(32, 'n') + "\"", false},
-        {"config not written", "dvbase", true, "dvbase/kelvrin.cfg",
-         "can't write \"kelvrin.cfg\"!", false},
-        {"batch file not written", "dvbase", true, "kvr_dvbase.bat",
-         "can't write \"kvr_dvbase.bat\"!", true},
-    };
-    for (const Case& c : cases) {
-        TempInstallation install;
-        if (c.makeFolder) install.MakeFolder(c.folder);
-        if (!c.blockAsFolder.empty()) install.MakeFolder(c.blockAsFolder);
-        ServerSettings settings = SettingsIn(install);
-        settings.gameFolder = c.folder;
-        RecordingMessages messages;
-
-        SaveConfig(settings, messages);
-        EXPECT_EQ(messages.shown, (std::vector<std::string>{c.message})) << c.what;
-        EXPECT_EQ(std::filesystem::is_regular_file(install.PathOf(c.folder + "/kelvrin.cfg")),
-                  c.configWritten)
-            << c.what;
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root()) << c.what;
-    }
-}
-
-TEST(SaveConfig, ReplacesTheBatchFileOfTheSameFolder) {
+TEST(SaveAndStart, WriteAndLaunchForEachCombination) {
+    // One installation for all four: each save replaces the batch file of the same folder and
+    // leaves those of other folders alone.
     TempInstallation install;
     install.MakeFolder("dvbase");
     install.WriteFile("kvr_other.bat", "other\r\n");
-    ServerSettings settings = SettingsIn(install);
-    settings.si_mapCycle = 0;
-    RecordingMessages messages;
-    settings.si_name = "First";
-    SaveConfig(settings, messages);
-    settings.si_name = "Second";
-    settings.net_serverDedicated = 0;
-    SaveConfig(settings, messages);
-    EXPECT_EQ(install.ReadFile("kvr_dvbase.bat"),
-              "dravek.exe +set fs_game dvbase +exec kelvrin.cfg\r\n");
-    EXPECT_EQ(install.ReadFile("kvr_other.bat"), "other\r\n");
-}
-
-TEST(StartServer, WritesTheConfigAndStartsTheGameForEachCombination) {
     for (const Combination& c : kCombinations) {
-        TempInstallation install;
-        install.MakeFolder("dvbase");
         ServerSettings settings = SettingsIn(install);
         settings.net_serverDedicated = c.dedicated;
         settings.si_mapCycle = c.mapCycle;
+        settings.si_name = c.executable;
         RecordingMessages messages;
         RecordingLauncher launcher;
 
+        SaveConfig(settings, messages);
+        EXPECT_EQ(install.ReadFile("kvr_dvbase.bat"), c.batchBytes);
+        EXPECT_EQ(messages.shown,
+                  (std::vector<std::string>{
+                      "Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written"}));
+        ASSERT_TRUE(install.ReadFile("dvbase/kelvrin.cfg").starts_with("set si_name \"" + c.executable));
+
+        std::filesystem::remove(install.PathOf("dvbase/kelvrin.cfg"));
         StartServer(settings, messages, launcher);
         ASSERT_EQ(launcher.launches.size(), 1u);
         EXPECT_EQ(launcher.launches[0].startDirectory, install.Root());
         EXPECT_EQ(launcher.launches[0].executable, c.executable);
         EXPECT_EQ(launcher.launches[0].parameters, c.parameters);
-        EXPECT_TRUE(messages.shown.empty());
-        EXPECT_TRUE(install.Exists("dvbase/kelvrin.cfg"));
-        EXPECT_FALSE(install.Exists("kvr_dvbase.bat"));
+        EXPECT_EQ(messages.shown.size(), 1u);  // starting reports nothing
+        EXPECT_TRUE(install.ReadFile("dvbase/kelvrin.cfg").ends_with("spawnserver\r\n"));
+        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
     }
+    EXPECT_EQ(install.ReadFile("kvr_other.bat"), "other\r\n");
 }
 
-TEST(StartServer, StartsNothingWhenTheConfigIsNotWritten) {
+TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
+    const std::string tooLong(32, 'n');
     struct Case {
         std::string folder;
         bool makeFolder;
-        bool configIsFolder;
-        std::string message;
+        std::string blockAsFolder;  // a folder standing where a file must go
+        std::string saveMessage;
+        std::string startMessage;  // empty: the game is started
     };
     const Case cases[] = {
-        {"missing", false, false, "can't open subdirectory \"missing\" !"},
-        {"dvbase", true, true, "can't write server-config ..."},
+        {"missing", false, "", "can't change to subdirectory \"missing\"",
+         "can't open subdirectory \"missing\" !"},
+        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"",
+         "can't open subdirectory \"" + tooLong + "\" !"},
+        {"dvbase", true, "dvbase/kelvrin.cfg", "can't write \"kelvrin.cfg\"!",
+         "can't write server-config ..."},
+        {"dvbase", true, "kvr_dvbase.bat", "can't write \"kvr_dvbase.bat\"!", ""},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.saveMessage);
         TempInstallation install;
         if (c.makeFolder) install.MakeFolder(c.folder);
-        if (c.configIsFolder) install.MakeFolder(c.folder + "/kelvrin.cfg");
+        if (!c.blockAsFolder.empty()) install.MakeFolder(c.blockAsFolder);
         ServerSettings settings = SettingsIn(install);
         settings.gameFolder = c.folder;
-        RecordingMessages messages;
+        RecordingMessages saving;
+        RecordingMessages starting;
         RecordingLauncher launcher;
 
-        StartServer(settings, messages, launcher);
-        EXPECT_TRUE(launcher.launches.empty()) << c.folder;
-        EXPECT_EQ(messages.shown, (std::vector<std::string>{c.message}));
+        SaveConfig(settings, saving);
+        EXPECT_EQ(saving.shown, (std::vector<std::string>{c.saveMessage}));
+        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+        StartServer(settings, starting, launcher);
+        EXPECT_EQ(starting.shown, c.startMessage.empty() ? std::vector<std::string>{}
+                                                         : std::vector<std::string>{c.startMessage});
+        EXPECT_EQ(launcher.launches.size(), c.startMessage.empty() ? 1u : 0u);
         EXPECT_EQ(CurrentDirectoryNow(), install.Root());
     }
 }
