@@ -1,5 +1,3 @@
-#include <algorithm>
-
 #include "tests/ui/KelvrinDlgFixture.h"
 
 namespace kelvrin::testing {
@@ -7,114 +5,106 @@ namespace {
 
 using namespace mainwindow;
 
-struct GameTypeCase {
-    const char* name;
-    int index;
-    std::vector<int> enabled;  // of 1011, 1012, 1003, 1004, 1016
-    const char* tintedCaption;
-};
-
-const std::vector<int> kGameTypeControls{1011, 1012, 1003, 1004, 1016};
-const std::vector<int> kNeverDisabled{1010, 1026, 1027};
-
-class KelvrinDlgGameTypeTest : public MainWindowTest,
-                               public ::testing::WithParamInterface<GameTypeCase> {
+class KelvrinDlgEnablingTest : public MainWindowTest {
 protected:
-    void ExpectEnabledControls() const {
-        for (const int id : kGameTypeControls) {
-            const bool expected = std::count(GetParam().enabled.begin(), GetParam().enabled.end(), id) > 0;
-            EXPECT_EQ(Item<QWidget>(id)->isEnabled(), expected) << "control " << id;
-        }
-        for (const int id : kNeverDisabled) EXPECT_TRUE(Item<QWidget>(id)->isEnabled()) << id;
+    // Which of the game type's controls take input; the other limits always do.
+    std::vector<int> EnabledGameTypeControls() const {
+        for (const int id : {kTimeLimit, kFragLimit, kCountdown}) EXPECT_TRUE(Item<QWidget>(id)->isEnabled());
+        std::vector<int> enabled;
+        for (const int id : {kTourneyLimit, kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage})
+            if (Item<QWidget>(id)->isEnabled()) enabled.push_back(id);
+        return enabled;
     }
 };
 
-TEST_P(KelvrinDlgGameTypeTest, ShownGameTypeEnablesItsControls) {
-    Open();
-    settings.gameTypeIndex = GetParam().index;
-    window->ShowSettings();
-    ExpectEnabledControls();
-}
-
-TEST_P(KelvrinDlgGameTypeTest, ChosenGameTypeEnablesItsControls) {
-    Open();
-    const int other = GetParam().index == 0 ? 1 : 0;
-    Choose(kGameType, other);
-    Choose(kGameType, GetParam().index);
-    ExpectEnabledControls();
-}
-
-TEST_P(KelvrinDlgGameTypeTest, HitScanTintCaptionFollowsTheBoxAndTheGameType) {
+TEST_F(KelvrinDlgEnablingTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
+    const std::vector<int> team{kAutobalance, kShuffleTeams, kTeamDamage};
+    const std::vector<int> capture{kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage};
+    const std::tuple<int, std::vector<int>, const char*> cases[] = {
+        {0, {}, "Hit Scan Tint ( 1 )"},      {1, team, "Hit Scan Tint ( 2 )"},
+        {2, capture, "Hit Scan Tint ( 2 )"}, {3, capture, "Hit Scan Tint ( 2 )"},
+        {4, {kTourneyLimit}, "Hit Scan Tint ( 1 )"}};
     settings.si_allowHitscanTint = 1;
     Open();
-    Choose(kGameType, GetParam().index);
-    EXPECT_EQ(Check(kHitScanTint)->text(), GetParam().tintedCaption);
-
-    Click(kHitScanTint);
-    EXPECT_EQ(Check(kHitScanTint)->text(), "Hit Scan Tint ( 0 )");
-    Click(kHitScanTint);
-    EXPECT_EQ(Check(kHitScanTint)->text(), GetParam().tintedCaption);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    GameTypes, KelvrinDlgGameTypeTest,
-    ::testing::Values(GameTypeCase{"DM", 0, {}, "Hit Scan Tint ( 1 )"},
-                      GameTypeCase{"TeamDM", 1, {1003, 1004, 1016}, "Hit Scan Tint ( 2 )"},
-                      GameTypeCase{"CTF", 2, {1012, 1003, 1004, 1016}, "Hit Scan Tint ( 2 )"},
-                      GameTypeCase{"ArenaCTF", 3, {1012, 1003, 1004, 1016}, "Hit Scan Tint ( 2 )"},
-                      GameTypeCase{"Tourney", 4, {1011}, "Hit Scan Tint ( 1 )"}),
-    [](const auto& row) { return std::string(row.param.name); });
-
-class KelvrinDlgEnablingTest : public MainWindowTest {};
-
-TEST_F(KelvrinDlgEnablingTest, WithoutAGameTypeOnlyTheTeamAndSpecialLimitsAreDisabled) {
-    Open();
-    Type(kGameType, "Capture the hill");
-    settings.si_allowHitscanTint = 1;
+    for (const auto& [index, enabled, tinted] : cases) {
+        SCOPED_TRACE(index);
+        settings.gameTypeIndex = index;
+        window->ShowSettings();
+        EXPECT_EQ(EnabledGameTypeControls(), enabled);
+        Choose(kGameType, index == 0 ? 1 : 0);
+        Choose(kGameType, index);
+        EXPECT_EQ(EnabledGameTypeControls(), enabled);
+        EXPECT_EQ(Check(kHitScanTint)->text(), tinted);
+        Click(kHitScanTint);
+        EXPECT_EQ(Check(kHitScanTint)->text(), "Hit Scan Tint ( 0 )");
+        Click(kHitScanTint);
+        EXPECT_EQ(Check(kHitScanTint)->text(), tinted);
+    }
+    Field(kGameType)->setText("Capture the hill");
     window->UpdateGameTypeControls();
-    for (const int id : kGameTypeControls) EXPECT_FALSE(Item<QWidget>(id)->isEnabled()) << id;
-}
-
-TEST_F(KelvrinDlgEnablingTest, DisabledLimitKeepsItsNumberAndIsStillCollected) {
-    Open();
-    settings.gameTypeIndex = 0;
-    settings.si_tourneyLimit = 7;
-    window->ShowSettings();
-    ASSERT_FALSE(Edit(kTourneyLimit)->isEnabled());
+    EXPECT_EQ(EnabledGameTypeControls(), std::vector<int>{});
     Edit(kTourneyLimit)->setText("9");
     window->CollectSettings();
-    EXPECT_EQ(settings.si_tourneyLimit, 9);
+    EXPECT_EQ(settings.si_tourneyLimit, 9) << "a disabled control is still collected";
 }
 
 TEST_F(KelvrinDlgEnablingTest, WarmUpEnablesItsPlayerCountWhenTicked) {
     settings.si_warmup = 0;
     Open();
-    EXPECT_FALSE(Combo(kWarmupPlayers)->isEnabled());
-    const QString count = Combo(kWarmupPlayers)->currentText();
-    Click(kWarmup);
-    EXPECT_TRUE(Combo(kWarmupPlayers)->isEnabled());
-    Click(kWarmup);
-    EXPECT_FALSE(Combo(kWarmupPlayers)->isEnabled());
-    EXPECT_EQ(Combo(kWarmupPlayers)->currentText(), count);
+    for (const bool ticked : {false, true, false}) {
+        if (ticked != Check(kWarmup)->isChecked()) Click(kWarmup);
+        EXPECT_EQ(Combo(kWarmupPlayers)->isEnabled(), ticked);
+    }
 }
 
 TEST_F(KelvrinDlgEnablingTest, ChangesMadeByCodeRunNoHandler) {
     Open();
-    ASSERT_EQ(Combo(kMaxPlayers)->currentText(), "16");
+    ASSERT_EQ(Text(kMaxPlayers), "16");
     Combo(kSpeed)->setCurrentIndex(0);  // chosen by the operator, "2" players would follow
-    EXPECT_EQ(Combo(kMaxPlayers)->currentText(), "16");
-
+    EXPECT_EQ(Text(kMaxPlayers), "16");
     Combo(kMaxPlayers)->setCurrentIndex(0);
     EXPECT_EQ(settings.si_maxPlayers, 16);
-
     const bool warmupCountEnabled = Combo(kWarmupPlayers)->isEnabled();
     Check(kWarmup)->setChecked(!Check(kWarmup)->isChecked());
     EXPECT_EQ(Combo(kWarmupPlayers)->isEnabled(), warmupCountEnabled);
-
     Check(kHitScanTint)->setChecked(true);
     Combo(kGameType)->setCurrentIndex(4);
     EXPECT_EQ(Check(kHitScanTint)->text(), "Hit Scan Tint ( 0 )");
     EXPECT_FALSE(Edit(kTourneyLimit)->isEnabled());
+}
+
+// A speed suggests its player count and lowers a higher warm-up count; the player counts keep
+// the stored warm-up count at most the stored player count, comparing with the store.
+TEST_F(KelvrinDlgEnablingTest, SpeedAndPlayerCountHandlers) {
+    struct Case { std::int32_t most, warmup; std::vector<std::pair<int, int>> choices;
+                  const char *shownMost, *shownWarmup; std::int32_t storedMost, storedWarmup; };
+    const Case cases[] = {{16, 16, {{kSpeed, 0}}, "2", "2", 16, 16},
+                          {16, 16, {{kSpeed, 1}}, "4", "4", 16, 16},
+                          {16, 16, {{kSpeed, 2}}, "6", "6", 16, 16},
+                          {16, 16, {{kSpeed, 3}}, "8", "8", 16, 16},
+                          {16, 16, {{kSpeed, 4}}, "10", "10", 16, 16},
+                          {16, 16, {{kSpeed, 5}}, "16", "16", 16, 16},
+                          {16, 4, {{kSpeed, 4}}, "10", "4", 16, 4},
+                          {16, 8, {{kMaxPlayers, 2}}, "6", "6", 6, 6},
+                          {8, 4, {{kMaxPlayers, 6}}, "14", "4", 14, 4},
+                          {8, 4, {{kWarmupPlayers, 5}}, "12", "12", 12, 12},
+                          {16, 4, {{kSpeed, 0}, {kWarmupPlayers, 5}}, "16", "12", 16, 12}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.most) + " " + std::to_string(c.warmup));
+        ServerSettings stored;
+        stored.si_maxPlayers = c.most, stored.si_minPlayers = c.warmup, stored.si_warmup = 1;
+        WriteConfig("dvbase", stored);
+        Reopen();
+        for (const auto& [control, index] : c.choices) Choose(control, index);
+        EXPECT_EQ(Text(kMaxPlayers), c.shownMost);
+        EXPECT_EQ(Text(kWarmupPlayers), c.shownWarmup);
+        EXPECT_EQ(settings.si_maxPlayers, c.storedMost);
+        EXPECT_EQ(settings.si_minPlayers, c.storedWarmup);
+        EXPECT_FALSE(settings.settingsChanged);
+    }
+    Combo(kMaxPlayers)->setFocus();
+    QTest::keyClick(Combo(kMaxPlayers), Qt::Key_Up);
+    EXPECT_EQ(settings.si_maxPlayers, 14) << "a choice by keyboard runs the handler too";
 }
 
 }  // namespace

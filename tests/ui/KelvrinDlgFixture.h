@@ -6,11 +6,9 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
-#include <QPointer>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -20,10 +18,10 @@
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
+#include "tests/ui/ModalRun.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"
 #include "ui/UrlOpener.h"
-#include "tests/ui/ModalRun.h"
 
 namespace kelvrin::testing {
 
@@ -45,6 +43,14 @@ protected:
         return *window;
     }
 
+    // A new window with nothing recorded yet, for the next case of a table.
+    CKelvrinDlg& Reopen() {
+        window.reset();
+        messages.shown.clear(), messages.asked.clear(), messages.answers.clear();
+        launcher.launches.clear();
+        return Open();
+    }
+
     template <class T>
     T* Item(int id) const {
         T* item = window->ItemAs<T>(id);
@@ -54,6 +60,18 @@ protected:
     QCheckBox* Check(int id) const { return Item<QCheckBox>(id); }
     QComboBox* Combo(int id) const { return Item<QComboBox>(id); }
     QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
+
+    // An edit, or the edit field of a drop-down.
+    QLineEdit* Field(int id) const {
+        if (auto* combo = window->ItemAs<QComboBox>(id)) return combo->lineEdit();
+        return Edit(id);
+    }
+    QString Text(int id) const { return Field(id)->text(); }
+    QStringList Items(int id) const {
+        QStringList items;
+        for (int row = 0; row < Combo(id)->count(); ++row) items << Combo(id)->itemText(row);
+        return items;
+    }
 
     void Click(int id) const { QTest::mouseClick(Item<QAbstractButton>(id), Qt::LeftButton); }
 
@@ -70,17 +88,14 @@ protected:
 
     // The operator replaces the text of an edit or drop-down by typing.
     void Type(int id, const QString& text) const {
-        QLineEdit* edit = TypingTarget(id);
+        QLineEdit* edit = Field(id);
         edit->setFocus();
         edit->selectAll();
         QTest::keyClick(edit, Qt::Key_Delete);
         for (const QChar character : text) {
             // Qt Test spells out ASCII keys only; other characters arrive as text alone.
-            if (character.unicode() < 0x80) {
-                QTest::keyClick(edit, character.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character), {});
-            }
+            if (character.unicode() < 0x80) QTest::keyClick(edit, character.toLatin1());
+            else QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character), {});
         }
     }
 
@@ -89,7 +104,6 @@ protected:
         RecordingMessages unused;
         installation.WriteFile(folder + "/kelvrin.cfg", ComposeServerConfig(stored, unused));
     }
-
     std::string ConfigOf(const std::string& folder) const {
         return installation.ReadFile(folder + "/kelvrin.cfg");
     }
@@ -100,13 +114,6 @@ protected:
     RecordingLauncher launcher;
     RecordingUrlOpener urls;
     std::unique_ptr<CKelvrinDlg> window;
-
-private:
-    // An edit, or the edit field of a drop-down.
-    QLineEdit* TypingTarget(int id) const {
-        if (auto* combo = window->ItemAs<QComboBox>(id)) return combo->lineEdit();
-        return Edit(id);
-    }
 };
 
 }  // namespace kelvrin::testing
