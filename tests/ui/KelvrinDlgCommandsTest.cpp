@@ -11,58 +11,65 @@ using Shown = std::vector<std::string>;
 class KelvrinDlgCommandsTest : public MainWindowTest {
 protected:
     bool Closed() const { return !window->isVisible(); }
-    bool Wrote(const char* name) const { return ConfigOf("dvbase").find(name) != std::string::npos; }
+    bool Wrote(const char* text) const {
+        return installation.ReadFile("dvbase/kelvrin.cfg").find(text) != std::string::npos;
+    }
 };
 
-TEST_F(KelvrinDlgCommandsTest, SaveConfigByEnterOnItsButtonWritesBothFilesThenExitAsksNothing) {
+// Both commands collect first, so a following Exit has nothing to ask.
+TEST_F(KelvrinDlgCommandsTest, SaveConfigWritesBothFilesAndStartServerTheConfigAndStartsTheGame) {
     Open();
     Type(kServerName, "Saved Server");
     Item<QWidget>(kSaveConfig)->setFocus();
-    QTest::keyClick(Item<QWidget>(kSaveConfig), Qt::Key_Return);
+    QTest::keyClick(Item<QWidget>(kSaveConfig), Qt::Key_Return);  // Enter presses the focused button
     EXPECT_TRUE(Wrote("\"Saved Server\""));
     EXPECT_TRUE(installation.Exists("kvr_dvbase.bat"));
     EXPECT_EQ(messages.shown, Shown{"Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written"});
-    EXPECT_TRUE(launcher.launches.empty());
+    Type(kServerName, "Started Server");
+    ASSERT_TRUE(Check(kDedicated)->isChecked());
+    Click(kDedicated);
+    Click(kStartServer);
+    ASSERT_EQ(launcher.launches.size(), 1u) << "only Start Server starts the game";
+    EXPECT_EQ(launcher.launches[0].executable, "dravek.exe");
+    EXPECT_EQ(launcher.launches[0].parameters, "+set fs_game dvbase+exec kelvrin.cfg");
+    EXPECT_EQ(launcher.launches[0].startDirectory, installation.Root());
+    EXPECT_TRUE(Wrote("\"Started Server\""));
+    EXPECT_EQ(messages.shown.size(), 1u) << "Start Server says nothing";
     ASSERT_FALSE(Closed());
     Click(kExit);
     EXPECT_TRUE(messages.asked.empty());
     EXPECT_TRUE(Closed());
 }
 
-TEST_F(KelvrinDlgCommandsTest, StartServerWritesTheConfigAndStartsTheGame) {
-    settings.net_serverDedicated = 0;
-    Open();
-    Check(kDedicated)->setChecked(true);
-    Type(kServerName, "Started Server");
-    Click(kStartServer);
-    ASSERT_EQ(launcher.launches.size(), 1u);
-    EXPECT_EQ(launcher.launches[0].executable, "dravekDed.exe");
-    EXPECT_EQ(launcher.launches[0].parameters, "+set fs_game dvbase+exec kelvrin.cfg");
-    EXPECT_EQ(launcher.launches[0].startDirectory, installation.Root());
-    EXPECT_TRUE(Wrote("\"Started Server\""));
-    EXPECT_FALSE(installation.Exists("kvr_dvbase.bat"));
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_FALSE(Closed());
-}
-
-TEST_F(KelvrinDlgCommandsTest, ExitAsksOnlyAfterAnEditAndWritesOnlyTheConfigOnYes) {
-    const std::pair<bool, bool> cases[] = {{false, true}, {true, false}, {true, true}};  // edit, answer
-    for (const auto& [edit, answer] : cases) {
-        SCOPED_TRACE(std::to_string(edit) + std::to_string(answer));
+// Exit asks only after an edit and writes only the config on Yes; Enter outside a push button
+// acts as Exit; Escape closes without a question or a write.
+TEST_F(KelvrinDlgCommandsTest, EachWayOfClosingTheWindow) {
+    struct Case { const char* what; int focus; Qt::Key key; bool edit, answer, asked, written; int result; };
+    const Case cases[] = {
+        {"Exit by Space", kExit, Qt::Key_Space, false, true, false, false, QDialog::Accepted},
+        {"Exit, No", kExit, Qt::Key_Space, true, false, true, false, QDialog::Accepted},
+        {"Exit, Yes", kExit, Qt::Key_Space, true, true, true, true, QDialog::Accepted},
+        {"Escape", kServerName, Qt::Key_Escape, true, true, false, false, QDialog::Rejected},
+        {"Enter in an edit", kFragLimit, Qt::Key_Return, true, true, true, true, QDialog::Accepted},
+        {"Enter in a list", kSpeed, Qt::Key_Return, true, false, true, false, QDialog::Accepted},
+        {"Enter on a box", kDedicated, Qt::Key_Enter, true, false, true, false, QDialog::Accepted}};
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
         std::filesystem::remove(installation.PathOf("dvbase/kelvrin.cfg"));
         Reopen();
-        if (edit) Type(kServerName, "Saved On Exit");
-        messages.answers.push_back(answer);
-        Click(kExit);
-        ASSERT_EQ(messages.asked.size(), edit ? 1u : 0u);
+        if (c.edit) Type(kServerName, "Edited");
+        messages.answers.push_back(c.answer);
+        Item<QWidget>(c.focus)->setFocus();
+        QTest::keyClick(Item<QWidget>(c.focus), c.key);
+        ASSERT_EQ(messages.asked.size(), c.asked ? 1u : 0u);
         for (const auto& question : messages.asked)
             EXPECT_EQ(question.text + "|" + question.caption, "Save changed configuration ?|Question");
-        EXPECT_EQ(installation.Exists("dvbase/kelvrin.cfg"), edit && answer);
-        EXPECT_EQ(edit && answer && Wrote("\"Saved On Exit\""), edit && answer);
+        EXPECT_EQ(Wrote("\"Edited\""), c.written);
+        EXPECT_EQ(settings.si_name, c.asked ? "Edited" : "Hollowmere") << "collected only for the question";
         EXPECT_FALSE(installation.Exists("kvr_dvbase.bat"));
         EXPECT_TRUE(messages.shown.empty());
         EXPECT_TRUE(Closed());
-        EXPECT_EQ(window->result(), QDialog::Accepted);
+        EXPECT_EQ(window->result(), c.result);
     }
 }
 
@@ -85,29 +92,6 @@ TEST_F(KelvrinDlgCommandsTest, CommandsReportAFolderOrFileTheyCannotUse) {
         EXPECT_EQ(Closed(), c.command == kExit);
         EXPECT_FALSE(installation.Exists("kvr_dvbase.bat"));
         EXPECT_TRUE(launcher.launches.empty());
-    }
-}
-
-TEST_F(KelvrinDlgCommandsTest, EscapeClosesWithoutQuestionOrWrite) {
-    Open();
-    Type(kServerName, "Escaped");
-    QTest::keyClick(Edit(kServerName), Qt::Key_Escape);
-    EXPECT_TRUE(Closed());
-    EXPECT_EQ(window->result(), QDialog::Rejected);
-    EXPECT_TRUE(messages.asked.empty());
-    EXPECT_FALSE(installation.Exists("dvbase/kelvrin.cfg"));
-    EXPECT_EQ(settings.si_name, "Hollowmere");
-}
-
-TEST_F(KelvrinDlgCommandsTest, EnterActsAsExitWhereverTheFocusIsOutsideAPushButton) {
-    for (const int focus : {kServerName, kFragLimit, kDedicated, kSpeed}) {
-        SCOPED_TRACE(focus);
-        Reopen();
-        Type(kServerName, "Entered");
-        Item<QWidget>(focus)->setFocus();
-        QTest::keyClick(Item<QWidget>(focus), Qt::Key_Return);
-        EXPECT_EQ(messages.asked.size(), 1u);
-        EXPECT_TRUE(Closed());
     }
 }
 

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <QAbstractButton>
 #include <QAbstractItemView>
-#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -10,11 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
-#include <string>
-#include <vector>
 
 #include "settings/ConfigWriter.h"
-#include "settings/ServerSettings.h"
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
@@ -36,27 +31,21 @@ class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() { installation.MakeFolder("dvbase"); }
 
-    CKelvrinDlg& Open() {
+    void Open() {
         window = std::make_unique<CKelvrinDlg>(settings, messages, launcher, urls);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-        return *window;
     }
 
     // A new window with nothing recorded yet, for the next case of a table.
-    CKelvrinDlg& Reopen() {
+    void Reopen() {
         window.reset();
-        messages.shown.clear(), messages.asked.clear(), messages.answers.clear();
-        launcher.launches.clear();
-        return Open();
+        messages.shown.clear(), messages.asked.clear(), messages.answers.clear(), launcher.launches.clear();
+        Open();
     }
 
     template <class T>
-    T* Item(int id) const {
-        T* item = window->ItemAs<T>(id);
-        EXPECT_NE(item, nullptr) << "control " << id;
-        return item;
-    }
+    T* Item(int id) const { return window->ItemAs<T>(id); }
     QCheckBox* Check(int id) const { return Item<QCheckBox>(id); }
     QComboBox* Combo(int id) const { return Item<QComboBox>(id); }
     QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
@@ -67,35 +56,40 @@ protected:
         return Edit(id);
     }
     QString Text(int id) const { return Field(id)->text(); }
+    QStringList Texts(std::initializer_list<int> ids) const {
+        QStringList texts;
+        for (const int id : ids) texts << Text(id);
+        return texts;
+    }
     QStringList Items(int id) const {
         QStringList items;
         for (int row = 0; row < Combo(id)->count(); ++row) items << Combo(id)->itemText(row);
         return items;
     }
 
-    void Click(int id) const { QTest::mouseClick(Item<QAbstractButton>(id), Qt::LeftButton); }
+    // The operator clicks near the control's left end, where a check box has its box.
+    void Click(int id) const {
+        QTest::mouseClick(Item<QAbstractButton>(id), Qt::LeftButton, {}, QPoint(6, Item<QWidget>(id)->height() / 2));
+    }
 
     // The operator picks an item from the box's drop-down list with the mouse.
     void Choose(int id, int index) const {
-        QComboBox* box = Combo(id);
-        box->showPopup();
-        QAbstractItemView* list = box->view();
+        Combo(id)->showPopup();
+        QAbstractItemView* list = Combo(id)->view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
         const QRect row = list->visualRect(list->model()->index(index, 0));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 4, row.center().y()));
-        ASSERT_FALSE(list->isVisible()) << "the list closes on a choice";
     }
 
     // The operator replaces the text of an edit or drop-down by typing.
     void Type(int id, const QString& text) const {
-        QLineEdit* edit = Field(id);
-        edit->setFocus();
-        edit->selectAll();
-        QTest::keyClick(edit, Qt::Key_Delete);
+        Field(id)->setFocus();
+        Field(id)->selectAll();
+        QTest::keyClick(Field(id), Qt::Key_Delete);
         for (const QChar character : text) {
             // Qt Test spells out ASCII keys only; other characters arrive as text alone.
-            if (character.unicode() < 0x80) QTest::keyClick(edit, character.toLatin1());
-            else QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, QString(character), {});
+            if (character.unicode() < 0x80) QTest::keyClick(Field(id), character.toLatin1());
+            else QTest::sendKeyEvent(QTest::Click, Field(id), Qt::Key_unknown, QString(character), {});
         }
     }
 
@@ -103,9 +97,6 @@ protected:
     void WriteConfig(const std::string& folder, ServerSettings stored) const {
         RecordingMessages unused;
         installation.WriteFile(folder + "/kelvrin.cfg", ComposeServerConfig(stored, unused));
-    }
-    std::string ConfigOf(const std::string& folder) const {
-        return installation.ReadFile(folder + "/kelvrin.cfg");
     }
 
     TempInstallation installation;
