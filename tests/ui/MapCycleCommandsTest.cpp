@@ -1,17 +1,13 @@
-#include <cstdint>
 #include <filesystem>
 #include <functional>
 
-#include <QApplication>
-#include <QCheckBox>
+#include <QAbstractButton>
 #include <QLineEdit>
-#include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
 #include "tests/ui/KelvrinDlgFixture.h"
-#include "ui/AdvancedSettingsDlg.h"
-#include "ui/MapSelectionDlg.h"
+#include "ui/TemplateDialog.h"
 
 namespace kelvrin {
 namespace {
@@ -20,68 +16,47 @@ using namespace mainwindow;
 
 constexpr const char* kScriptPath = "dvbase/kelvrin.scriptcfg";
 constexpr const char* kScript = "set si_mapcycle \"mp/dvdm3.map\"\r\n";
-constexpr int kDialogOk = 1;
-constexpr int kDialogCancel = 2;
-constexpr int kAdvancedZombieTimeout = 1009;
+constexpr int kDialogOk = 1, kDialogCancel = 2, kAdvancedZombieTimeout = 1009;
 constexpr int kAdvancedFirstMaster = 1012;
-
-// What the test saw of the sub-dialog that ran modally over the main window.
-struct SeenDialog {
-    bool ran = false;
-    QString caption;
-    bool ownedByMainWindow = false;
-    bool applicationModal = false;
-};
 
 class MapCycleCommandsTest : public testing::MainWindowTest {
 protected:
-    // Acts on the next sub-dialog once its modal run has begun and cancels it if the action left
-    // it open, so that exec() returns in every case.
-    template <class Dialog>
-    void WhenDialogRuns(std::function<void(Dialog&)> act) {
-        seen = {};
-        testing::WhenWindowAppears([this, act](QWidget* modal) {
-            auto* dialog = qobject_cast<Dialog*>(modal);
-            if (dialog == nullptr) {
-                modal->close();
-                return;
+    // Once the next sub-dialog runs modally over the main window: acts on it, presses one of its
+    // buttons and closes it if it is still open, so that exec() returns in every case.
+    void WhenDialogRuns(int button, std::function<void(TemplateDialog&)> act = {}) {
+        seenCaption.clear();
+        testing::WhenWindowAppears([this, button, act](QWidget* modal) {
+            seenCaption = modal->windowTitle();
+            EXPECT_EQ(modal->parentWidget(), window.get());
+            EXPECT_EQ(modal->windowModality(), Qt::ApplicationModal);
+            if (auto* dialog = qobject_cast<TemplateDialog*>(modal)) {
+                if (act) act(*dialog);
+                QTest::mouseClick(dialog->ItemAs<QAbstractButton>(button), Qt::LeftButton);
             }
-            seen = {true, dialog->windowTitle(), dialog->parentWidget() == window.get(),
-                    dialog->windowModality() == Qt::ApplicationModal};
-            act(*dialog);
-            if (dialog->isVisible()) dialog->reject();
+            if (modal->isVisible()) modal->close();
         });
     }
 
-    void ExpectSeen(const char* caption) const {
-        EXPECT_TRUE(seen.ran);
-        EXPECT_EQ(seen.caption, QString::fromLatin1(caption));
-        EXPECT_TRUE(seen.ownedByMainWindow);
-        EXPECT_TRUE(seen.applicationModal);
-    }
-
-    static void Press(TemplateDialog& dialog, int id) {
-        QTest::mouseClick(dialog.ItemAs<QPushButton>(id), Qt::LeftButton);
-    }
-
-    static std::function<void(CMapSelectionDlg&)> Pressing(int id) {
-        return [id](CMapSelectionDlg& dialog) { Press(dialog, id); };
-    }
-
-    SeenDialog seen;
+    QString seenCaption;
 };
 
-TEST_F(MapCycleCommandsTest, TickingMapCycleKeepsTheTickOnlyWithAScript) {
+// Ticking "Map cycle" runs the dialog and keeps the tick only with a script; "Select Maps" runs
+// it and leaves the box as it was.
+TEST_F(MapCycleCommandsTest, MapCycleBoxFollowsTheScript) {
     struct Case {
         const char* name;
         bool scriptBefore;
+        int command;
+        bool tickedBefore;
         int closeWith;
         bool tickedAfter;
     };
     const Case cases[] = {
-        {"no script, cancelled", false, kDialogCancel, false},
-        {"no script, written", false, kDialogOk, true},
-        {"script present, cancelled", true, kDialogCancel, true},
+        {"tick, no script, cancelled", false, kMapCycle, false, kDialogCancel, false},
+        {"tick, no script, written", false, kMapCycle, false, kDialogOk, true},
+        {"tick, script present, cancelled", true, kMapCycle, false, kDialogCancel, true},
+        {"Select Maps, cleared, written", true, kSelectMaps, false, kDialogOk, false},
+        {"Select Maps, ticked, cancelled", true, kSelectMaps, true, kDialogCancel, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -89,108 +64,47 @@ TEST_F(MapCycleCommandsTest, TickingMapCycleKeepsTheTickOnlyWithAScript) {
         if (c.scriptBefore) installation.WriteFile(kScriptPath, kScript);
         settings = ServerSettings{};
         Open();
-        // Only ticking opens the dialog: start from a cleared box in every case.
-        if (Check(kMapCycle)->isChecked()) Click(kMapCycle);
-        ASSERT_FALSE(Check(kMapCycle)->isChecked());
-        EXPECT_EQ(QApplication::activeModalWidget(), nullptr) << "clearing opens nothing";
+        // The box opens ticked when there is a script; clearing it opens nothing.
+        if (Check(kMapCycle)->isChecked() != c.tickedBefore) Click(kMapCycle);
+        ASSERT_EQ(Check(kMapCycle)->isChecked(), c.tickedBefore);
 
-        WhenDialogRuns<CMapSelectionDlg>(Pressing(c.closeWith));
-        Click(kMapCycle);
-        ExpectSeen("Kelvrin - Map Selection");
+        WhenDialogRuns(c.closeWith);
+        Click(c.command);
+        EXPECT_EQ(seenCaption, QStringLiteral("Kelvrin - Map Selection"));
         EXPECT_EQ(Check(kMapCycle)->isChecked(), c.tickedAfter);
         EXPECT_EQ(installation.Exists(kScriptPath), c.scriptBefore || c.closeWith == kDialogOk);
     }
 }
 
-TEST_F(MapCycleCommandsTest, SelectMapsLeavesTheMapCycleBoxAsItWas) {
-    struct Case {
-        const char* name;
-        bool ticked;
-        int closeWith;
-    };
-    const Case cases[] = {
-        {"cleared, written", false, kDialogOk},
-        {"ticked, cancelled", true, kDialogCancel},
-        {"ticked, written", true, kDialogOk},
-    };
-    installation.WriteFile(kScriptPath, kScript);
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        settings = ServerSettings{};
-        Open();
-        // With a script present the box opens ticked; clearing it opens nothing.
-        if (!c.ticked) Click(kMapCycle);
-        ASSERT_EQ(Check(kMapCycle)->isChecked(), c.ticked);
-
-        WhenDialogRuns<CMapSelectionDlg>(Pressing(c.closeWith));
-        Click(kSelectMaps);
-        ExpectSeen("Kelvrin - Map Selection");
-        EXPECT_EQ(Check(kMapCycle)->isChecked(), c.ticked);
-    }
-}
-
-TEST_F(MapCycleCommandsTest, NetStuffCopiesTheLanBoxBeforeTheAdvancedDialogReadsIt) {
-    struct Case {
-        const char* name;
-        bool clickLanBox;
-        std::int32_t lanAfter;
-        bool changed;
-        bool mastersEnabled;
-    };
-    const Case cases[] = {
-        {"box as stored", false, 1, false, false},
-        {"box cleared", true, 0, true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        settings = ServerSettings{};
-        Open();
-        ASSERT_TRUE(Check(kPureLanServer)->isChecked());
-        ASSERT_FALSE(settings.settingsChanged);
-        if (c.clickLanBox) Click(kPureLanServer);
-
-        bool mastersEnabled = !c.mastersEnabled;
-        WhenDialogRuns<CAdvancedSettingsDlg>([&mastersEnabled](CAdvancedSettingsDlg& d) {
-            mastersEnabled = d.Item(kAdvancedFirstMaster)->isEnabled();
-            Press(d, kDialogCancel);
-        });
-        Click(kNetStuff);
-        ExpectSeen("Kelvrin - Advanced Settings");
-        EXPECT_EQ(settings.net_LANServer, c.lanAfter);
-        EXPECT_EQ(settings.settingsChanged, c.changed);
-        EXPECT_EQ(mastersEnabled, c.mastersEnabled);
-    }
-}
-
-TEST_F(MapCycleCommandsTest, ExitAsksOnlyForChangesMadeInTheMainWindow) {
-    struct Case {
-        const char* name;
-        bool editServerName;
-        bool asked;
-    };
-    const Case cases[] = {
-        {"advanced dialog only", false, false},
-        {"server name edited too", true, true},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+// "net stuff" copies the "pure LAN Server" box into the store before the advanced dialog reads
+// it; a change made in that dialog alone does not make Exit ask, an edit in the main window does.
+TEST_F(MapCycleCommandsTest, NetStuffTakesTheLanBoxAndLeavesExitToMainWindowChanges) {
+    for (const bool clearLanBox : {false, true}) {
+        SCOPED_TRACE(clearLanBox);
         settings = ServerSettings{};
         messages.asked.clear();
         Open();
-        WhenDialogRuns<CAdvancedSettingsDlg>([](CAdvancedSettingsDlg& d) {
+        ASSERT_TRUE(Check(kPureLanServer)->isChecked());
+        if (clearLanBox) Click(kPureLanServer);
+
+        bool mastersEnabled = !clearLanBox;
+        WhenDialogRuns(kDialogOk, [&mastersEnabled](TemplateDialog& d) {
+            mastersEnabled = d.Item(kAdvancedFirstMaster)->isEnabled();
             auto* edit = d.ItemAs<QLineEdit>(kAdvancedZombieTimeout);
             edit->selectAll();
             QTest::keyClicks(edit, QStringLiteral("9"));
-            Press(d, kDialogOk);
         });
         Click(kNetStuff);
+        EXPECT_EQ(seenCaption, QStringLiteral("Kelvrin - Advanced Settings"));
+        EXPECT_EQ(mastersEnabled, clearLanBox);
+        EXPECT_EQ(settings.net_LANServer, clearLanBox ? 0 : 1);
+        EXPECT_EQ(settings.settingsChanged, clearLanBox);
         ASSERT_EQ(settings.net_serverZombieTimeout, 9);
-        if (c.editServerName) Type(kServerName, QStringLiteral("Elsewhere"));
+        if (clearLanBox) Type(kServerName, QStringLiteral("Elsewhere"));
 
         Click(kExit);
-        EXPECT_EQ(messages.asked.size(), c.asked ? 1U : 0U);
+        EXPECT_EQ(messages.asked.size(), clearLanBox ? 1U : 0U);
         EXPECT_FALSE(window->isVisible());
-        EXPECT_FALSE(installation.Exists("dvbase/kelvrin.cfg")) << "nothing saved without a Yes";
     }
 }
 
