@@ -1,3 +1,6 @@
+#include <QContextMenuEvent>
+#include <QMenu>
+
 #include <filesystem>
 
 #include "tests/ui/KelvrinDlgFixture.h"
@@ -51,8 +54,7 @@ TEST_F(KelvrinDlgCommandsTest, EachWayOfClosingTheWindow) {
         {"Exit, Yes", kExit, Qt::Key_Space, true, true, true, true, QDialog::Accepted},
         {"Escape", kServerName, Qt::Key_Escape, true, true, false, false, QDialog::Rejected},
         {"Enter in an edit", kFragLimit, Qt::Key_Return, true, true, true, true, QDialog::Accepted},
-        {"Enter in a list", kSpeed, Qt::Key_Return, true, false, true, false, QDialog::Accepted},
-        {"Enter on a box", kDedicated, Qt::Key_Enter, true, false, true, false, QDialog::Accepted}};
+        {"Enter on a list", kSpeed, Qt::Key_Enter, true, false, true, false, QDialog::Accepted}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         std::filesystem::remove(installation.PathOf("dvbase/kelvrin.cfg"));
@@ -93,6 +95,29 @@ TEST_F(KelvrinDlgCommandsTest, CommandsReportAFolderOrFileTheyCannotUse) {
         EXPECT_FALSE(installation.Exists("kvr_dvbase.bat"));
         EXPECT_TRUE(launcher.launches.empty());
     }
+}
+
+TEST_F(KelvrinDlgCommandsTest, InfoAndTheWindowsMenuEntryOpenTheAboutBox) {
+    Open();
+    QString fromInfo, fromMenu, entry;
+    CloseWhenModalAppears(&fromInfo);
+    Click(kInfo);
+    WhenWindowAppears([&entry](QWidget* popup) {  // the window's menu: its first entry is clicked
+        auto* menu = qobject_cast<QMenu*>(popup);
+        QAction* about = menu != nullptr ? menu->actions().value(0) : nullptr;
+        if (about != nullptr) entry = about->text();
+        if (about != nullptr) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(about).center());
+        popup->close();
+    }, [] { return QApplication::activePopupWidget(); });
+    CloseWhenModalAppears(&fromMenu);
+    // A right click on the window's background, below the buttons.
+    const QPoint background = window->DialogUnitsToPixels(QRect(140, 290, 1, 1)).topLeft();
+    ASSERT_EQ(window->childAt(background), nullptr);
+    QContextMenuEvent click(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
+    QApplication::sendEvent(window.get(), &click);
+    EXPECT_EQ(entry, QStringLiteral("Inf&o über Kelvrin..."));
+    EXPECT_EQ(QStringList({fromInfo, fromMenu}), QStringList({"Info über Kelvrin", "Info über Kelvrin"}));
+    EXPECT_TRUE(window->isVisible());
 }
 
 }  // namespace
