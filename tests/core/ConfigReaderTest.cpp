@@ -4,66 +4,9 @@
 #include <string>
 
 #include "settings/ConfigReader.h"
-#include "settings/DecimalNumber.h"
 
 namespace kelvrin {
 namespace {
-
-TEST(FindSettingName, FindsFirstOccurrenceByteForByte) {
-    struct Case {
-        std::string text;
-        std::size_t start;
-        std::string name;
-        std::size_t expected;
-    };
-    const Case cases[] = {
-        {"set si_name \"a\"", 0, "si_name", 4},
-        {"si_name si_name", 1, "si_name", 8},
-        {"set SI_NAME \"a\"", 0, "si_name", 15},  // letter case counts
-        {"abc", 0, "", 3},                        // an empty name is never found
-        {"abc", 3, "a", 3},                       // start at the end
-        {"si_na", 0, "si_name", 5},               // a name running past the end
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(FindSettingName(c.text, c.start, c.name), c.expected) << c.text;
-    }
-}
-
-TEST(ExtractQuotedValue, TakesTextBetweenTheNextQuotes) {
-    struct Case {
-        std::string text;
-        std::size_t position;
-        std::string expected;
-    };
-    const Case cases[] = {
-        {"x \"value\" y", 0, "value"},
-        {"x \"\" y", 0, ""},
-        {"x \"", 0, ""},                              // the text ends after the opening quote
-        {"x \"open to the end", 0, "open to the end"},  // no closing quote
-        {"no quote here", 0, ""},
-        {"\"a\" \"b\"", 1, " "},                     // starts at the closing quote of "a"
-        {"\" spaced value \"", 0, " spaced value "},   // nothing is trimmed
-        {"x \"two\nlines\"", 0, "two\nlines"},
-        {"abc", 7, ""},
-        {"\"" + std::string(150, 'v') + "\"", 0, std::string(99, 'v')},  // the value buffer
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(ExtractQuotedValue(c.text, c.position, '"', '"'), c.expected) << c.text;
-    }
-}
-
-TEST(ParseLeadingInteger, ReadsTheNumberTheTextBeginsWith) {
-    struct Case {
-        std::string text;
-        std::int32_t expected;
-    };
-    const Case cases[] = {
-        {"  \t\n7", 7}, {"-12", -12}, {"+5", 5}, {"12abc", 12}, {"abc", 0}, {"", 0}, {"- 3", 0},
-        {"99999999999", std::numeric_limits<std::int32_t>::max()},
-        {"-99999999999", std::numeric_limits<std::int32_t>::min()},
-    };
-    for (const Case& c : cases) EXPECT_EQ(ParseLeadingInteger(c.text), c.expected) << c.text;
-}
 
 TEST(ReadServerConfig, AppliesTheMatchingRules) {
     struct Case {
@@ -93,6 +36,10 @@ TEST(ReadServerConfig, AppliesTheMatchingRules) {
          "Hollowmere"},
         {"long value cut to 99", "set si_name \"" + std::string(120, 'n') + "\"",
          &ServerSettings::si_name, std::string(99, 'n')},
+        {"nothing is trimmed", "set si_name \" spaced \"", &ServerSettings::si_name, " spaced "},
+        {"text ends after the opening quote", "set si_name \"", &ServerSettings::si_name,
+         "Hollowmere"},
+        {"name running past the end", "set si_na", &ServerSettings::si_name, "Hollowmere"},
     };
     for (const Case& c : cases) {
         ServerSettings settings;
@@ -129,6 +76,13 @@ TEST(ReadServerConfig, NumbersAndSwitchesAreStoredAsRead) {
         {"set si_captureLimit \"none\"", &ServerSettings::si_captureLimit, 0},
         // si_pure is found inside the server name; its value runs from the name's closing quote.
         {"set si_name \"si_pure fans\"\nset si_pure \"1\"\n", &ServerSettings::si_pure, 0},
+        {"set si_countDown \"\t+7\"", &ServerSettings::si_countDown, 7},
+        {"set si_countDown \"- 3\"", &ServerSettings::si_countDown, 0},
+        // Beyond the 32-bit range a number saturates instead of wrapping.
+        {"set si_fragLimit \"99999999999\"", &ServerSettings::si_fragLimit,
+         std::numeric_limits<std::int32_t>::max()},
+        {"set si_fragLimit \"-99999999999\"", &ServerSettings::si_fragLimit,
+         std::numeric_limits<std::int32_t>::min()},
     };
     for (const Case& c : cases) {
         ServerSettings settings;
