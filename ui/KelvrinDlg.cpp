@@ -161,19 +161,20 @@ void CKelvrinDlg::OnGameTypeChanged() { UpdateGameTypeControls(); }
 void CKelvrinDlg::OnWarmupClicked() { UpdateWarmupControl(); }
 
 void CKelvrinDlg::OnMaxPlayersChosen(int index) {
-    settings_.si_maxPlayers = PlayerCountOfIndex(index);
-    if (settings_.si_minPlayers > settings_.si_maxPlayers) {
-        settings_.si_minPlayers = settings_.si_maxPlayers;
-    }
-    SelectIndex(*Combo(kWarmupPlayers), PlayerCountIndex(settings_.si_minPlayers));
+    ChoosePlayerCount(index, settings_.si_maxPlayers, settings_.si_minPlayers, kWarmupPlayers);
 }
 
 void CKelvrinDlg::OnWarmupPlayersChosen(int index) {
-    settings_.si_minPlayers = PlayerCountOfIndex(index);
-    if (settings_.si_minPlayers > settings_.si_maxPlayers) {
-        settings_.si_maxPlayers = settings_.si_minPlayers;
-    }
-    SelectIndex(*Combo(kMaxPlayers), PlayerCountIndex(settings_.si_maxPlayers));
+    ChoosePlayerCount(index, settings_.si_minPlayers, settings_.si_maxPlayers, kMaxPlayers);
+}
+
+// A confirmed count goes straight into the store; the other count follows it when the warm-up
+// would otherwise wait for more players than may join, and its box shows the stored value.
+void CKelvrinDlg::ChoosePlayerCount(int index, std::int32_t& chosen, std::int32_t& other,
+                                    int otherBox) {
+    chosen = PlayerCountOfIndex(index);
+    if (settings_.si_minPlayers > settings_.si_maxPlayers) other = chosen;
+    SelectIndex(*Combo(otherBox), PlayerCountIndex(other));
 }
 
 void CKelvrinDlg::OnGameBaseChanged() {

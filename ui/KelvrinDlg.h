@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 
@@ -69,6 +70,7 @@ private:
     void OnWarmupClicked();
     void OnMaxPlayersChosen(int index);
     void OnWarmupPlayersChosen(int index);
+    void ChoosePlayerCount(int index, std::int32_t& chosen, std::int32_t& other, int otherBox);
     void OnGameBaseChanged();
     void OnMapCycleClicked();
     void OnSelectMaps();
