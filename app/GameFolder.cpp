@@ -75,12 +75,8 @@ void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder) {
     }
 }
 
-std::string FolderNotOpenedMessage(std::string_view folder) {
-    return "can't open subdirectory \"" + std::string(folder) + "\" !";
-}
-
 void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder) {
-    messages.Show(FolderNotOpenedMessage(folder));
+    messages.Show("can't open subdirectory \"" + std::string(folder) + "\" !");
 }
 
 }  // namespace kelvrin

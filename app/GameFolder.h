@@ -52,7 +52,6 @@ private:
 // without a script the map cycle is switched off. A folder that cannot be entered is passed over.
 void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder);
 
-std::string FolderNotOpenedMessage(std::string_view folder);
 void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder);
 
 }  // namespace kelvrin

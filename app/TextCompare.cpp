@@ -9,16 +9,16 @@ namespace {
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
+bool LessIgnoringCase(std::string_view a, std::string_view b) {
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
+                                        [](char x, char y) { return Lower(x) < Lower(y); });
+}
+
 }  // namespace
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return Lower(x) == Lower(y); });
-}
-
-bool LessIgnoringCase(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
 }
 
 void SortIgnoringCase(std::vector<std::string>& names) {

@@ -7,7 +7,6 @@
 namespace kelvrin {
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
-bool LessIgnoringCase(std::string_view a, std::string_view b);
 
 // Case-insensitive alphabetical order; names that differ only in case fall back to byte
 // order, so a listing comes out the same on every run.

@@ -5,7 +5,9 @@
 #include <string>
 
 #ifdef _WIN32
+#include <fcntl.h>
 #include <io.h>
+#include <sys/stat.h>
 #include <process.h>
 #include <windows.h>
 #else

@@ -43,7 +43,7 @@ void SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
             messages.Show("can't change to subdirectory " + QuotedName(settings.gameFolder));
             return;
         case ConfigWriteResult::FileNotOpened:
-            messages.Show("can't write " + QuotedName(kConfigFileName) + "!");
+            messages.Show(std::string(kConfigNotWrittenMessage));
             return;
         case ConfigWriteResult::Written:
             break;

@@ -12,6 +12,7 @@ namespace kelvrin {
 inline constexpr std::size_t kConfigCapacity = 5000;
 inline constexpr std::size_t kMaxWrittenTextLength = 199;
 inline constexpr std::string_view kConfigFileName = "kelvrin.cfg";
+inline constexpr std::string_view kConfigNotWrittenMessage = "can't write \"kelvrin.cfg\"!";
 inline constexpr std::string_view kConfigTooLongMessage =
     "your cfg is too long ! Please use shorter names/passwords !";
 

@@ -45,8 +45,7 @@ QRect RectOf(const QJsonValue& value) {
     return QRect(numbers.at(0).toInt(), numbers.at(1).toInt(), numbers.at(2).toInt(), numbers.at(3).toInt());
 }
 
-}  // namespace
-
+// Controls of an unknown kind are skipped with a warning.
 DialogTemplate ParseDialogTemplate(const QByteArray& json) {
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(json, &error).object();
@@ -78,6 +77,8 @@ DialogTemplate ParseDialogTemplate(const QByteArray& json) {
     }
     return dialog;
 }
+
+}  // namespace
 
 DialogTemplate LoadDialogTemplate(int id) {
     QFile file(QStringLiteral(":/templates/%1.json").arg(id));

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -33,9 +32,6 @@ struct DialogTemplate {
     QSize size{0, 0};
     std::vector<ControlTemplate> controls;
 };
-
-// Parses the JSON form of a template. Controls of an unknown kind are skipped with a warning.
-DialogTemplate ParseDialogTemplate(const QByteArray& json);
 
 // Reads template <id> from the program's resources; a missing template gives an empty dialog
 // (and a warning) rather than stopping the program.

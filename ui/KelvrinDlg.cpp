@@ -132,7 +132,7 @@ void CKelvrinDlg::OnExit() {
                 ReportFolderNotOpened(messages_, settings_.gameFolder);
                 break;
             case ConfigWriteResult::FileNotOpened:
-                messages_.Show(kConfigNotWrittenMessage);
+                messages_.Show(std::string(kConfigNotWrittenMessage));
                 break;
         }
     }

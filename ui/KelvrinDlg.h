@@ -26,7 +26,6 @@ inline constexpr const char* kShopTarget = "http://shop.example.org";
 inline constexpr const char* kMailTarget = "mailto:kelvrin@example.org?subject=kelvrin";
 inline constexpr const char* kExitQuestion = "Save changed configuration ?";
 inline constexpr const char* kExitQuestionCaption = "Question";
-inline constexpr const char* kConfigNotWrittenMessage = "can't write \"kelvrin.cfg\"!";
 
 // The program's only top-level window: every setting the operator edits outside the two
 // sub-dialogs, and the commands that save the configuration and start the server.

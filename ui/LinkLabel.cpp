@@ -16,10 +16,6 @@ void CLinkLabel::SetTarget(const QString& target) {
     target_ = target;
 }
 
-QString CLinkLabel::Target() const {
-    return target_;
-}
-
 void CLinkLabel::SetUrlOpener(UrlOpener* opener) {
     opener_ = opener;
 }

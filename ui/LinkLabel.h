@@ -20,7 +20,6 @@ public:
     explicit CLinkLabel(QWidget* parent = nullptr);
 
     void SetTarget(const QString& target);
-    QString Target() const;
     void SetUrlOpener(UrlOpener* opener);
 
     // True for a point (label coordinates) on the text, once it has been measured.
