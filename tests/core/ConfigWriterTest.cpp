@@ -183,35 +183,6 @@ TEST(WriteServerConfigFile, WritesCrLfIntoTheGameFolderAndComesBack) {
     EXPECT_EQ(testing::CurrentDirectoryNow(), install.Root());
 }
 
-TEST(WriteServerConfigFile, FailuresLeaveTheOldFileAndComeBack) {
-    struct Case {
-        const char* what;
-        std::string folder;
-        bool makeFolder;
-        bool configIsFolder;
-        ConfigWriteResult expected;
-    };
-    const Case cases[] = {
-        {"missing folder", "absent", false, false, ConfigWriteResult::FolderNotEntered},
-        {"empty folder name", "", false, false, ConfigWriteResult::FolderNotEntered},
-        {"name over 31 bytes", std::string(32, 'g'), true, false,
-         ConfigWriteResult::FolderNotEntered},
-        {"target is a folder", "dvbase", true, true, ConfigWriteResult::FileNotOpened},
-    };
-    for (const Case& c : cases) {
-        TempInstallation install;
-        if (c.makeFolder) install.MakeFolder(c.folder);
-        if (c.configIsFolder) install.MakeFolder(c.folder + "/kelvrin.cfg");
-        ServerSettings settings;
-        settings.startDirectory = install.Root();
-        settings.gameFolder = c.folder;
-
-        EXPECT_EQ(WriteServerConfigFile(settings, kDefaultConfig), c.expected) << c.what;
-        EXPECT_EQ(testing::CurrentDirectoryNow(), install.Root()) << c.what;
-        EXPECT_FALSE(install.Exists("kelvrin.cfg")) << c.what;
-    }
-}
-
 TEST(NormaliseSettings, PullsValuesIntoShownRanges) {
     struct Case {
         std::int32_t minPlayers, maxPlayers, rate, type;

@@ -64,30 +64,6 @@ TEST(GameFolders, ListsVisibleSubfoldersInCaseInsensitiveOrder) {
     EXPECT_TRUE(ListGameFolders(install.PathOf("missing").string()).empty());
 }
 
-TEST(GameFolders, ChoosesTheEntryOfTheGameFolder) {
-    struct Case {
-        std::vector<std::string> entries;
-        std::string gameFolder;
-        std::optional<std::size_t> select;
-        bool report;
-    };
-    const Case cases[] = {
-        {{"[alpha]", "[dvbase]"}, "dvbase", 1, false},
-        {{"[DVBASE]", "[mod]"}, "dvbase", 0, false},  // letter case is ignored
-        {{"[alpha]", "[mod]"}, "dvbase", std::nullopt, true},
-        {{}, "dvbase", std::nullopt, true},
-        {{}, "", std::nullopt, true},
-        {{"[alpha]"}, "", std::nullopt, false},
-    };
-    for (const Case& c : cases) {
-        const GameFolderSelection chosen = ChooseGameFolderEntry(c.entries, c.gameFolder);
-        EXPECT_EQ(chosen.select, c.select) << c.gameFolder;
-        EXPECT_EQ(chosen.reportNotFound, c.report) << c.gameFolder;
-    }
-    EXPECT_EQ(FolderOfEntry(GameFolderEntry("dv base")), "dv base");
-    EXPECT_EQ(FolderOfEntry("["), "");
-}
-
 TEST(LoadGameFolderConfig, ReadsTheConfigAndChecksTheScript) {
     struct Case {
         const char* what;

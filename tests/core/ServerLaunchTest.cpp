@@ -90,6 +90,8 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
     const Case cases[] = {
         {"missing", false, "", "can't change to subdirectory \"missing\"",
          "can't open subdirectory \"missing\" !"},
+        // An empty name would otherwise put the files into the start directory.
+        {"", false, "", "can't change to subdirectory \"\"", "can't open subdirectory \"\" !"},
         {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"",
          "can't open subdirectory \"" + tooLong + "\" !"},
         {"dvbase", true, "dvbase/kelvrin.cfg", "can't write \"kelvrin.cfg\"!",
@@ -109,6 +111,7 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
 
         SaveConfig(settings, saving);
         EXPECT_EQ(saving.shown, (std::vector<std::string>{c.saveMessage}));
+        EXPECT_FALSE(install.Exists("kelvrin.cfg"));
         EXPECT_EQ(CurrentDirectoryNow(), install.Root());
         StartServer(settings, starting, launcher);
         EXPECT_EQ(starting.shown, c.startMessage.empty() ? std::vector<std::string>{}
