@@ -1,3 +1,6 @@
+// Directory listings on Windows.
+#ifdef _WIN32
+
 #include "app/DirectoryListing.h"
 
 #include <filesystem>
@@ -25,3 +28,5 @@ std::vector<std::string> ListSortedNames(const std::string& directory, EntryKind
 }
 
 }  // namespace kelvrin
+
+#endif
