@@ -7,6 +7,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+
+#include "app/WideText.h"
 #else
 #include <sys/wait.h>
 #include <unistd.h>
@@ -20,10 +22,13 @@ namespace {
 
 class ShellLauncher : public ProgramLauncher {
 public:
-    void Start(const std::string&, const std::string& executable,
+    void Start(const std::string& startDirectory, const std::string& executable,
                const std::string& parameters) override {
-        // The game starts in the current directory, which is the start directory.
-        ::ShellExecuteA(nullptr, "open", executable.c_str(), parameters.c_str(), nullptr,
+        // Named in full and started in the start directory, wherever the current directory is.
+        const std::wstring directory = WideFromUtf8(startDirectory);
+        const std::wstring program = WideFromUtf8(startDirectory + "\\" + executable);
+        const std::wstring arguments = WideFromUtf8(parameters);
+        ::ShellExecuteW(nullptr, L"open", program.c_str(), arguments.c_str(), directory.c_str(),
                         SW_SHOWNORMAL);
     }
 };

@@ -6,7 +6,7 @@
 int main(int argc, char** argv) {
     const std::string temporary = "launch-record.txt.part";
     {
-        std::ofstream out(temporary);
+        std::ofstream out(temporary, std::ios::binary);  // \n alone on every system
         out << std::filesystem::current_path().string() << '\n';
         for (int i = 1; i < argc; ++i) out << argv[i] << '\n';
     }
