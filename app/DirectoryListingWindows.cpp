@@ -16,8 +16,8 @@ std::vector<std::string> ListSortedNames(const std::string& directory, EntryKind
     std::vector<std::string> names;
     WIN32_FIND_DATAW entry{};
     const HANDLE search =
-        ::FindFirstFileExW(WideFromUtf8(JoinPath(directory, "*")).c_str(), FindExInfoBasic,
-                           &entry, FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+        ::FindFirstFileExW(WideFromUtf8(JoinPath(directory, "*")).c_str(), FindExInfoBasic, &entry,
+                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
     if (search == INVALID_HANDLE_VALUE) return names;
     do {
         const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;

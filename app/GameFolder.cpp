@@ -14,9 +14,7 @@
 
 namespace {
 // Paths are UTF-8 inside Kelvrin; the wide calls reach folders of any name.
-int ChangeDirectoryUtf8(const char* path) {
-    return ::_wchdir(kelvrin::WideFromUtf8(path).c_str());
-}
+int ChangeDirectoryUtf8(const char* path) { return ::_wchdir(kelvrin::WideFromUtf8(path).c_str()); }
 }  // namespace
 #define KELVRIN_CHDIR ChangeDirectoryUtf8
 #else

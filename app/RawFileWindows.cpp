@@ -96,9 +96,10 @@ bool HeldByAnotherProgram(DWORD error) {
 bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
     for (int attempt = 0;; ++attempt) {
         const bool exists = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
-        if (exists ? ::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
-                                    REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
-                   : ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0) {
+        if (exists
+                ? ::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                : ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0) {
             return true;
         }
         const DWORD error = ::GetLastError();
