@@ -21,7 +21,7 @@ if [ ${#missing[@]} -gt 0 ]; then
   [ "$(id -u)" -eq 0 ] || sudo=(sudo)
   "${sudo[@]}" apt-get update -qq
   DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}"
+    "${missing[@]}" >/dev/null
   echo "== installed after ${SECONDS}s"
 fi
 
@@ -40,7 +40,7 @@ echo "== building the core and its tests for Windows"
 cmake -S . -B "$build/kelvrin" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug \
   -DKELVRIN_BUILD_UI=OFF -DKELVRIN_WARNINGS_AS_ERRORS=ON \
-  -DGTest_DIR="$gtest/install/lib/cmake/GTest"
+  -DGTest_DIR="$gtest/install/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine
 cmake --build "$build/kelvrin" --target core_tests
 echo "== built after ${SECONDS}s"
 
