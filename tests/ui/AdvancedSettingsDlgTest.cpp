@@ -89,7 +89,8 @@ TEST_F(AdvancedSettingsDlgTest, LanServerDisablesTheMasterEditsWhoseValuesAreSti
     }
 }
 
-// OK stores what was typed into one field and nothing else; settingsChanged stays as it was.
+// OK stores what was typed into one field and nothing else (a stored negative number keeps its
+// sign); settingsChanged stays as it was.
 TEST_F(AdvancedSettingsDlgTest, OkStoresTheTypedField) {
     struct Case {
         const char* name;
@@ -104,6 +105,7 @@ TEST_F(AdvancedSettingsDlgTest, OkStoresTheTypedField) {
         {"digits only", kClientTimeout, "7x1-", [](auto& s) { s.net_serverClientTimeout = 71; }},
         {"long master", kMasterEdits[2], std::string(120, 'h'),
          [](auto& s) { s.sv_master3 = std::string(99, 'h'); }},
+        {"server mod ticked", kAllowServerMod, "", [](auto& s) { s.net_serverAllowServerMod = 1; }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -111,10 +113,22 @@ TEST_F(AdvancedSettingsDlgTest, OkStoresTheTypedField) {
         settings.net_LANServer = 0;
         ServerSettings expected = settings;
         c.expect(expected);
+        settings.net_serverZombieTimeout = expected.net_serverZombieTimeout = -5;
         Open();
-        Retype(c.edit, c.typed);
+        if (c.edit == kAllowServerMod) Click(kAllowServerMod);
+        else Retype(c.edit, c.typed);
         Click(kOk);
         EXPECT_EQ(DialogFields(settings), DialogFields(expected));
+    }
+}
+
+TEST_F(AdvancedSettingsDlgTest, AStoredClientRateOutsideTheListShowsNoEntry) {
+    for (const std::int32_t rate : {10, -1}) {
+        settings.net_serverMaxClientRate = rate;
+        Open();
+        EXPECT_EQ(Edit(kClientRate)->text(), "") << rate;
+        Click(kOk);
+        EXPECT_EQ(settings.net_serverMaxClientRate, -1);
     }
 }
 

