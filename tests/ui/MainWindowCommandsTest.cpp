@@ -1,11 +1,13 @@
 // The main window's commands, and the ways it closes.
 #include <QContextMenuEvent>
+#include <QLabel>
 #include <QMenu>
 
 #include <filesystem>
 
 #include "tests/ui/KelvrinDlgFixture.h"
 #include "ui/LinkLabel.h"
+#include "ui/ProgramIcons.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -86,25 +88,38 @@ TEST_F(MainWindowTest, CommandsReportAFolderOrFileTheyCannotUse) {
     }
 }
 
+// "Info" and the window's menu entry open the same About box; Enter closes it, and Escape.
 TEST_F(MainWindowTest, InfoAndTheWindowsMenuEntryOpenTheAboutBox) {
     Open();
-    QString fromInfo, fromMenu, entry;
-    CloseWhenModalAppears(&fromInfo);
+    std::vector<QStringList> seen;
+    const auto seeAbout = [&seen](Qt::Key key) {
+        WhenWindowAppears([&seen, key](QWidget* about) {
+            QStringList texts{about->windowTitle()};
+            for (const QLabel* label : about->findChildren<QLabel*>()) {
+                const bool decorative = label->pixmap().toImage() == DecorativeIcon().toImage();
+                texts << (decorative ? QStringLiteral("icon 134") : label->text());
+            }
+            seen.push_back(texts);
+            QTest::keyClick(about, key);
+        });
+    };
+    seeAbout(Qt::Key_Return);
     Click(kInfo);
-    WhenWindowAppears([&entry](QWidget* popup) {  // the window's menu: its first entry is clicked
+    WhenWindowAppears([](QWidget* popup) {  // the window's menu: its only entry is clicked
         auto* menu = qobject_cast<QMenu*>(popup);
-        QAction* about = menu != nullptr ? menu->actions().value(0) : nullptr;
-        if (about != nullptr) entry = about->text();
-        if (about != nullptr) QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(about).center());
-        popup->close();
+        ASSERT_TRUE(menu != nullptr && menu->actions().size() == 1);
+        EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Inf&o über Kelvrin..."));
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(menu->actions()[0]).center());
     }, [] { return QApplication::activePopupWidget(); });
-    CloseWhenModalAppears(&fromMenu);
+    seeAbout(Qt::Key_Escape);
     const QPoint background = window->DialogUnitsToPixels(QRect(140, 290, 1, 1)).topLeft();
     ASSERT_EQ(window->childAt(background), nullptr);
     QContextMenuEvent click(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
     QApplication::sendEvent(window.get(), &click);
-    EXPECT_EQ(entry, QStringLiteral("Inf&o über Kelvrin..."));
-    EXPECT_EQ(QStringList({fromInfo, fromMenu}), QStringList({"Info über Kelvrin", "Info über Kelvrin"}));
+    const QStringList about{"Info über Kelvrin", "icon 134", "icon 134", "Kelvrin - Dravek (TM) Server-Frontend ",
+                            "Version 0.22 - beta -", "download at http://www.kelvrin.example.org",
+                            "mail: kelvrin@example.org", "by the Kelvrin team"};
+    EXPECT_EQ(seen, std::vector<QStringList>(2, about));
     EXPECT_TRUE(window->isVisible());
 }
 
