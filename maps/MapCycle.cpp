@@ -114,7 +114,11 @@ MapDialogOutcome WriteMapCycle(ServerSettings& settings, const MapRows& selected
     // operator nothing of the cycle saved before.
     const std::string previousStartMap = settings.si_map;
     const std::optional<std::string> script = BuildMapCycle(settings, selected, messages);
-    if (!script) return MapDialogOutcome::StayOpen;
+    if (!script) {
+        // Nothing was written, so the start map stays the one the saved script begins with.
+        settings.si_map = previousStartMap;
+        return MapDialogOutcome::StayOpen;
+    }
 
     if (!ReplaceTextFile(std::string(kMapCycleFileName), *script)) {
         settings.si_map = previousStartMap;

@@ -1,3 +1,4 @@
+// The map lists and the map-cycle script kelvrin.scriptcfg.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -14,6 +15,10 @@ namespace {
 using testing::CurrentDirectoryNow;
 using testing::RecordingMessages;
 using testing::TempInstallation;
+using Shown = std::vector<std::string>;
+
+const MapRows kDefaults{"dvdm1.map", "dvdm2.map", "dvdm3.map", "dvdm4.map", "dvdm5.map", "dvdm6.map", "dvdm7.map",
+                        "dvdm8.map", "dvdm11v1.map", "dvctf1.map", "dvctf2.map", "dvctf3.map", "dvctf4.map"};
 
 ServerSettings SettingsIn(const TempInstallation& install) {
     ServerSettings settings;
@@ -21,201 +26,108 @@ ServerSettings SettingsIn(const TempInstallation& install) {
     return settings;
 }
 
-const std::vector<std::string> kDefaults(kDefaultMapNames.begin(), kDefaultMapNames.end());
-
 TEST(ReadMapCycle, ListsTheEntriesOfTheQuotedPart) {
-    struct Case {
-        std::string text;
-        MapRows rows;
-        std::string startMap;  // si_map afterwards
-        bool present;
-    };
     const std::string longEntry = "mp/" + std::string(110, 'L');
-    const Case cases[] = {
-        {"set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map\"\n", {"dvdm3.map", "dvctf1.map"},
-         "mp/dvdm3.map", true},
-        {"set si_mapcycle \"\"\n", {}, "mp/dvdm1", false},
-        {"no quote at all", {}, "mp/dvdm1", false},
-        {"x \";;mp/dvdm2.map;\"", {"dvdm2.map"}, "mp/dvdm2.map", true},
-        {"x \"mp/a.map;mp/b.map;mp/c.map", {"a.map", "b.map"}, "mp/a.map", true},
-        {"x \"abc\"", {""}, "abc", true},
-        {"x \"mp/one\" ignored \"mp/two\"", {"one"}, "mp/one", true},
-        {"x \"" + longEntry + ";mp/next\"", {std::string(97, 'L'), "next"},
-         longEntry.substr(0, 100), true},
-        {"x \"" + std::string(100, 'k') + "\"", {std::string(97, 'k')}, std::string(100, 'k'), true},
+    const struct { std::string text; MapRows rows; std::string startMap; } rows[] = {
+        {"set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map\"\n", {"dvdm3.map", "dvctf1.map"}, "mp/dvdm3.map"},
+        {"set si_mapcycle \"\"\n", {}, "mp/dvdm1"},
+        {"no quote at all", {}, "mp/dvdm1"},
+        {"x \";;mp/dvdm2.map;\"", {"dvdm2.map"}, "mp/dvdm2.map"},
+        {"x \"mp/a.map;mp/b.map;mp/c.map", {"a.map", "b.map"}, "mp/a.map"},
+        {"x \"abc\"", {""}, "abc"},
+        {"x \"mp/one\" ignored \"mp/two\"", {"one"}, "mp/one"},
+        {"x \"" + longEntry + ";mp/next\"", {std::string(97, 'L'), "next"}, longEntry.substr(0, 100)},
     };
-    for (const Case& c : cases) {
+    for (const auto& row : rows) {
         ServerSettings settings;
         MapRows selected;
-        ReadMapCycle(settings, c.text, selected);
-        EXPECT_EQ(selected, c.rows) << c.text;
-        EXPECT_EQ(settings.si_map, c.startMap) << c.text;
-        EXPECT_EQ(settings.mapCycleScriptPresent, c.present) << c.text;
+        ReadMapCycle(settings, row.text, selected);
+        EXPECT_EQ(selected, row.rows) << row.text;
+        EXPECT_EQ(settings.si_map, row.startMap) << row.text;
+        EXPECT_EQ(settings.mapCycleScriptPresent, !row.rows.empty()) << row.text;
     }
 }
 
+// 17 + "mp/" + a row + closing quote + line end may fill the 10000 characters exactly.
 TEST(BuildMapCycle, HoldsAtMostTenThousandCharacters) {
-    // 17 + "mp/" + row + closing quote + line end = 10000 exactly.
-    const std::size_t fits = kMapCycleCapacity - 17 - 3 - 2;
-    struct Case {
-        MapRows rows;
-        bool built;
+    const std::size_t fits = 10000 - 17 - 3 - 2;
+    const struct { MapRows rows; bool built; } rows[] = {
+        {{std::string(fits, 'm')}, true}, {{std::string(fits + 1, 'm')}, false},
+        {{std::string(fits - 5, 'm'), "a"}, true}, {{std::string(fits - 5, 'm'), "ab"}, false},
     };
-    const Case cases[] = {
-        {{std::string(fits, 'm')}, true},
-        {{std::string(fits + 1, 'm')}, false},
-        {{std::string(fits - 5, 'm'), "a"}, true},   // ";mp/a" adds 5
-        {{std::string(fits - 5, 'm'), "ab"}, false},
-    };
-    ServerSettings untouched;
-    RecordingMessages silent;
-    EXPECT_EQ(BuildMapCycle(untouched, {}, silent), std::nullopt);  // an empty list, unreported
-    EXPECT_TRUE(silent.shown.empty());
-    for (const Case& c : cases) {
+    for (const auto& row : rows) {
         ServerSettings settings;
         RecordingMessages messages;
-        const auto text = BuildMapCycle(settings, c.rows, messages);
-        EXPECT_EQ(text.has_value(), c.built) << c.rows.size();
-        if (c.built) {
-            EXPECT_EQ(text->size(), kMapCycleCapacity);
-        }
-        EXPECT_EQ(messages.shown, c.built ? std::vector<std::string>{}
-                                          : std::vector<std::string>{"your maplist is too long !!!"});
-        // The start map is taken even when the list then turns out too long.
-        EXPECT_EQ(settings.si_map, "mp/" + c.rows[0]);
+        const auto text = BuildMapCycle(settings, row.rows, messages);
+        EXPECT_EQ(text ? text->size() : 0u, row.built ? 10000u : 0u);
+        EXPECT_EQ(messages.shown, row.built ? Shown{} : Shown{"your maplist is too long !!!"});
     }
 }
 
-TEST(WriteMapCycle, WritesTheScriptIntoTheGameFolder) {
-    TempInstallation install;
-    install.MakeFolder("dvbase");
-    ServerSettings settings = SettingsIn(install);
-    RecordingMessages messages;
-
-    EXPECT_EQ(WriteMapCycle(settings, {"dvdm3.map", "dvctf1.map", "x"}, messages),
-              MapDialogOutcome::Close);
-    EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"),
-              "set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map;mp/x\"\r\n");
-    EXPECT_TRUE(settings.mapCycleScriptPresent);
-    EXPECT_EQ(settings.si_map, "mp/dvdm3.map");
-    EXPECT_TRUE(messages.shown.empty());
-    EXPECT_EQ(CurrentDirectoryNow(), install.Root());
-
-    // Reading the written script back gives the same rows.
-    MapRows available, selected;
-    LoadMapLists(settings, available, selected);
-    EXPECT_EQ(selected, (MapRows{"dvdm3.map", "dvctf1.map", "x"}));
-}
-
-TEST(WriteMapCycle, ATooLongListKeepsThePreviousScript) {
-    for (const bool present : {false, true}) {
+// OK in the dialog: the script is written when the folder and the file allow; the dialog stays
+// open only for a list too long, which keeps the previous script.
+TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
+    const std::string old = "set si_mapcycle \"mp/dvdm2.map\"\r\n";
+    const struct { std::string folder; bool scriptIsFolder; MapRows rows; MapDialogOutcome outcome; std::string script;
+                   Shown shown; std::string startMap; } rows[] = {
+        {"dvbase", false, {"dvdm3.map", "dvctf1.map", "x"}, MapDialogOutcome::Close,
+         "set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map;mp/x\"\r\n", {}, "mp/dvdm3.map"},
+        {"dvbase", false, {"x", std::string(10000, 'y')}, MapDialogOutcome::StayOpen, old,
+         {"your maplist is too long !!!"}, "mp/dvdm1"},
+        {"missing", false, {"dvctf2.map"}, MapDialogOutcome::Close, old, {}, "mp/dvdm1"},
+        {"dvbase", true, {"dvctf2.map"}, MapDialogOutcome::Close, "", {"can't write \"kelvrin.scriptcfg\" !"}, "mp/dvdm1"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.script);
         TempInstallation install;
-        install.WriteFile("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm2.map\"\r\n");
+        if (row.scriptIsFolder) install.MakeFolder("dvbase/kelvrin.scriptcfg");
+        else install.WriteFile("dvbase/kelvrin.scriptcfg", old);
         ServerSettings settings = SettingsIn(install);
-        settings.mapCycleScriptPresent = present;
+        settings.gameFolder = row.folder;
         RecordingMessages messages;
 
-        EXPECT_EQ(WriteMapCycle(settings, {"x", std::string(kMapCycleCapacity, 'y')}, messages),
-                  MapDialogOutcome::StayOpen);
-        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"),
-                  "set si_mapcycle \"mp/dvdm2.map\"\r\n");
-        EXPECT_EQ(settings.mapCycleScriptPresent, present);
-        EXPECT_EQ(messages.shown, (std::vector<std::string>{"your maplist is too long !!!"}));
+        EXPECT_EQ(WriteMapCycle(settings, row.rows, messages), row.outcome);
+        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), row.script);
+        EXPECT_EQ(messages.shown, row.shown);
+        EXPECT_EQ(settings.si_map, row.startMap);
+        EXPECT_EQ(settings.mapCycleScriptPresent, row.shown.empty() && row.folder == "dvbase");
         EXPECT_EQ(CurrentDirectoryNow(), install.Root());
     }
 }
 
-TEST(WriteMapCycle, FailuresCloseTheDialog) {
-    struct Case {
-        const char* what;
-        std::string folder;
-        bool scriptIsFolder;
-        std::vector<std::string> shown;
-    };
-    const Case cases[] = {
-        {"folder missing", "missing", false, {}},
-        {"script cannot be written", "dvbase", true, {"can't write \"kelvrin.scriptcfg\" !"}},
-    };
-    for (const Case& c : cases) {
-        TempInstallation install;
-        install.MakeFolder("dvbase");
-        if (c.scriptIsFolder) install.MakeFolder("dvbase/kelvrin.scriptcfg");
-        ServerSettings settings = SettingsIn(install);
-        settings.gameFolder = c.folder;
-        RecordingMessages messages;
-
-        EXPECT_EQ(WriteMapCycle(settings, {"dvctf2.map"}, messages), MapDialogOutcome::Close);
-        EXPECT_EQ(messages.shown, c.shown) << c.what;
-        EXPECT_FALSE(settings.mapCycleScriptPresent) << c.what;
-        EXPECT_EQ(settings.si_map, "mp/dvdm1") << c.what;
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root()) << c.what;
-    }
-}
-
-TEST(LoadMapLists, ListsDefaultsThenTheMapFilesInOrder) {
-    TempInstallation install;
-    for (const char* file : {"zz.map", "Beta.MAP", "alpha.map", "dvdm1.map", "notes.txt"}) {
-        install.WriteFile(std::string("dvbase/mp/") + file, "");
-    }
-    install.MakeFolder("dvbase/mp/folder.map");
-    ServerSettings settings = SettingsIn(install);
-    MapRows available, selected;
-
-    LoadMapLists(settings, available, selected);
-    MapRows expected = kDefaults;
-    expected.insert(expected.end(), {"alpha.map", "Beta.MAP", "dvdm1.map", "zz.map"});
-    EXPECT_EQ(available, expected);
-    EXPECT_EQ(selected, (MapRows{"dvdm1"}));  // the default start map, without "mp/"
-    EXPECT_EQ(CurrentDirectoryNow(), install.Root());
-}
-
-TEST(LoadMapLists, ChoosesAStartMapWithoutAScript) {
-    struct Case {
-        std::string startMap;
-        MapRows selected;
-        std::string startMapAfter;
-    };
-    const Case cases[] = {
-        {"mp/dvdm1", {"dvdm1"}, "mp/dvdm1"},
-        {"custom.map", {"custom.map"}, "custom.map"},
-        {"", {"dvdm1.map"}, "mp/dvdm1.map"},
-    };
-    for (const Case& c : cases) {
-        TempInstallation install;
-        install.WriteFile("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"\"\r\n");
-        ServerSettings settings = SettingsIn(install);
-        settings.si_map = c.startMap;
-        MapRows available, selected;
-        LoadMapLists(settings, available, selected);
-        EXPECT_EQ(selected, c.selected) << c.startMap;
-        EXPECT_EQ(settings.si_map, c.startMapAfter) << c.startMap;
-        EXPECT_FALSE(settings.mapCycleScriptPresent);
-    }
-}
-
-TEST(LoadMapLists, FolderProblemsLimitWhatIsListed) {
-    struct Case {
-        const char* what;
-        std::string folder;
-        MapRows selected;
-        std::size_t available;
-    };
+// Opening the dialog: the defaults, then the map files in order; the cycle of the script, or else
+// a start map of its own.
+TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
     const std::string longest(29, 'g');  // with "/mp" the name passes 31 bytes
-    const Case cases[] = {
-        {"game folder missing", "missing", {}, kDefaults.size()},
-        {"map folder name too long", longest, {"dvdm4.map"}, kDefaults.size()},
+    const MapRows found{"alpha.map", "Beta.MAP", "dvdm1.map", "zz.map"};
+    const struct { std::string folder, script, startMap; MapRows extraMaps, selected; std::string startMapAfter; } rows[] = {
+        {"dvbase", "", "mp/dvdm1", found, {"dvdm1"}, "mp/dvdm1"},
+        {"dvbase", "set si_mapcycle \"mp/zz.map;mp/x\"", "mp/dvdm1", found, {"zz.map", "x"}, "mp/zz.map"},
+        {"dvbase", "set si_mapcycle \"\"", "custom.map", found, {"custom.map"}, "custom.map"},
+        {"dvbase", "set si_mapcycle \"\"", "", found, {"dvdm1.map"}, "mp/dvdm1.map"},
+        {"missing", "", "mp/dvdm1", {}, {}, "mp/dvdm1"},
+        {longest, "set si_mapcycle \"mp/dvdm4.map\"", "", {}, {"dvdm4.map"}, "mp/dvdm4.map"},
     };
-    for (const Case& c : cases) {
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.folder + " " + row.script);
         TempInstallation install;
-        install.WriteFile(longest + "/mp/extra.map", "");
-        install.WriteFile(longest + "/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm4.map\"");
+        for (const char* file : {"zz.map", "Beta.MAP", "alpha.map", "dvdm1.map", "notes.txt"}) {
+            install.WriteFile("dvbase/mp/" + std::string(file), "");
+            install.WriteFile(longest + "/mp/" + file, "");
+        }
+        install.MakeFolder("dvbase/mp/folder.map");
+        if (!row.script.empty()) install.WriteFile(row.folder + "/kelvrin.scriptcfg", row.script);
         ServerSettings settings = SettingsIn(install);
-        settings.gameFolder = c.folder;
+        settings.gameFolder = row.folder, settings.si_map = row.startMap;
         MapRows available, selected;
+
         LoadMapLists(settings, available, selected);
-        EXPECT_EQ(selected, c.selected) << c.what;
-        EXPECT_EQ(available.size(), c.available) << c.what;
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root()) << c.what;
+        MapRows expected = kDefaults;
+        expected.insert(expected.end(), row.extraMaps.begin(), row.extraMaps.end());
+        EXPECT_EQ(available, expected);
+        EXPECT_EQ(selected, row.selected);
+        EXPECT_EQ(settings.si_map, row.startMapAfter);
+        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
     }
 }
 

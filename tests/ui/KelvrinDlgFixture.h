@@ -16,9 +16,19 @@
 #include "tests/ui/ModalRun.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"
+#include "ui/ProgramCursor.h"
 #include "ui/UrlOpener.h"
 
 namespace kelvrin::testing {
+
+using Shown = std::vector<std::string>;
+
+// Whether the widget shows the program's own cursor (a bitmap cursor: it has no pixmap).
+inline bool HasProgramCursor(const QWidget& widget) {
+    const QCursor cursor = widget.cursor(), program = ProgramCursor();
+    return cursor.shape() == Qt::BitmapCursor && cursor.bitmap().toImage() == program.bitmap().toImage() &&
+           cursor.mask().toImage() == program.mask().toImage() && cursor.hotSpot() == program.hotSpot();
+}
 
 class RecordingUrlOpener : public UrlOpener {
 public:
@@ -26,50 +36,41 @@ public:
     std::vector<std::string> opened;
 };
 
-// A started installation with the default game folder and the opened main window.
+// A start directory with the default game folder, and the main window opened in it.
 class MainWindowTest : public ::testing::Test {
 protected:
     MainWindowTest() { installation.MakeFolder("dvbase"); }
 
-    void Open() {
+    // Opens a new window on a fresh store, with nothing recorded yet.
+    void Open(ServerSettings stored = {}) {
+        window.reset();
+        settings = stored;
+        messages = {};
+        launcher.launches.clear();
         window = std::make_unique<CKelvrinDlg>(settings, messages, launcher, urls);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
-    }
-
-    // A new window with nothing recorded yet, for the next case of a table.
-    void Reopen() {
-        window.reset();
-        messages.shown.clear(), messages.asked.clear(), messages.answers.clear(), launcher.launches.clear();
-        Open();
     }
 
     template <class T>
     T* Item(int id) const { return window->ItemAs<T>(id); }
     QCheckBox* Check(int id) const { return Item<QCheckBox>(id); }
     QComboBox* Combo(int id) const { return Item<QComboBox>(id); }
-    QLineEdit* Edit(int id) const { return Item<QLineEdit>(id); }
 
     // An edit, or the edit field of a drop-down.
     QLineEdit* Field(int id) const {
-        if (auto* combo = window->ItemAs<QComboBox>(id)) return combo->lineEdit();
-        return Edit(id);
+        if (auto* combo = Combo(id)) return combo->lineEdit();
+        return Item<QLineEdit>(id);
     }
-    QString Text(int id) const { return Field(id)->text(); }
     QStringList Texts(std::initializer_list<int> ids) const {
         QStringList texts;
-        for (const int id : ids) texts << Text(id);
+        for (const int id : ids) texts << Field(id)->text();
         return texts;
-    }
-    QStringList Items(int id) const {
-        QStringList items;
-        for (int row = 0; row < Combo(id)->count(); ++row) items << Combo(id)->itemText(row);
-        return items;
     }
 
     // The operator clicks near the control's left end, where a check box has its box.
     void Click(int id) const {
-        QAbstractButton* button = Item<QAbstractButton>(id);
+        auto* button = Item<QAbstractButton>(id);
         QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
 
@@ -82,7 +83,7 @@ protected:
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 4, row.center().y()));
     }
 
-    // The operator replaces the text of an edit or drop-down by typing (ASCII only, as Qt Test).
+    // The operator replaces the text of an edit or drop-down by typing.
     void Type(int id, const QString& text) const {
         Field(id)->setFocus();
         Field(id)->selectAll();
@@ -94,6 +95,9 @@ protected:
     void WriteConfig(const std::string& folder, ServerSettings stored) const {
         RecordingMessages unused;
         installation.WriteFile(folder + "/kelvrin.cfg", ComposeServerConfig(stored, unused));
+    }
+    bool Wrote(const char* text) const {
+        return installation.ReadFile("dvbase/kelvrin.cfg").find(text) != std::string::npos;
     }
 
     TempInstallation installation;

@@ -1,35 +1,25 @@
+// The map selection dialog over a real game folder.
 #include "ui/MapSelectionDlg.h"
 
-#include <array>
-#include <filesystem>
-#include <memory>
-#include <string>
-#include <vector>
-
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include "maps/MapCycle.h"
-#include "maps/MapList.h"
+#include <filesystem>
+#include <memory>
+
 #include "settings/ServerSettings.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
-#include "ui/AdvancedSettingsDlg.h"
-#include "ui/ProgramCursor.h"
 
 namespace kelvrin {
 namespace {
 
 using Rows = std::vector<std::string>;
-
 constexpr int kAvailable = 1037, kSelected = 1036, kCopy = 1023, kRemove = 1024;
 constexpr int kUp = 1035, kDown = 1038, kTypedName = 1009, kAdd = 1041, kOk = 1, kCancel = 2;
-constexpr const char* kScriptPath = "dvbase/kelvrin.scriptcfg";
-const Rows kThreeRows{"a", "b", "c"};
 
 std::string ScriptBytes(const Rows& rows) {
     std::string text = "set si_mapcycle \"";
@@ -39,16 +29,14 @@ std::string ScriptBytes(const Rows& rows) {
 
 class MapSelectionDlgTest : public ::testing::Test {
 public:
-    MapSelectionDlgTest() { install.MakeFolder("dvbase"); }
-
-    // A fresh store, and the script holding these rows (none when empty), for each table row.
-    void Open(const Rows& script = {}, const std::string& gameFolder = "dvbase") {
+    // A fresh store, and the script holding these rows (none when empty).
+    void Open(const Rows& script) {
         settings = ServerSettings{};
         settings.startDirectory = install.Root();
-        settings.gameFolder = gameFolder;
         messages.shown.clear();
-        std::filesystem::remove(install.PathOf(kScriptPath));
-        if (!script.empty()) install.WriteFile(kScriptPath, ScriptBytes(script));
+        std::filesystem::remove(install.PathOf("dvbase/kelvrin.scriptcfg"));
+        install.MakeFolder("dvbase");
+        if (!script.empty()) install.WriteFile("dvbase/kelvrin.scriptcfg", ScriptBytes(script));
         dialog = std::make_unique<CMapSelectionDlg>(settings, messages);
         dialog->show();
         dialog->activateWindow();
@@ -58,26 +46,21 @@ public:
     QListWidget* List(int id) const { return dialog->ItemAs<QListWidget>(id); }
     QPushButton* Button(int id) const { return dialog->ItemAs<QPushButton>(id); }
     void Click(int id) const { QTest::mouseClick(Button(id), Qt::LeftButton); }
-    void TypeName(const std::string& text) const {
-        QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
-    }
-
-    Rows RowsOf(int id) const {
-        Rows rows;
-        for (int row = 0; row < List(id)->count(); ++row)
-            rows.push_back(List(id)->item(row)->text().toStdString());
-        return rows;
-    }
-
-    QPoint RowCentre(int id, int row) const {
-        return List(id)->visualItemRect(List(id)->item(row)).center();
-    }
     void Click(int id, int row) const {
-        QTest::mouseClick(List(id)->viewport(), Qt::LeftButton, {}, RowCentre(id, row));
+        QTest::mouseClick(List(id)->viewport(), Qt::LeftButton, {}, List(id)->visualItemRect(List(id)->item(row)).center());
     }
     void DoubleClick(int id, int row) const {
         Click(id, row);
-        QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, RowCentre(id, row));
+        QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, List(id)->visualItemRect(List(id)->item(row)).center());
+    }
+    void Add(const std::string& text) const {
+        QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
+        Click(kAdd);
+    }
+    Rows RowsOf(int id) const {
+        Rows rows;
+        for (int row = 0; row < List(id)->count(); ++row) rows.push_back(List(id)->item(row)->text().toStdString());
+        return rows;
     }
 
     testing::TempInstallation install;
@@ -86,132 +69,60 @@ public:
     std::unique_ptr<CMapSelectionDlg> dialog;
 };
 
-// Each row: what the operator does, then the chosen row, the move buttons and the selected list.
+// Each row: what the operator does to the cycle a, b, c, then the chosen row, the move buttons and
+// the selected list.
 TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
-    struct Case {
-        const char* name;
-        void (*act)(const MapSelectionDlgTest&);
-        int chosen;
-        bool up, down;
-        Rows rows = kThreeRows;
-        Rows script = kThreeRows;
+    using T = const MapSelectionDlgTest&;
+    const struct { void (*act)(T); int chosen; bool up, down; Rows rows; Rows script = {"a", "b", "c"}; } rows[] = {
+        {[](T t) { t.Click(kSelected, 0); }, 0, false, true, {"a", "b", "c"}},
+        {[](T t) { t.Click(kSelected, 1); }, 1, true, true, {"a", "b", "c"}},
+        {[](T t) { t.Click(kSelected, 2); }, 2, true, false, {"a", "b", "c"}},
+        {[](T t) { t.Click(kSelected, 0); t.Click(kRemove); }, 0, false, false, {"a"}, {"a"}},
+        {[](T t) { t.Click(kSelected, 1), t.Button(kAdd)->setFocus(), QTest::keyClick(t.Button(kAdd), Qt::Key_Tab); }, -1,
+         false, false, {"a", "b", "c"}},
+        {[](T t) { t.Click(kAvailable, 9); t.Click(kSelected, 1); t.Click(kCopy); }, 1, true, true,
+         {"a", "b", "c", "dvctf1.map"}},
+        {[](T t) { t.DoubleClick(kAvailable, 9); }, -1, false, false, {"a", "b", "c", "dvctf1.map"}},
+        {[](T t) { t.Click(kSelected, 1); t.Click(kRemove); }, -1, false, false, {"a", "c"}},
+        {[](T t) { t.DoubleClick(kSelected, 1); }, -1, false, false, {"a", "c"}},
+        {[](T t) { t.Click(kSelected, 1); t.Click(kUp); }, 0, false, true, {"b", "a", "c"}},
+        {[](T t) { t.Click(kSelected, 1); t.Click(kDown); }, 2, true, false, {"a", "c", "b"}},
+        {[](T t) { t.Add("my.map"); }, -1, false, false, {"a", "b", "c", "my.map"}},
+        {[](T t) { t.Add(std::string(120, 'q')); }, -1, false, false, {"a", "b", "c", std::string(99, 'q')}},
     };
-    const std::string ninth(kDefaultMapNames[9]);
-    const Case cases[] = {
-        {"choose first", [](auto& t) { t.Click(kSelected, 0); }, 0, false, true},
-        {"choose middle", [](auto& t) { t.Click(kSelected, 1); }, 1, true, true},
-        {"choose last", [](auto& t) { t.Click(kSelected, 2); }, 2, true, false},
-        {"single row, <", [](auto& t) { t.Click(kSelected, 0); t.Click(kRemove); }, 0, false, false,
-         {"a"}, {"a"}},
-        {"available list gains the focus", [](auto& t) {
-             t.Click(kSelected, 1);
-             t.Button(kAdd)->setFocus(Qt::TabFocusReason);
-             QTest::keyClick(t.Button(kAdd), Qt::Key_Tab);
-             EXPECT_TRUE(t.List(kAvailable)->hasFocus());
-         }, -1, false, false},
-        {">", [](auto& t) { t.Click(kAvailable, 9); t.Click(kSelected, 1); t.Click(kCopy); }, 1,
-         true, true, {"a", "b", "c", ninth}},
-        {"double click available", [](auto& t) { t.DoubleClick(kAvailable, 9); }, -1, false, false,
-         {"a", "b", "c", ninth}},
-        {"<", [](auto& t) { t.Click(kSelected, 1); t.Click(kRemove); }, -1, false, false,
-         {"a", "c"}},
-        {"double click selected", [](auto& t) { t.DoubleClick(kSelected, 1); }, -1, false, false,
-         {"a", "c"}},
-        {"up", [](auto& t) { t.Click(kSelected, 1); t.Click(kUp); }, 0, false, true,
-         {"b", "a", "c"}},
-        {"dn", [](auto& t) { t.Click(kSelected, 1); t.Click(kDown); }, 2, true, false,
-         {"a", "c", "b"}},
-        {"add", [](auto& t) { t.TypeName("my.map"); t.Click(kAdd); }, -1, false, false,
-         {"a", "b", "c", "my.map"}},
-        {"add empty", [](auto& t) { t.Click(kAdd); }, -1, false, false, {"a", "b", "c", ""}},
-        {"add 120 characters", [](auto& t) { t.TypeName(std::string(120, 'q')); t.Click(kAdd); },
-         -1, false, false, {"a", "b", "c", std::string(99, 'q')}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Open(c.script);
-        c.act(*this);
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.rows.back() + " " + std::to_string(&row - rows));
+        Open(row.script);
+        row.act(*this);
         const QList<QListWidgetItem*> chosen = List(kSelected)->selectedItems();
-        EXPECT_EQ(chosen.isEmpty() ? -1 : List(kSelected)->row(chosen.front()), c.chosen);
-        EXPECT_EQ(Button(kUp)->isEnabled(), c.up);
-        EXPECT_EQ(Button(kDown)->isEnabled(), c.down);
-        EXPECT_EQ(RowsOf(kSelected), c.rows);
-        EXPECT_EQ(RowsOf(kAvailable).size(), kDefaultMapNames.size());
+        EXPECT_EQ(chosen.isEmpty() ? -1 : List(kSelected)->row(chosen.front()), row.chosen);
+        EXPECT_EQ(std::pair(Button(kUp)->isEnabled(), Button(kDown)->isEnabled()), std::pair(row.up, row.down));
+        EXPECT_EQ(RowsOf(kSelected), row.rows);
+        EXPECT_EQ(RowsOf(kAvailable).size(), 13u);
     }
 }
 
-TEST_F(MapSelectionDlgTest, OkWritesTheScriptWithCrLfAndCloses) {
-    Open();
-    Click(kAvailable, 2);
-    Click(kCopy);
-    Click(kSelected, 1);
-    Click(kUp);
-    Click(kAdd);
-    Click(kOk);
-    EXPECT_EQ(install.ReadFile(kScriptPath), "set si_mapcycle \"mp/dvdm3.map;mp/dvdm1;mp/\"\r\n");
-    EXPECT_EQ(dialog->result(), QDialog::Accepted);
-    EXPECT_EQ(settings.si_map, "mp/dvdm3.map");
-    EXPECT_TRUE(messages.shown.empty());
-}
-
-TEST_F(MapSelectionDlgTest, OkWithAnEmptyListAsksForAMapAndStaysOpen) {
-    Open({}, "absent");
-    Click(kOk);
-    EXPECT_EQ(messages.shown, Rows{std::string(kNoMapSelectedMessage)});
-    EXPECT_TRUE(dialog->isVisible());
-}
-
-// The operator's edits put another map on top; Cancel keeps the start map of the script on disk.
-TEST_F(MapSelectionDlgTest, CancelWritesNothingButKeepsTheScriptsStartMap) {
-    Open({"dvdm3.map", "dvctf1.map"});
-    Click(kSelected, 1);
-    Click(kUp);
-    Click(kCancel);
-    EXPECT_EQ(dialog->result(), QDialog::Rejected);
-    EXPECT_EQ(install.ReadFile(kScriptPath), ScriptBytes({"dvdm3.map", "dvctf1.map"}));
-    EXPECT_EQ(settings.si_map, "mp/dvdm3.map");
-}
-
-// 98 rows of 96 characters after a first one fill the script to 9918 characters with its quote
-// and line end (CR LF counting once), so one more row of 78 characters ends at the capacity.
-TEST_F(MapSelectionDlgTest, ScriptOfExactlyTheCapacityIsWrittenOneMoreCharacterIsNot) {
-    const Rows rows(99, std::string(96, 'r'));
-    for (const std::size_t lastLength : {78U, 79U}) {
-        SCOPED_TRACE(lastLength);
-        Open(rows);
-        TypeName(std::string(lastLength, 'z'));
-        Click(kAdd);
-        Click(kOk);
-        Rows all = rows;
-        all.push_back(std::string(lastLength, 'z'));
-        const bool fits = lastLength == 78U;
-        EXPECT_EQ(ScriptBytes(all).size(), kMapCycleCapacity + (fits ? 1 : 2));
-        EXPECT_EQ(install.ReadFile(kScriptPath), ScriptBytes(fits ? all : rows));
-        EXPECT_EQ(messages.shown, fits ? Rows{} : Rows{std::string(kMapListTooLongMessage)});
-        EXPECT_EQ(dialog->isVisible(), !fits);
-    }
-}
-
-// Every control stands clear of the others and inside its dialog, at the font the tests run with.
-TEST_F(MapSelectionDlgTest, BothSubDialogsKeepControlsClearAndShowTheProgramCursor) {
-    Open();
-    CAdvancedSettingsDlg advanced(settings);
-    advanced.show();
-    for (QDialog* shown : std::array<QDialog*, 2>{dialog.get(), &advanced}) {
-        SCOPED_TRACE(shown->windowTitle().toStdString());
-        EXPECT_EQ(shown->cursor().pixmap().toImage(), ProgramCursor().pixmap().toImage());
-        EXPECT_EQ(shown->cursor().hotSpot(), ProgramCursor().hotSpot());
-        QList<QWidget*> controls;
-        // Frames enclose other controls by design.
-        for (QWidget* child : shown->findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-            if (qobject_cast<QGroupBox*>(child) == nullptr) controls.append(child);
-        // Controls are numbered in template order.
-        for (qsizetype i = 0; i < controls.size(); ++i) {
-            EXPECT_TRUE(shown->rect().contains(controls[i]->geometry())) << i;
-            for (qsizetype j = i + 1; j < controls.size(); ++j)
-                EXPECT_FALSE(controls[i]->geometry().intersects(controls[j]->geometry()))
-                    << i << ", " << j;
+// OK writes the script and closes, or asks for a map when the list is empty; Cancel writes
+// nothing but keeps the start map that opening took from the script.
+TEST_F(MapSelectionDlgTest, OkAndCancel) {
+    const struct { Rows script; int button; Rows shown; std::string written, startMap; bool open; } rows[] = {
+        {{"dvdm3.map", "dvctf1.map"}, kOk, {}, ScriptBytes({"dvctf1.map", "dvdm3.map", "dvdm2.map"}), "mp/dvctf1.map", false},
+        {{"dvdm3.map", "dvctf1.map"}, kCancel, {}, ScriptBytes({"dvdm3.map", "dvctf1.map"}), "mp/dvdm3.map", false},
+        {{"only.map"}, kOk, {"Please select at least one map ( startmap ) or press \"Cancel\""},
+         ScriptBytes({"only.map"}), "mp/only.map", true},
+    };
+    for (const auto& row : rows) {
+        Open(row.script);
+        if (row.open) {
+            delete List(kSelected)->takeItem(0);
+        } else {
+            Click(kSelected, 1), Click(kUp), Click(kAvailable, 1), Click(kCopy);
         }
+        Click(row.button);
+        EXPECT_EQ(messages.shown, row.shown);
+        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), row.written);
+        EXPECT_EQ(settings.si_map, row.startMap);
+        EXPECT_EQ(dialog->isVisible(), row.open);
     }
 }
 

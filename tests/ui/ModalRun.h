@@ -2,7 +2,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QString>
 #include <QTimer>
 #include <QWidget>
 
@@ -11,19 +10,15 @@
 namespace kelvrin::testing {
 
 // Acts on the next window that runs modally (or pops up) once it is there, so that a test that
-// opens one with exec() never hangs: after a few seconds the wait gives up and the window is
-// closed, which fails the test's own checks.
+// opens one with exec() never hangs: after a few seconds the wait gives up.
 inline void WhenWindowAppears(std::function<void(QWidget*)> act,
-                              std::function<QWidget*()> find = [] {
-                                  return QApplication::activeModalWidget();
-                              }) {
+                              std::function<QWidget*()> find = [] { return QApplication::activeModalWidget(); }) {
     auto* poll = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
     QObject::connect(poll, &QTimer::timeout, [poll, clock, act, find] {
         QWidget* window = find();
-        const bool timedOut = clock->elapsed() > 5000;
-        if (window == nullptr && !timedOut) return;
+        if (window == nullptr && clock->elapsed() < 5000) return;
         poll->stop();
         poll->deleteLater();
         delete clock;
@@ -32,6 +27,7 @@ inline void WhenWindowAppears(std::function<void(QWidget*)> act,
     poll->start(10);
 }
 
+// Closes the next modal window, noting its caption.
 inline void CloseWhenModalAppears(QString* caption = nullptr) {
     WhenWindowAppears([caption](QWidget* window) {
         if (caption != nullptr) *caption = window->windowTitle();

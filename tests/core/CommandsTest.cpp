@@ -1,0 +1,184 @@
+// Save Config and Start Server on real files in a temporary start directory.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <filesystem>
+#include <string>
+#include <thread>
+
+#include <sys/stat.h>
+
+#include "app/GameFolder.h"
+#include "launch/ServerLaunch.h"
+#include "maps/MapCycle.h"
+#include "tests/support/RecordingLauncher.h"
+#include "tests/support/RecordingMessages.h"
+#include "tests/support/TempInstallation.h"
+#include "tests/support/Unprivileged.h"
+
+namespace kelvrin {
+namespace {
+
+namespace fs = std::filesystem;
+using testing::CurrentDirectoryNow;
+using testing::RecordingLauncher;
+using testing::RecordingMessages;
+using testing::TempInstallation;
+using Shown = std::vector<std::string>;
+
+ServerSettings SettingsIn(const TempInstallation& install) {
+    ServerSettings settings;
+    settings.startDirectory = install.Root();
+    return settings;
+}
+
+// The switches come from a stored file, where any number but 0 counts as on.
+TEST(SaveAndStart, WriteAndLaunchForEachCombination) {
+    const struct { const char *dedicated, *mapCycle; std::string executable, parameters, batch; } rows[] = {
+        {"0", "0", "dravek.exe", "+set fs_game dvbase+exec kelvrin.cfg",
+         "dravek.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"},
+        {"0", "2", "dravek.exe", "+set fs_game dvbase+exec kelvrin.scriptcfg +exec kelvrin.cfg",
+         "dravek.exe +set fs_game dvbase +exec kelvrin.scriptcfg +exec kelvrin.cfg"},
+        {"2", "0", "dravekDed.exe", "+set fs_game dvbase+exec kelvrin.cfg",
+         "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"},
+        {"1", "1", "dravekDed.exe", "+set fs_game dvbase+exec kelvrin.scriptcfg +exec kelvrin.cfg",
+         "dravekDed.exe +set fs_game dvbase +exec kelvrin.scriptcfg +exec kelvrin.cfg"},
+    };
+    TempInstallation install;
+    install.WriteFile("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm1\"\r\n");
+    install.WriteFile("kvr_other.bat", "other\r\n");
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.batch);
+        install.WriteFile("dvbase/kelvrin.cfg", std::string("set net_serverDedicated \"") + row.dedicated +
+                                                    "\"\r\nset logFile \"2\"\r\n//set si_mapCycle \"" +
+                                                    row.mapCycle + "\"\r\n");
+        ServerSettings settings = SettingsIn(install);
+        LoadGameFolderConfig(settings, "dvbase");
+        RecordingMessages messages;
+        RecordingLauncher launcher;
+
+        SaveConfig(settings, messages);
+        EXPECT_EQ(install.ReadFile("kvr_dvbase.bat"), row.batch);
+        EXPECT_EQ(messages.shown, Shown{"Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written"});
+        const std::string saved = install.ReadFile("dvbase/kelvrin.cfg");
+        EXPECT_NE(saved.find("set logFile \"1\"\r\nset net_serverAllowServerMod \"0\"\r\nset logFileName "
+                             "\"kelvrin.log\"\r\n//set si_mapCycle \"" +
+                             std::string(row.mapCycle == std::string("0") ? "0" : "1") + "\"\r\n"),
+                  std::string::npos) << saved;
+        fs::remove(install.PathOf("dvbase/kelvrin.cfg"));
+
+        StartServer(settings, messages, launcher);
+        ASSERT_EQ(launcher.launches.size(), 1u);
+        EXPECT_EQ(launcher.launches[0].startDirectory, install.Root());
+        EXPECT_EQ(launcher.launches[0].executable, row.executable);
+        EXPECT_EQ(launcher.launches[0].parameters, row.parameters);
+        EXPECT_EQ(messages.shown.size(), 1u) << "starting reports nothing";
+        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.cfg"), saved);
+        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+    }
+    EXPECT_EQ(install.ReadFile("kvr_other.bat"), "other\r\n");
+}
+
+// Folder names go in unchanged, blanks and all; the batch file name holds up to 39 characters.
+TEST(SaveAndStart, FolderNamesGoInUnchanged) {
+    for (const std::string& folder : {std::string("my mod"), std::string(31, 'f')}) {
+        TempInstallation install;
+        install.MakeFolder(folder);
+        ServerSettings settings = SettingsIn(install);
+        settings.gameFolder = folder, settings.si_mapCycle = 0, settings.net_serverDedicated = 0;
+        RecordingMessages messages;
+        RecordingLauncher launcher;
+        SaveConfig(settings, messages);
+        StartServer(settings, messages, launcher);
+        EXPECT_EQ(install.ReadFile("kvr_" + folder + ".bat"), "dravek.exe +set fs_game " + folder + " +exec kelvrin.cfg\r\n");
+        ASSERT_EQ(launcher.launches.size(), 1u);
+        EXPECT_EQ(launcher.launches[0].parameters, "+set fs_game " + folder + "+exec kelvrin.cfg");
+    }
+}
+
+TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
+    const std::string tooLong(32, 'n');
+    const struct { std::string folder; bool makeFolder; std::string blockAsFolder, saveMessage, startMessage; } rows[] = {
+        {"missing", false, "", "can't change to subdirectory \"missing\"", "can't open subdirectory \"missing\" !"},
+        {"", false, "", "can't change to subdirectory \"\"", "can't open subdirectory \"\" !"},
+        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"",
+         "can't open subdirectory \"" + tooLong + "\" !"},
+        {"dvbase", true, "dvbase/kelvrin.cfg", "can't write \"kelvrin.cfg\"!", "can't write server-config ..."},
+        {"dvbase", true, "kvr_dvbase.bat", "can't write \"kvr_dvbase.bat\"!", ""},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.saveMessage);
+        TempInstallation install;
+        if (row.makeFolder) install.MakeFolder(row.folder);
+        if (!row.blockAsFolder.empty()) install.MakeFolder(row.blockAsFolder);
+        ServerSettings settings = SettingsIn(install);
+        settings.gameFolder = row.folder;
+        RecordingMessages saving, starting;
+        RecordingLauncher launcher;
+
+        SaveConfig(settings, saving);
+        EXPECT_EQ(saving.shown, Shown{row.saveMessage});
+        EXPECT_FALSE(install.Exists("kelvrin.cfg"));
+        StartServer(settings, starting, launcher);
+        EXPECT_EQ(starting.shown, row.startMessage.empty() ? Shown{} : Shown{row.startMessage});
+        EXPECT_EQ(launcher.launches.size(), row.startMessage.empty() ? 1u : 0u);
+        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+    }
+}
+
+#ifndef _WIN32  // file modes, and a shell script as the game
+// File modes bind an operator, not root: the command runs as an ordinary user in a child process,
+// in a folder open to it, and reports through its exit status.
+TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
+    const struct { const char* file; Shown (*command)(ServerSettings&); const char* message; } rows[] = {
+        {"dvbase/kelvrin.cfg", [](ServerSettings& s) { RecordingMessages m; SaveConfig(s, m); return m.shown; },
+         "can't write \"kelvrin.cfg\"!"},
+        {"dvbase/kelvrin.cfg", [](ServerSettings& s) {
+             RecordingMessages m; RecordingLauncher l; StartServer(s, m, l);
+             return l.launches.empty() ? m.shown : Shown{"started"}; }, "can't write server-config ..."},
+        {"dvbase/kelvrin.scriptcfg", [](ServerSettings& s) {
+             RecordingMessages m; WriteMapCycle(s, {"dvdm2.map"}, m); return m.shown; },
+         "can't write \"kelvrin.scriptcfg\" !"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.message);
+        TempInstallation install;
+        install.WriteFile(row.file, "kept as it was\r\n");
+        fs::permissions(install.Root(), fs::perms(0755));
+        fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
+        fs::permissions(install.PathOf(row.file), fs::perms(0444));
+        ServerSettings settings = SettingsIn(install);
+        const auto command = row.command;
+        const std::string message = row.message;
+        EXPECT_EQ(testing::RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0);
+        EXPECT_EQ(install.ReadFile(row.file), "kept as it was\r\n");
+        EXPECT_FALSE(install.Exists("kvr_dvbase.bat"));
+    }
+}
+
+// The real launcher: the game runs from the start directory with its parameters split at blanks,
+// and Start Server comes back at once while the game goes on.
+TEST(SystemLauncher, StartsTheGameDetachedInTheStartDirectory) {
+    TempInstallation install;
+    install.WriteFile("dravekDed.exe", "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$@\" > launch-record.part\n"
+                                       "mv launch-record.part launch-record.txt\nsleep 6\n");
+    fs::permissions(install.PathOf("dravekDed.exe"), fs::perms(0755));
+    install.MakeFolder("dvbase");
+    ServerSettings settings = SettingsIn(install);
+    settings.si_mapCycle = 0;
+    install.MakeFolder("elsewhere");
+    fs::current_path(install.PathOf("elsewhere"));
+    RecordingMessages messages;
+
+    const auto start = std::chrono::steady_clock::now();
+    StartServer(settings, messages, *MakeSystemLauncher());
+    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
+    while (!install.Exists("launch-record.txt") && std::chrono::steady_clock::now() - start < std::chrono::seconds(20))
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    EXPECT_EQ(install.ReadFile("launch-record.txt"), install.Root() + "\n+set\nfs_game\ndvbase+exec\nkelvrin.cfg\n");
+    EXPECT_EQ(messages.shown, Shown{});
+}
+#endif
+
+}  // namespace
+}  // namespace kelvrin

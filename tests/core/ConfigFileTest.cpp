@@ -1,0 +1,208 @@
+// kelvrin.cfg: the text the store composes, how the reader takes a text back, and the two together.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <limits>
+#include <string>
+
+#include "settings/ConfigReader.h"
+#include "settings/ConfigWriter.h"
+#include "tests/support/RecordingMessages.h"
+
+namespace kelvrin {
+namespace {
+
+using testing::RecordingMessages;
+using Shown = std::vector<std::string>;
+
+const std::string kDefaultConfig =
+    "set si_name \"Hollowmere\"\nset gui_configServerRate \"5\"\n"
+    "set net_serverRemoteConsolePassword \"\"\nset si_gameType \"DM\"\nset si_maxPlayers \"16\"\n"
+    "set si_minPlayers \"4\"\nset g_password \"\"\nset si_countDown \"0\"\nset si_tourneyLimit \"0\"\n"
+    "set si_captureLimit \"5\"\nset si_fragLimit \"20\"\nset si_timeLimit \"10\"\n"
+    "set net_serverClientTimeout \"60\"\nset net_serverMaxClientRate \"3\"\n"
+    "set net_serverMaxUsercmdRelay \"3\"\nset net_serverZombieTimeout \"5\"\nset si_weaponStay \"0\"\n"
+    "set si_useReady \"0\"\nset si_teamDamage \"0\"\nset net_serverDedicated \"1\"\nset si_warmup \"0\"\n"
+    "set si_pure \"0\"\nset si_shuffle \"0\"\nset si_spectators \"1\"\nset si_autobalance \"0\"\n"
+    "set sv_punkbuster \"0\"\nset si_allowHitscanTint \"0\"\nset si_allowVoting \"0\"\n"
+    "set net_LANServer \"1\"\nset logFile \"0\"\nset net_serverAllowServerMod \"0\"\n"
+    "//set si_mapCycle \"1\"\nset si_usePass \"0\"\nset si_map \"mp/dvdm1\"\nset g_mapcycle \"\"\nspawnserver\n";
+
+std::string Compose(ServerSettings& settings) {
+    RecordingMessages messages;
+    std::string text = ComposeServerConfig(settings, messages);
+    EXPECT_EQ(messages.shown, Shown{});
+    return text;
+}
+
+TEST(ComposeServerConfig, DefaultsGiveTheThirtySixLines) {
+    ServerSettings settings;
+    EXPECT_EQ(Compose(settings), kDefaultConfig);
+}
+
+// Each row changes the defaults and names a stretch the text must hold and one it must not.
+TEST(ComposeServerConfig, LinesFollowTheStore) {
+    const std::string master1 = "set sv_master1  \"master.dravek.example.org\"\n";
+    const struct { void (*change)(ServerSettings&); std::string present, absent; } rows[] = {
+        {[](ServerSettings& s) { s.g_password = " "; }, "set g_password \" \"\n", "set si_usePass \"0\""},
+        {[](ServerSettings& s) { s.g_password = "pw"; }, "set si_usePass \"1\"\nset si_map", "si_usePass \"0\""},
+        {[](ServerSettings& s) { s.logFile = 1; },
+         "set logFile \"1\"\nset net_serverAllowServerMod \"0\"\nset logFileName \"kelvrin.log\"\n//set", "\"0\"\n//"},
+        {[](ServerSettings& s) { s.si_fragLimit = -3; }, "set si_fragLimit \"-3\"\n", "\"20\""},
+        {[](ServerSettings& s) { s.si_pure = 2; }, "set si_pure \"1\"\n", "\"2\""},
+        {[](ServerSettings& s) { s.si_mapCycle = 0; }, "//set si_mapCycle \"0\"\n", "\nset si_mapCycle"},
+        {[](ServerSettings& s) { s.si_name = "a\"b"; }, "set si_name \"a\"b\"\n", "Hollowmere"},
+        {[](ServerSettings& s) { s.gameTypeIndex = 3; }, "set si_gameType \"Arena CTF\"\n", "\"DM\""},
+        {[](ServerSettings& s) { s.gameTypeIndex = 5; }, "set si_gameType \"DM\"\n", "si_gameType \"\""},
+        {[](ServerSettings& s) { s.gameTypeIndex = -1; }, "set si_gameType \"DM\"\n", "si_gameType \"\""},
+        {[](ServerSettings& s) { s.si_name = std::string(199, 'a') + "bc"; },
+         "set si_name \"" + std::string(199, 'a') + "\"\n", "ab"},
+        {[](ServerSettings& s) { s.sv_master2 = "two"; }, "set g_mapcycle \"\"\nspawnserver\n", "sv_master"},
+        {[](ServerSettings& s) { s.net_LANServer = 0, s.sv_master3 = "three"; },
+         "set g_mapcycle \"\"\n" + master1 + "set sv_master3  \"three\"\nspawnserver\n", "sv_master2"},
+        {[](ServerSettings& s) { s.net_LANServer = 0, s.sv_master1.clear(); },
+         "set g_mapcycle \"\"\nspawnserver\n", "sv_master"},
+    };
+    for (const auto& row : rows) {
+        ServerSettings settings;
+        row.change(settings);
+        const std::string text = Compose(settings);
+        EXPECT_NE(text.find(row.present), std::string::npos) << row.present << "\n" << text;
+        EXPECT_EQ(text.find(row.absent), std::string::npos) << row.absent << "\n" << text;
+    }
+}
+
+TEST(ComposeServerConfig, GamesWithoutTeamsSwitchTheTeamplayOff) {
+    for (std::int32_t type = 0; type < 5; ++type) {
+        ServerSettings settings;
+        settings.gameTypeIndex = type;
+        settings.si_autobalance = settings.si_shuffle = settings.si_teamDamage = 1;
+        const std::string value = type == 0 || type == 4 ? "\"0\"" : "\"1\"";
+        const std::string text = Compose(settings);
+        for (const char* name : {"si_teamDamage ", "si_shuffle ", "si_autobalance "})
+            EXPECT_NE(text.find(name + value), std::string::npos) << type << name;
+        EXPECT_EQ(settings.si_autobalance + settings.si_shuffle + settings.si_teamDamage, value == "\"0\"" ? 0 : 3);
+        EXPECT_FALSE(settings.settingsChanged);
+    }
+}
+
+TEST(ComposeServerConfig, OverflowShowsTheMessageAndGivesNoText) {
+    ServerSettings settings;
+    for (const std::size_t capacity : {kDefaultConfig.size() + 1, kDefaultConfig.size()}) {
+        RecordingMessages messages;
+        const bool fits = capacity > kDefaultConfig.size();
+        EXPECT_EQ(ComposeServerConfig(settings, messages, capacity), fits ? kDefaultConfig : "");
+        EXPECT_EQ(messages.shown, fits ? Shown{} : Shown{"your cfg is too long ! Please use shorter names/passwords !"});
+    }
+}
+
+TEST(NormaliseSettings, PullsValuesIntoShownRanges) {
+    // minimum, maximum, speed, game type: before and after
+    const std::array<std::int32_t, 8> rows[] = {
+        {12, 40, 5, 0, 12, 16, 5, 0}, {14, 6, 5, 0, 6, 6, 5, 0},   {20, 8, 5, 0, 2, 8, 5, 0},
+        {4, 16, 9, 0, 4, 16, 5, 0},   {4, 16, -1, 0, 4, 16, -1, 0}, {1, 1, 0, 5, 2, 16, 0, 0},
+        {5, 7, 3, -2, 5, 7, 3, -2},
+    };
+    for (const auto& r : rows) {
+        ServerSettings s;
+        s.si_minPlayers = r[0], s.si_maxPlayers = r[1], s.gui_configServerRate = r[2], s.gameTypeIndex = r[3];
+        NormaliseSettings(s);
+        EXPECT_EQ((std::array{s.si_minPlayers, s.si_maxPlayers, s.gui_configServerRate, s.gameTypeIndex}),
+                  (std::array{r[4], r[5], r[6], r[7]}));
+    }
+}
+
+TEST(ReadServerConfig, TextSettingsFollowTheMatchingRules) {
+    const struct { std::string text; std::string ServerSettings::*field; std::string expected; } rows[] = {
+        {"set si_name \"one\"\nset si_name \"two\"\n", &ServerSettings::si_name, "one"},
+        {"// si_name \"commented\"\n", &ServerSettings::si_name, "commented"},
+        {"si_name = whatever \"bare\"", &ServerSettings::si_name, "bare"},
+        {"set si_name \"open\nrest", &ServerSettings::si_name, "open\nrest"},
+        {"set si_name\nset other \"x\"", &ServerSettings::si_name, "x"},
+        {"set si_mapCycle \"1\"\nset si_map \"mp/dvctf2\"", &ServerSettings::si_map, "mp/dvctf2"},
+        {"set si_mapcycle \"mp/x\"", &ServerSettings::si_map, "mp/dvdm1"},
+        {"set SI_NAME \"upper\"", &ServerSettings::si_name, "Hollowmere"},
+        {"set si_name \"\"", &ServerSettings::si_name, "Hollowmere"},
+        {"set si_name \"" + std::string(120, 'n') + "\"", &ServerSettings::si_name, std::string(99, 'n')},
+        {"set si_name \" spaced \"", &ServerSettings::si_name, " spaced "},
+        {"set si_name \"", &ServerSettings::si_name, "Hollowmere"},
+    };
+    for (const auto& row : rows) {
+        ServerSettings settings;
+        ReadServerConfig(settings, row.text);
+        EXPECT_EQ(settings.*row.field, row.expected) << row.text;
+    }
+}
+
+TEST(ReadServerConfig, NumbersAndSwitchesAreStoredAsRead) {
+    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
+    const struct { std::string text; std::int32_t ServerSettings::*field; std::int32_t expected; } rows[] = {
+        {"set si_fragLimit \" 35 frags\"", &ServerSettings::si_fragLimit, 35},
+        {"set si_pure \"2\"", &ServerSettings::si_pure, 2},
+        {"set si_timeLimit \"-4\"", &ServerSettings::si_timeLimit, -4},
+        {"set si_captureLimit \"none\"", &ServerSettings::si_captureLimit, 0},
+        // si_pure is found inside the server name; its value runs from the name's closing quote.
+        {"set si_name \"si_pure fans\"\nset si_pure \"1\"\n", &ServerSettings::si_pure, 0},
+        {"set si_countDown \"\t+7\"", &ServerSettings::si_countDown, 7},
+        {"set si_countDown \"- 3\"", &ServerSettings::si_countDown, 0},
+        {"set si_fragLimit \"99999999999\"", &ServerSettings::si_fragLimit, kMax},
+        {"set si_fragLimit \"-99999999999\"", &ServerSettings::si_fragLimit, -kMax - 1},
+        {"set si_name \"Only\"", &ServerSettings::si_maxPlayers, 0},
+        {"set si_name \"Only\"", &ServerSettings::net_LANServer, 0},
+    };
+    for (const auto& row : rows) {
+        ServerSettings settings;
+        ReadServerConfig(settings, row.text);
+        EXPECT_EQ(settings.*row.field, row.expected) << row.text;
+    }
+}
+
+TEST(ReadServerConfig, GameTypeIndexFollowsTheGameTypeText) {
+    const struct { std::string text, typeBefore; std::int32_t expected; } rows[] = {
+        {"set si_gameType \"DM\"", "CTF", 0},      {"set si_gameType \"Team DM\"", "DM", 1},
+        {"set si_gameType \"CTF\"", "DM", 2},      {"set si_gameType \"Arena CTF\"", "DM", 3},
+        {"set si_gameType \"Tourney\"", "DM", 4},  {"set si_gameType \"team dm\"", "DM", 0},
+        {"set si_name \"x\"", "CTF", 2},
+    };
+    for (const auto& row : rows) {
+        ServerSettings settings;
+        settings.si_gameType = row.typeBefore;
+        settings.gameTypeIndex = 3;  // a choice in the window that the reading overrides
+        ReadServerConfig(settings, row.text);
+        EXPECT_EQ(settings.gameTypeIndex, row.expected) << row.text;
+    }
+}
+
+// A composed text read into a fresh store gives back every number and switch, the game type and
+// every text written with a value; an empty or unwritten text keeps what the store held.
+TEST(ReadServerConfig, ReadsBackWhatWasComposed) {
+    for (std::int32_t type = 1; type < 5; ++type) {
+        ServerSettings saved;
+        saved.gameTypeIndex = type;
+        std::int32_t value = -7 + type;
+        for (const NumberSetting& row : kNumberSettings) saved.*row.field = value++;
+        int flip = type;
+        for (const NumberSetting& row : kSwitchSettings) saved.*row.field = flip++ % 2;
+        saved.si_name = "Friday " + std::string(92, 'x');
+        saved.g_password = "secret pass", saved.si_map = "mp/dvctf3.map";
+        saved.net_LANServer = 0, saved.sv_master1.clear(), saved.sv_master4 = "four.example.org";
+        const std::string text = Compose(saved);
+
+        ServerSettings loaded;
+        loaded.net_serverRemoteConsolePassword = "kept";
+        ReadServerConfig(loaded, text);
+        for (const NumberSetting& row : kNumberSettings) EXPECT_EQ(loaded.*row.field, saved.*row.field) << row.name;
+        for (const NumberSetting& row : kSwitchSettings) EXPECT_EQ(loaded.*row.field, saved.*row.field) << row.name;
+        EXPECT_EQ(loaded.gameTypeIndex, type);
+        for (const TextSetting& row : kTextSettings) {
+            const std::string expected = row.name == "net_serverRemoteConsolePassword" ? "kept"
+                                         : row.name == "sv_master1" ? "master.dravek.example.org"
+                                         : row.name == "si_gameType" ? std::string(kGameTypeNames[type])
+                                                                     : saved.*row.field;
+            EXPECT_EQ(loaded.*row.field, expected) << row.name;
+        }
+    }
+}
+
+}  // namespace
+}  // namespace kelvrin

@@ -1,0 +1,275 @@
+// The main window: how it opens, and how its controls show and collect the store.
+#include <algorithm>
+#include <filesystem>
+
+#include "tests/ui/KelvrinDlgFixture.h"
+
+namespace kelvrin::testing {
+namespace {
+
+using namespace mainwindow;
+using Number = std::int32_t ServerSettings::*;
+
+QStringList Items(const QComboBox* box) {
+    QStringList items;
+    for (int row = 0; row < box->count(); ++row) items << box->itemText(row);
+    return items;
+}
+
+TEST_F(MainWindowTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
+    const std::string noFolders = "can't find game folders in the current directory !\n"
+                                  "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
+    const struct { std::vector<const char*> folders; QStringList items; QString selected; Shown shown; } rows[] = {
+        {{"zeta", "Alpha", "DVBASE", "Beta", ".hidden"}, {"[Alpha]", "[Beta]", "[DVBASE]", "[zeta]"}, "[DVBASE]", {}},
+        {{"mods"}, {"[mods]"}, "", {noFolders}},
+        {{}, {}, "", {noFolders}},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.selected.toStdString() + std::to_string(row.folders.size()));
+        for (const auto& entry : std::filesystem::directory_iterator(installation.Root())) std::filesystem::remove_all(entry);
+        for (const char* folder : row.folders) installation.MakeFolder(folder);
+        installation.WriteFile("readme.txt", "a file is no game folder");
+        Open();
+        EXPECT_EQ(Items(Combo(kGameBase)), row.items);
+        EXPECT_EQ(Texts({kGameBase, kServerName}), QStringList({row.selected, "Hollowmere"}));
+        EXPECT_EQ(messages.shown, row.shown);
+        Click(kExit);
+        EXPECT_FALSE(window->isVisible()) << "the window stays usable";
+    }
+}
+
+TEST_F(MainWindowTest, ShowingTheStorePullsItIntoTheShownRanges) {
+    ServerSettings stored;
+    stored.si_minPlayers = 20, stored.si_maxPlayers = 1, stored.gui_configServerRate = 9, stored.gameTypeIndex = 7;
+    Open(stored);
+    EXPECT_EQ(Texts({kWarmupPlayers, kMaxPlayers, kSpeed, kGameType}), QStringList({"2", "16", "LAN", "DM"}));
+    EXPECT_EQ((std::array{settings.si_minPlayers, settings.si_maxPlayers, settings.gui_configServerRate,
+                          settings.gameTypeIndex}), (std::array{2, 16, 5, 0}));
+}
+
+// The window carries the program's cursor and a close box only; five controls have tooltips, and
+// Tab visits the controls in their fixed order.
+TEST_F(MainWindowTest, WindowCursorFrameTooltipsAndTabOrder) {
+    Open();
+    EXPECT_TRUE(HasProgramCursor(*window));
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags.testFlag(Qt::WindowCloseButtonHint));
+    EXPECT_FALSE(flags.testAnyFlags(Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+    const std::pair<int, const char*> tips[] = {
+        {kServerName, "Enter the name of your Server"}, {kSaveConfig, "Saves the current settings and creates a batch file"},
+        {kStartServer, "Start a server with the current settings"}, {kDedicated, "this will select dravekded.exe"},
+        {kPureLanServer, "play without connection to the internet - LAN only"}};
+    for (const auto& [id, text] : tips) EXPECT_EQ(Item<QWidget>(id)->toolTip(), text) << id;
+    QList<QWidget*> all = window->findChildren<QWidget*>() << window.get();
+    EXPECT_EQ(std::count_if(all.begin(), all.end(), [](QWidget* w) { return !w->toolTip().isEmpty(); }), 5);
+
+    const std::vector<int> order{1009, 1008, 1048, 1007, 1014, 1004, 1003, 1016, 1046, 1002, 1010, 1026,
+                                 1012, 1011, 1027, 1017, 1001, 1013, 1042, 1015, 1019, 1000, 1047, 1018,
+                                 1005, 1040, 1020, 1035, 1041, 1038, 1024, 1023, 1,    1006, 1009};
+    for (QWidget* child : window->findChildren<QWidget*>()) child->setEnabled(true);
+    window->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+    std::vector<int> visited;
+    for (std::size_t step = 0; step < order.size(); ++step) {
+        if (step > 0) QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        const QWidget* focus = QApplication::focusWidget();
+        const auto at = std::find_if(order.begin(), order.end(), [&](int id) {
+            return Item<QWidget>(id) == focus || Item<QWidget>(id)->isAncestorOf(focus);
+        });
+        visited.push_back(at == order.end() ? 0 : *at);
+    }
+    EXPECT_EQ(visited, order);
+}
+
+// Choosing a folder reads its store and shows it, replacing edits not yet collected, and counts
+// as a change; a folder that cannot be entered reads nothing.
+TEST_F(MainWindowTest, AChosenGameFolderReplacesWhatTheWindowShows) {
+    const std::string longName(32, 'g');
+    ServerSettings stored;
+    stored.si_name = "Base Server";
+    WriteConfig("dvbase", stored);
+    stored.si_name = "Mod Server", stored.si_fragLimit = 55, stored.gameTypeIndex = 2;
+    WriteConfig("mods", stored);
+    stored.si_name = "Never Read";
+    WriteConfig(longName, stored);
+    for (const std::string& folder : {std::string("dvbase"), std::string("mods"), longName})
+        installation.WriteFile(folder + "/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm1.map\"\r\n");
+    installation.MakeFolder("empty");
+    const struct { std::string folder; QStringList shown; bool mapCycle; } rows[] = {
+        {"empty", {"Base Server", "20", "DM"}, false},
+        {"mods", {"Mod Server", "55", "CTF"}, true},
+        {longName, {"Mod Server", "55", "CTF"}, true},
+    };
+    Open();
+    EXPECT_EQ(Texts({kServerName, kFragLimit, kGameBase}), QStringList({"Base Server", "20", "[dvbase]"}));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.folder);
+        Type(kServerName, "Typed But Not Taken");
+        Choose(kGameBase, Combo(kGameBase)->findText(QString::fromStdString("[" + row.folder + "]")));
+        EXPECT_EQ(Texts({kServerName, kFragLimit, kGameType}), row.shown);
+        EXPECT_EQ(Check(kMapCycle)->isChecked(), row.mapCycle);
+        EXPECT_EQ(settings.gameFolder, row.folder);
+        EXPECT_TRUE(settings.settingsChanged);
+    }
+    EXPECT_EQ(messages.shown, Shown{});
+    Combo(kGameBase)->setCurrentIndex(Combo(kGameBase)->findText("[dvbase]"));
+    window->CollectSettings();
+    EXPECT_EQ(settings.gameFolder, "dvbase") << "the copy into the store takes the chosen folder";
+    EXPECT_TRUE(settings.settingsChanged);
+}
+
+// Texts pass as Latin-1 up to 99 characters, typed or shown; a key beyond Latin-1 is refused.
+TEST_F(MainWindowTest, TextEditsShowAndCollectLatin1UpTo99Characters) {
+    Open();
+    for (const auto& [control, field] : {std::pair{kServerName, &ServerSettings::si_name},
+                                         {kClientPassword, &ServerSettings::g_password},
+                                         {kAdminPassword, &ServerSettings::net_serverRemoteConsolePassword}}) {
+        SCOPED_TRACE(control);
+        settings.*field = "  Caf\xe9 \"42\" ";
+        window->ShowSettings();
+        EXPECT_EQ(Field(control)->text(), QStringLiteral("  Café \"42\" "));
+        Type(control, "Zurich");
+        for (const QString& key : {QStringLiteral("\u00fc"), QStringLiteral("\u03a9"), QStringLiteral("\u20ac")}) {
+            QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, key);
+            QApplication::sendEvent(Field(control), &press);
+        }
+        window->CollectSettings();
+        EXPECT_EQ(settings.*field, "Zurich\xfc");
+        EXPECT_TRUE(settings.settingsChanged);
+        window->CollectSettings();
+        EXPECT_FALSE(settings.settingsChanged) << "a second collection in a row finds nothing new";
+        Type(control, QString(120, QLatin1Char('x')));
+        window->CollectSettings();
+        EXPECT_EQ(settings.*field, std::string(99, 'x'));
+    }
+}
+
+// Limits show their number and take the number their text begins with; the lists stand for an
+// index (game type, speed) or twice the item's place (player counts), so an odd count shows one
+// lower and is a change; a list whose text matches no item keeps the store. A check box ("1" for
+// ticked) shows any switch but 0 ticked and is collected as 1, so a stored 2 is a change.
+TEST_F(MainWindowTest, ControlsShowAndCollectTheirValue) {
+    const struct { int control; Number field; std::int32_t stored; const char *shown, *put; std::int32_t taken; } rows[] = {
+        {kTimeLimit, &ServerSettings::si_timeLimit, 45, "45", "250", 250},
+        {kFragLimit, &ServerSettings::si_fragLimit, -3, "-3", "  17xyz", 17},
+        {kCaptureLimit, &ServerSettings::si_captureLimit, 0, "0", "-8", -8},
+        {kTourneyLimit, &ServerSettings::si_tourneyLimit, 7, "7", "", 0},
+        {kCountdown, &ServerSettings::si_countDown, 12, "12", "+6 9", 6},
+        {kGameType, &ServerSettings::gameTypeIndex, 3, "Arena CTF", "Tourney", 4},
+        {kSpeed, &ServerSettings::gui_configServerRate, 5, "LAN", "265 kbs", 1},
+        {kMaxPlayers, &ServerSettings::si_maxPlayers, 12, "12", "6", 6},
+        {kMaxPlayers, &ServerSettings::si_maxPlayers, 5, "4", "4", 4},
+        {kWarmupPlayers, &ServerSettings::si_minPlayers, 7, "6", "6", 6},
+        {kGameType, &ServerSettings::gameTypeIndex, 2, "CTF", "Chess", 2},
+        {kMaxPlayers, &ServerSettings::si_maxPlayers, 8, "8", "20 players", 8},
+        {kMapCycle, &ServerSettings::si_mapCycle, 2, "1", "1", 1}, {kWeaponStay, &ServerSettings::si_weaponStay, 2, "1", "0", 0},
+        {kWaitForReady, &ServerSettings::si_useReady, 2, "1", "1", 1}, {kTeamDamage, &ServerSettings::si_teamDamage, 0, "0", "1", 1},
+        {kDedicated, &ServerSettings::net_serverDedicated, 2, "1", "1", 1}, {kWarmup, &ServerSettings::si_warmup, 0, "0", "0", 0},
+        {kPureServer, &ServerSettings::si_pure, 2, "1", "1", 1}, {kShuffleTeams, &ServerSettings::si_shuffle, 2, "1", "1", 1},
+        {kSpectators, &ServerSettings::si_spectators, 2, "1", "1", 1}, {kAutobalance, &ServerSettings::si_autobalance, 0, "0", "1", 1},
+        {kPunkbuster, &ServerSettings::sv_punkbuster, 2, "1", "1", 1}, {kHitScanTint, &ServerSettings::si_allowHitscanTint, 2, "1", "1", 1},
+        {kVoting, &ServerSettings::si_allowVoting, 2, "1", "1", 1}, {kPureLanServer, &ServerSettings::net_LANServer, 2, "1", "1", 1},
+        {kLogFile, &ServerSettings::logFile, 2, "1", "1", 1}};
+    Open();
+    EXPECT_EQ(Items(Combo(kGameType)), QStringList({"DM", "Team DM", "CTF", "Arena CTF", "Tourney"}));
+    EXPECT_EQ(Items(Combo(kSpeed)), QStringList({"128 kbs", "265 kbs", "384 kbs", "512 kbs", "768 kbs", "LAN"}));
+    for (const auto& row : rows) {
+        SCOPED_TRACE(std::to_string(row.control) + " '" + row.put + "'");
+        settings.si_maxPlayers = 16, settings.si_minPlayers = 2;
+        settings.*row.field = row.stored;
+        window->ShowSettings();
+        QCheckBox* check = Check(row.control);
+        EXPECT_EQ(check ? QString::number(check->isChecked()) : Field(row.control)->text(), row.shown);
+        if (check) check->setChecked(row.put == std::string("1"));
+        else Field(row.control)->setText(QString::fromLatin1(row.put));
+        window->CollectSettings();
+        EXPECT_EQ(settings.*row.field, row.taken);
+        EXPECT_EQ(settings.settingsChanged, row.taken != row.stored);
+    }
+    Type(kTimeLimit, "1a-2 3");
+    EXPECT_EQ(Field(kTimeLimit)->text(), "123") << "typing takes digits only";
+}
+
+TEST_F(MainWindowTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
+    const std::vector<int> team{kAutobalance, kShuffleTeams, kTeamDamage};
+    const std::vector<int> capture{kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage};
+    const std::tuple<int, std::vector<int>, const char*> rows[] = {
+        {0, {}, "Hit Scan Tint ( 1 )"},      {1, team, "Hit Scan Tint ( 2 )"},
+        {2, capture, "Hit Scan Tint ( 2 )"}, {3, capture, "Hit Scan Tint ( 2 )"},
+        {4, {kTourneyLimit}, "Hit Scan Tint ( 1 )"}};
+    const auto enabled = [this] {
+        for (const int id : {kTimeLimit, kFragLimit, kCountdown}) EXPECT_TRUE(Item<QWidget>(id)->isEnabled());
+        std::vector<int> ids;
+        for (const int id : {kTourneyLimit, kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage})
+            if (Item<QWidget>(id)->isEnabled()) ids.push_back(id);
+        return ids;
+    };
+    ServerSettings stored;
+    stored.si_allowHitscanTint = 1;
+    Open(stored);
+    for (const auto& [index, ids, tinted] : rows) {
+        SCOPED_TRACE(index);
+        settings.gameTypeIndex = index;
+        window->ShowSettings();
+        EXPECT_EQ(enabled(), ids);
+        Choose(kGameType, index == 0 ? 1 : 0);
+        Choose(kGameType, index);
+        EXPECT_EQ(enabled(), ids);
+        EXPECT_EQ(Check(kHitScanTint)->text(), tinted);
+        for (const char* caption : {"Hit Scan Tint ( 0 )", tinted}) {
+            Click(kHitScanTint);
+            EXPECT_EQ(Check(kHitScanTint)->text(), caption);
+        }
+    }
+}
+
+// Changes made from code run no handler; a click on "Warm up" enables its player count.
+TEST_F(MainWindowTest, OnlyTheOperatorsChangesRunHandlers) {
+    Open();
+    Combo(kSpeed)->setCurrentIndex(0);
+    Combo(kMaxPlayers)->setCurrentIndex(0);
+    Check(kHitScanTint)->setChecked(true);
+    Combo(kGameType)->setCurrentIndex(4);
+    Check(kWarmup)->toggle();
+    EXPECT_EQ(Texts({kMaxPlayers}), QStringList{"2"});
+    EXPECT_EQ(settings.si_maxPlayers, 16);
+    EXPECT_EQ(Check(kHitScanTint)->text(), "Hit Scan Tint ( 0 )");
+    EXPECT_NE(Combo(kWarmupPlayers)->isEnabled(), Check(kWarmup)->isChecked());
+    for (int click = 0; click < 2; ++click) {
+        Click(kWarmup);
+        EXPECT_EQ(Combo(kWarmupPlayers)->isEnabled(), Check(kWarmup)->isChecked());
+    }
+}
+
+// A speed suggests its player count and lowers a higher warm-up count; the player counts keep the
+// stored warm-up count at most the stored player count, comparing with the store.
+TEST_F(MainWindowTest, SpeedAndPlayerCountHandlers) {
+    struct Row { std::int32_t most, warmup; std::vector<std::pair<int, int>> choices;
+                 const char *shownMost, *shownWarmup; std::int32_t storedMost, storedWarmup; };
+    std::vector<Row> rows{{16, 4, {{kSpeed, 4}}, "10", "4", 16, 4},
+                          {16, 8, {{kMaxPlayers, 2}}, "6", "6", 6, 6},
+                          {8, 4, {{kMaxPlayers, 6}}, "14", "4", 14, 4},
+                          {8, 4, {{kWarmupPlayers, 5}}, "12", "12", 12, 12},
+                          {16, 4, {{kSpeed, 0}, {kWarmupPlayers, 5}}, "16", "12", 16, 12}};
+    const char* const suggested[] = {"2", "4", "6", "8", "10", "16"};
+    for (int speed = 0; speed < 6; ++speed)
+        rows.push_back({16, 16, {{kSpeed, speed}}, suggested[speed], suggested[speed], 16, 16});
+    Open();
+    for (const Row& row : rows) {
+        SCOPED_TRACE(::testing::Message() << row.most << "/" << row.warmup << ", last choice in "
+                                          << row.choices.back().first << ": " << row.choices.back().second);
+        settings.si_maxPlayers = row.most, settings.si_minPlayers = row.warmup, settings.si_warmup = 1;
+        window->ShowSettings();
+        for (const auto& [control, index] : row.choices) Choose(control, index);
+        EXPECT_EQ(Texts({kMaxPlayers, kWarmupPlayers}), QStringList({row.shownMost, row.shownWarmup}));
+        EXPECT_EQ(settings.si_maxPlayers, row.storedMost);
+        EXPECT_EQ(settings.si_minPlayers, row.storedWarmup);
+        EXPECT_FALSE(settings.settingsChanged);
+    }
+    Combo(kMaxPlayers)->setFocus();
+    QTest::keyClick(Combo(kMaxPlayers), Qt::Key_Up);
+    EXPECT_EQ(settings.si_maxPlayers, 14) << "a choice by keyboard runs the handler too";
+}
+
+}  // namespace
+}  // namespace kelvrin::testing
