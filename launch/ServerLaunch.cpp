@@ -72,7 +72,11 @@ void StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLa
         case ConfigWriteResult::Written:
             break;
     }
-    launcher.Start(settings.startDirectory, GameExecutable(settings), LaunchParameters(settings));
+    const std::string executable = GameExecutable(settings);
+    // The operator would otherwise believe the server runs.
+    if (!launcher.Start(settings.startDirectory, executable, LaunchParameters(settings))) {
+        messages.Show("can't start " + QuotedName(executable));
+    }
 }
 
 }  // namespace kelvrin
