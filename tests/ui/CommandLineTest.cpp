@@ -12,9 +12,6 @@
 namespace kelvrin {
 namespace {
 
-using testing::CurrentDirectoryNow;
-using testing::TempInstallation;
-
 // The start directory a command line leads to, and whether it asks for the folder first.
 TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
     struct Case {
@@ -32,7 +29,7 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString() + " " + c.dialog);
-        TempInstallation install;
+        testing::TempInstallation install;
         install.MakeFolder("game");
         const QString game = QString::fromStdString(install.PathOf("game").string());
         QStringList arguments = c.arguments;
@@ -41,21 +38,16 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
         if (commandLine.chooseFolder) {
             testing::WhenWindowAppears([&](QWidget* window) {
                 auto* dialog = qobject_cast<QFileDialog*>(window);
-                if (dialog == nullptr) {
-                    window->close();
-                    return;
-                }
+                if (dialog == nullptr || c.dialog == "cancel") return void(window->close());
                 dialog->setDirectory(game);
-                // Accepted takes the directory shown; done() is public in QDialog only.
-                static_cast<QDialog*>(dialog)->done(c.dialog == "pick" ? QDialog::Accepted
-                                                                        : QDialog::Rejected);
+                static_cast<QDialog*>(dialog)->accept();  // takes the directory shown; public there
             });
         }
         const bool started = !commandLine.exitCode && (!commandLine.chooseFolder || ChooseStartDirectory());
 
         EXPECT_EQ(commandLine.chooseFolder, !c.dialog.empty());
         EXPECT_EQ(started, c.started);
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root() + c.directory);
+        EXPECT_EQ(testing::CurrentDirectoryNow(), install.Root() + c.directory);
     }
 }
 
