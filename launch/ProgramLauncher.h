@@ -12,8 +12,10 @@ public:
 
     // Starts startDirectory/executable with startDirectory as its working directory. The
     // parameters form its command line; elsewhere than on Windows they are split at blanks
-    // into arguments and no shell is involved.
-    virtual void Start(const std::string& startDirectory, const std::string& executable,
+    // (not tabs) into arguments and no shell is involved, and a Windows program the system
+    // cannot run itself is started through "wine" found on the PATH. True when the program
+    // was started, false when it could not be (missing, not runnable, no wine).
+    virtual bool Start(const std::string& startDirectory, const std::string& executable,
                        const std::string& parameters) = 0;
 };
 

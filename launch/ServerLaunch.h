@@ -24,7 +24,8 @@ std::string BatchFileLine(const ServerSettings& settings);
 // "Save Config": writes kelvrin.cfg and the batch file and tells the operator how it went.
 void SaveConfig(ServerSettings& settings, OperatorMessages& messages);
 
-// "Start Server": writes kelvrin.cfg and starts the game from the start directory.
+// "Start Server": writes kelvrin.cfg and starts the game from the start directory; tells the
+// operator when the game cannot be started.
 void StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher);
 
 }  // namespace kelvrin

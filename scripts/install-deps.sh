@@ -2,7 +2,8 @@
 # Installs the Debian packages Kelvrin needs to build and test, where they are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core
+          desktop-file-utils appstream dpkg-dev file librsvg2-bin)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

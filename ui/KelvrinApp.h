@@ -19,8 +19,9 @@ public:
     CKelvrinApp(const CKelvrinApp&) = delete;
     CKelvrinApp& operator=(const CKelvrinApp&) = delete;
 
-    // Runs the main window until it closes; the program sets no exit code of its own.
-    int InitInstance();
+    // Runs the main window until it closes; the program sets no exit code of its own. With
+    // chooseFolder the operator first picks the start directory; Cancel ends at once.
+    int InitInstance(bool chooseFolder = false);
 
 private:
     QApplication qt_;

@@ -1,6 +1,9 @@
+#include "ui/CommandLine.h"
 #include "ui/KelvrinApp.h"
 
 int main(int argc, char** argv) {
+    const kelvrin::CommandLine commandLine = kelvrin::ReadCommandLine(kelvrin::ArgumentsOf(argc, argv));
+    if (commandLine.exitCode) return *commandLine.exitCode;
     kelvrin::CKelvrinApp app(argc, argv);
-    return app.InitInstance();
+    return app.InitInstance(commandLine.chooseFolder);
 }

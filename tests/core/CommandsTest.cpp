@@ -1,10 +1,8 @@
 // Save Config and Start Server on real files in a temporary start directory.
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
 #include <string>
-#include <thread>
 
 #include <sys/stat.h>
 
@@ -126,7 +124,7 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
     }
 }
 
-#ifndef _WIN32  // file modes, and a shell script as the game
+#ifndef _WIN32  // file modes
 // File modes bind an operator, not root: the command runs as an ordinary user in a child process,
 // in a folder open to it, and reports through its exit status.
 TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
@@ -156,28 +154,6 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
     }
 }
 
-// The real launcher: the game runs from the start directory with its parameters split at blanks,
-// and Start Server comes back at once while the game goes on.
-TEST(SystemLauncher, StartsTheGameDetachedInTheStartDirectory) {
-    TempInstallation install;
-    install.WriteFile("dravekDed.exe", "#!/bin/sh\nprintf '%s\\n' \"$PWD\" \"$@\" > launch-record.part\n"
-                                       "mv launch-record.part launch-record.txt\nsleep 6\n");
-    fs::permissions(install.PathOf("dravekDed.exe"), fs::perms(0755));
-    install.MakeFolder("dvbase");
-    ServerSettings settings = SettingsIn(install);
-    settings.si_mapCycle = 0;
-    install.MakeFolder("elsewhere");
-    fs::current_path(install.PathOf("elsewhere"));
-    RecordingMessages messages;
-
-    const auto start = std::chrono::steady_clock::now();
-    StartServer(settings, messages, *MakeSystemLauncher());
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(3));
-    while (!install.Exists("launch-record.txt") && std::chrono::steady_clock::now() - start < std::chrono::seconds(20))
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    EXPECT_EQ(install.ReadFile("launch-record.txt"), install.Root() + "\n+set\nfs_game\ndvbase+exec\nkelvrin.cfg\n");
-    EXPECT_EQ(messages.shown, Shown{});
-}
 #endif
 
 }  // namespace

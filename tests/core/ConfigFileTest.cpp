@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
-#include <limits>
+#include <span>
 #include <string>
 
 #include "settings/ConfigReader.h"
@@ -112,64 +112,56 @@ TEST(NormaliseSettings, PullsValuesIntoShownRanges) {
     }
 }
 
-TEST(ReadServerConfig, TextSettingsFollowTheMatchingRules) {
-    const struct { std::string text; std::string ServerSettings::*field; std::string expected; } rows[] = {
-        {"set si_name \"one\"\nset si_name \"two\"\n", &ServerSettings::si_name, "one"},
-        {"// si_name \"commented\"\n", &ServerSettings::si_name, "commented"},
-        {"si_name = whatever \"bare\"", &ServerSettings::si_name, "bare"},
-        {"set si_name \"open\nrest", &ServerSettings::si_name, "open\nrest"},
-        {"set si_name\nset other \"x\"", &ServerSettings::si_name, "x"},
-        {"set si_mapCycle \"1\"\nset si_map \"mp/dvctf2\"", &ServerSettings::si_map, "mp/dvctf2"},
-        {"set si_mapcycle \"mp/x\"", &ServerSettings::si_map, "mp/dvdm1"},
-        {"set SI_NAME \"upper\"", &ServerSettings::si_name, "Hollowmere"},
-        {"set si_name \"\"", &ServerSettings::si_name, "Hollowmere"},
-        {"set si_name \"" + std::string(120, 'n') + "\"", &ServerSettings::si_name, std::string(99, 'n')},
-        {"set si_name \" spaced \"", &ServerSettings::si_name, " spaced "},
-        {"set si_name \"", &ServerSettings::si_name, "Hollowmere"},
-    };
-    for (const auto& row : rows) {
-        ServerSettings settings;
-        ReadServerConfig(settings, row.text);
-        EXPECT_EQ(settings.*row.field, row.expected) << row.text;
-    }
+// The value of a setting as text, found by its name in the store's tables.
+std::string ValueOf(const ServerSettings& settings, std::string_view name) {
+    for (const TextSetting& row : kTextSettings)
+        if (row.name == name) return settings.*row.field;
+    for (const auto table : {std::span<const NumberSetting>(kNumberSettings), std::span<const NumberSetting>(kSwitchSettings)})
+        for (const NumberSetting& row : table)
+            if (row.name == name) return std::to_string(settings.*row.field);
+    return std::to_string(settings.gameTypeIndex);
 }
 
-TEST(ReadServerConfig, NumbersAndSwitchesAreStoredAsRead) {
-    constexpr std::int32_t kMax = std::numeric_limits<std::int32_t>::max();
-    const struct { std::string text; std::int32_t ServerSettings::*field; std::int32_t expected; } rows[] = {
-        {"set si_fragLimit \" 35 frags\"", &ServerSettings::si_fragLimit, 35},
-        {"set si_pure \"2\"", &ServerSettings::si_pure, 2},
-        {"set si_timeLimit \"-4\"", &ServerSettings::si_timeLimit, -4},
-        {"set si_captureLimit \"none\"", &ServerSettings::si_captureLimit, 0},
+// Each row reads a text into a fresh store (si_gameType "CTF" before) and names a setting and the
+// value it must hold afterwards.
+TEST(ReadServerConfig, FollowsTheMatchingRules) {
+    const struct { std::string text; const char *name; std::string value; } rows[] = {
+        {"set si_name \"one\"\nset si_name \"two\"\n", "si_name", "one"},
+        {"// si_name \"commented\"\n", "si_name", "commented"},
+        {"si_name = whatever \"bare\"", "si_name", "bare"},
+        {"set si_name \"open\nrest", "si_name", "open\nrest"},
+        {"set si_name\nset other \"x\"", "si_name", "x"},
+        {"set si_mapCycle \"1\"\nset si_map \"mp/dvctf2\"", "si_map ", "mp/dvctf2"},
+        {"set si_mapcycle \"mp/x\"", "si_map ", "mp/dvdm1"},
+        {"set SI_NAME \"upper\"", "si_name", "Hollowmere"},
+        {"set si_name \"\"", "si_name", "Hollowmere"},
+        {"set si_name \"" + std::string(120, 'n') + "\"", "si_name", std::string(99, 'n')},
+        {"set si_name \" spaced \"", "si_name", " spaced "},
+        {"set si_name \"", "si_name", "Hollowmere"},
+        {"set si_fragLimit \" 35 frags\"", "si_fragLimit", "35"},
+        {"set si_pure \"2\"", "si_pure", "2"},
+        {"set si_timeLimit \"-4\"", "si_timeLimit", "-4"},
+        {"set si_captureLimit \"none\"", "si_captureLimit", "0"},
         // si_pure is found inside the server name; its value runs from the name's closing quote.
-        {"set si_name \"si_pure fans\"\nset si_pure \"1\"\n", &ServerSettings::si_pure, 0},
-        {"set si_countDown \"\t+7\"", &ServerSettings::si_countDown, 7},
-        {"set si_countDown \"- 3\"", &ServerSettings::si_countDown, 0},
-        {"set si_fragLimit \"99999999999\"", &ServerSettings::si_fragLimit, kMax},
-        {"set si_fragLimit \"-99999999999\"", &ServerSettings::si_fragLimit, -kMax - 1},
-        {"set si_name \"Only\"", &ServerSettings::si_maxPlayers, 0},
-        {"set si_name \"Only\"", &ServerSettings::net_LANServer, 0},
+        {"set si_name \"si_pure fans\"\nset si_pure \"1\"\n", "si_pure", "0"},
+        {"set si_countDown \"\t+7\"", "si_countDown", "7"},
+        {"set si_countDown \"- 3\"", "si_countDown", "0"},
+        {"set si_fragLimit \"99999999999\"", "si_fragLimit", "2147483647"},
+        {"set si_fragLimit \"-99999999999\"", "si_fragLimit", "-2147483648"},
+        {"set si_name \"Only\"", "si_maxPlayers", "0"},
+        {"set si_name \"Only\"", "net_LANServer", "0"},
+        {"set si_gameType \"DM\"", "gameTypeIndex", "0"},
+        {"set si_gameType \"Team DM\"", "gameTypeIndex", "1"},
+        {"set si_gameType \"Arena CTF\"", "gameTypeIndex", "3"},
+        {"set si_gameType \"Tourney\"", "gameTypeIndex", "4"},
+        {"set si_gameType \"team dm\"", "gameTypeIndex", "0"},
+        {"set si_name \"x\"", "gameTypeIndex", "2"},
     };
     for (const auto& row : rows) {
         ServerSettings settings;
+        settings.si_gameType = "CTF", settings.gameTypeIndex = 3;
         ReadServerConfig(settings, row.text);
-        EXPECT_EQ(settings.*row.field, row.expected) << row.text;
-    }
-}
-
-TEST(ReadServerConfig, GameTypeIndexFollowsTheGameTypeText) {
-    const struct { std::string text, typeBefore; std::int32_t expected; } rows[] = {
-        {"set si_gameType \"DM\"", "CTF", 0},      {"set si_gameType \"Team DM\"", "DM", 1},
-        {"set si_gameType \"CTF\"", "DM", 2},      {"set si_gameType \"Arena CTF\"", "DM", 3},
-        {"set si_gameType \"Tourney\"", "DM", 4},  {"set si_gameType \"team dm\"", "DM", 0},
-        {"set si_name \"x\"", "CTF", 2},
-    };
-    for (const auto& row : rows) {
-        ServerSettings settings;
-        settings.si_gameType = row.typeBefore;
-        settings.gameTypeIndex = 3;  // a choice in the window that the reading overrides
-        ReadServerConfig(settings, row.text);
-        EXPECT_EQ(settings.gameTypeIndex, row.expected) << row.text;
+        EXPECT_EQ(ValueOf(settings, row.name), row.value) << row.text;
     }
 }
 

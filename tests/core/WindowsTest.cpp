@@ -67,8 +67,8 @@ TEST(WindowsLauncher, StartsTheGameInTheStartDirectoryFromElsewhere) {
     std::filesystem::copy_file(::_wgetenv(L"ComSpec"), install.PathOf("dravekDed.exe"));
     install.MakeFolder("elsewhere");
     std::filesystem::current_path(install.PathOf("elsewhere"));
-    MakeSystemLauncher()->Start(install.Root(), "dravekDed.exe",
-                                "/c cd > record.part && ren record.part record.txt");
+    EXPECT_TRUE(MakeSystemLauncher()->Start(install.Root(), "dravekDed.exe",
+                                            "/c cd > record.part && ren record.part record.txt"));
     for (int wait = 0; wait < 2000 && !install.Exists("record.txt"); ++wait) ::Sleep(10);
     EXPECT_EQ(install.ReadFile("record.txt"), install.Root() + "\r\n");
 }

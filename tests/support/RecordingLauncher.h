@@ -15,9 +15,10 @@ public:
         std::string parameters;
     };
 
-    void Start(const std::string& startDirectory, const std::string& executable,
+    bool Start(const std::string& startDirectory, const std::string& executable,
                const std::string& parameters) override {
         launches.push_back({startDirectory, executable, parameters});
+        return true;
     }
 
     std::vector<Launch> launches;

@@ -34,7 +34,7 @@ public:
 
 class NoLauncher : public ProgramLauncher {
 public:
-    void Start(const std::string&, const std::string&, const std::string&) override {}
+    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
 };
 
 class NoUrlOpener : public UrlOpener {

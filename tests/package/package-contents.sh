@@ -1,0 +1,32 @@
+#!/bin/sh
+# Packs the built program with CPack and checks what the .deb holds and that its dependencies
+# were found from the libraries the program links.
+set -eu
+config=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cpack --config "$config" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
+deb=$(ls "$work"/kelvrin_0.22*_*.deb)
+
+dpkg-deb -c "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort >"$work/files"
+cat >"$work/expected" <<'LIST'
+./usr/bin/kelvrin
+./usr/share/applications/org.example.kelvrin.desktop
+./usr/share/icons/hicolor/128x128/apps/org.example.kelvrin.png
+./usr/share/icons/hicolor/16x16/apps/org.example.kelvrin.png
+./usr/share/icons/hicolor/256x256/apps/org.example.kelvrin.png
+./usr/share/icons/hicolor/32x32/apps/org.example.kelvrin.png
+./usr/share/icons/hicolor/48x48/apps/org.example.kelvrin.png
+./usr/share/icons/hicolor/64x64/apps/org.example.kelvrin.png
+./usr/share/icons/hicolor/scalable/apps/org.example.kelvrin.svg
+./usr/share/man/man1/kelvrin.1.gz
+./usr/share/metainfo/org.example.kelvrin.metainfo.xml
+LIST
+diff -u "$work/expected" "$work/files"
+
+depends=$(dpkg-deb -f "$deb" Depends)
+case "$depends" in
+    *libqt6widgets6*libstdc++6* | *libstdc++6*libqt6widgets6*) ;;
+    *) echo "FAILED: Depends is '$depends'"; exit 1 ;;
+esac
+echo "package holds the expected files; Depends: $depends"
