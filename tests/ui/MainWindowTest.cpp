@@ -231,9 +231,9 @@ TEST_F(MainWindowTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
 // Changes made from code run no handler.
 TEST_F(MainWindowTest, OnlyTheOperatorsChangesRunHandlers) {
     Open();
-    Combo(kSpeed)->setCurrentIndex(0), Combo(kMaxPlayers)->setCurrentIndex(0), Check(kHitScanTint)->setChecked(true);
-    Combo(kGameType)->setCurrentIndex(4), Check(kWarmup)->toggle();
-    EXPECT_EQ(Texts({kMaxPlayers}), QStringList{"2"});
+    Combo(kSpeed)->setCurrentIndex(0), Check(kHitScanTint)->setChecked(true), Combo(kGameType)->setCurrentIndex(4);
+    EXPECT_EQ(Texts({kMaxPlayers}), QStringList{"16"});
+    Combo(kMaxPlayers)->setCurrentIndex(0), Check(kWarmup)->toggle();
     EXPECT_EQ(settings.si_maxPlayers, 16);
     EXPECT_EQ(Check(kHitScanTint)->text(), "Hit Scan Tint ( 0 )");
     EXPECT_NE(Combo(kWarmupPlayers)->isEnabled(), Check(kWarmup)->isChecked());
