@@ -1,3 +1,4 @@
+// A link label on its own: where it draws, when it opens and which cursor it shows.
 #include <QApplication>
 #include <QBitmap>
 #include <QFontMetrics>
@@ -8,8 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <iterator>
-#include <utility>
 
 #include "ui/LinkLabel.h"
 #include "ui/ProgramCursor.h"
@@ -17,30 +16,24 @@
 namespace kelvrin {
 namespace {
 
-struct OpenedTargets : UrlOpener {
-    void Open(const QString& target) override { opened << target; }
-    QStringList opened;
-};
-
-class LinkLabelTest : public ::testing::Test {
+class LinkLabelTest : public ::testing::Test, public UrlOpener {
 protected:
     LinkLabelTest() {
         window.setFont(QFont(window.font().family(), 11));
         link->setText(QStringLiteral("www.kelvrin.example.org"));
         link->SetTarget(QStringLiteral("http://www.kelvrin.example.org"));
-        link->SetUrlOpener(&urls);
-        // The text's own size is measured in the parent's font, underlined.
+        link->SetUrlOpener(this);
+        // The text's own size is measured in the parent's font, underlined; the control is larger.
         QFont underlined = window.font();
         underlined.setUnderline(true);
-        const QFontMetrics metrics(underlined);
-        text = QSize(metrics.horizontalAdvance(link->text()), metrics.height());
-        // The control is larger than its text, so there is room beside and below it.
+        text = QSize(QFontMetrics(underlined).horizontalAdvance(link->text()), QFontMetrics(underlined).height());
         link->setGeometry(10, 10, text.width() + 60, text.height() * 3);
     }
+    void Open(const QString& target) override { opened << target; }
 
     QWidget window;
     CLinkLabel* link = new CLinkLabel(&window);
-    OpenedTargets urls;
+    QStringList opened;
     QSize text;
 };
 
@@ -50,38 +43,34 @@ TEST_F(LinkLabelTest, APressOnThePaintedTextOpensTheTarget) {
     link->grab();
     QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, text.height() + 2));
     QTest::mousePress(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_EQ(urls.opened, QStringList{QStringLiteral("http://www.kelvrin.example.org")});
+    EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.kelvrin.example.org")});
     QTest::mouseRelease(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
-    EXPECT_EQ(urls.opened.size(), 1) << "releasing the button opens nothing more";
+    EXPECT_EQ(opened.size(), 1) << "releasing the button opens nothing more";
 }
 
+// Pure blue, underlined, at the top left: nothing blue beside the text, and one run of blue nearly
+// as wide as the text.
 TEST_F(LinkLabelTest, DrawsBlueUnderlinedTextAtTheTopLeftOnly) {
     window.setStyleSheet(QStringLiteral("background: white"));
     const QImage image = link->grab().toImage();
-    // The pure blue pixels; in the bitmap they are the set ones, which MaskOutColor gives.
     const QRegion blue(QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 255), Qt::MaskOutColor)));
-    EXPECT_TRUE(QRect(QPoint(0, 0), text).contains(blue.boundingRect())) << "nothing blue beside the text";
-    // The underline: a run of pure blue nearly as wide as the text.
-    const auto nearlyTextWide = [this](const QRect& run) { return run.width() >= text.width() * 9 / 10; };
-    EXPECT_TRUE(std::any_of(blue.begin(), blue.end(), nearlyTextWide));
+    EXPECT_TRUE(QRect(QPoint(0, 0), text).contains(blue.boundingRect()));
+    EXPECT_TRUE(std::any_of(blue.begin(), blue.end(), [this](const QRect& run) { return run.width() >= text.width() * 9 / 10; }));
 }
 
+// The first move after entering only starts tracking, so the cursor stays as it was; then the hand
+// over the text, the arrow beside it and after leaving.
 TEST_F(LinkLabelTest, CursorIsAHandOverTheTextFromTheSecondMoveOn) {
     link->grab();
     window.setCursor(ProgramCursor());
-    // The first move after entering only starts tracking, so the cursor stays as it was.
-    enum Step { OnText, BesideText, Leave };
-    const std::pair<Step, Qt::CursorShape> steps[] = {
-        {OnText, Qt::BitmapCursor}, {OnText, Qt::PointingHandCursor}, {BesideText, Qt::ArrowCursor},
-        {OnText, Qt::PointingHandCursor}, {Leave, Qt::ArrowCursor}, {OnText, Qt::ArrowCursor},
-        {OnText, Qt::PointingHandCursor},
-    };
-    for (size_t i = 0; i < std::size(steps); ++i) {
-        const QPoint at(steps[i].first == OnText ? 3 : text.width() + 10, 3);
-        QMouseEvent move(QEvent::MouseMove, at, link->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    const std::pair<int, Qt::CursorShape> steps[] = {  // x of the move, or -1 to leave
+        {3, Qt::BitmapCursor}, {3, Qt::PointingHandCursor}, {text.width() + 10, Qt::ArrowCursor},
+        {3, Qt::PointingHandCursor}, {-1, Qt::ArrowCursor}, {3, Qt::ArrowCursor}, {3, Qt::PointingHandCursor}};
+    for (const auto& [x, shape] : steps) {
+        QMouseEvent move(QEvent::MouseMove, QPoint(x, 3), link->mapToGlobal(QPoint(x, 3)), Qt::NoButton, Qt::NoButton, {});
         QEvent leave(QEvent::Leave);
-        QApplication::sendEvent(link, steps[i].first == Leave ? &leave : &move);
-        EXPECT_EQ(link->cursor().shape(), steps[i].second) << "step " << i;
+        QApplication::sendEvent(link, x < 0 ? &leave : static_cast<QEvent*>(&move));
+        EXPECT_EQ(link->cursor().shape(), shape) << "move to x " << x;
     }
 }
 
