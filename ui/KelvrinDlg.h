@@ -47,6 +47,7 @@ public:
     void FillGameFolderList();
     // The selected Game Base entry without its brackets, taken into gameFolder.
     std::optional<std::string> TakeSelectedGameFolder();
+    std::string ListedDefaultGameFolder() const;
 
     // The entry that stands for the system menu's About command.
     static QString AboutMenuEntry();
