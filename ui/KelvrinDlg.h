@@ -47,7 +47,6 @@ public:
     void FillGameFolderList();
     // The selected Game Base entry without its brackets, taken into gameFolder.
     std::optional<std::string> TakeSelectedGameFolder();
-    std::string ListedDefaultGameFolder() const;
 
     // The entry that stands for the system menu's About command.
     static QString AboutMenuEntry();
@@ -57,6 +56,7 @@ protected:
 
 private:
     void OnInitDialog();
+    std::string ListedDefaultGameFolder() const;
     void SetUpWindow();
     void SetUpToolTips();
     void SetUpLinks();
