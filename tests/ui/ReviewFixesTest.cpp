@@ -110,7 +110,8 @@ TEST(ReviewedMapDialog, MovesShowsAndWritesNamesAsTheOperatorMeans) {
     EXPECT_GT(available->horizontalScrollBar()->maximum(), 0);
     choose(available, 14);
     dialog.ItemAs<QPushButton>(1023)->click();
-    for (const char* typed : {"a;b", "say\"x", ""}) dialog.ItemAs<QLineEdit>(1009)->setText(typed), dialog.ItemAs<QPushButton>(1041)->click();
+    auto* const name = dialog.ItemAs<QLineEdit>(1009);
+    for (const char* typed : {"a;b", "say\"x", ""}) name->clear(), QTest::keyClicks(name, typed), dialog.ItemAs<QPushButton>(1041)->click();
     dialog.ItemAs<QPushButton>(1)->click();
     EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), "set si_mapcycle \"mp/b;mp/c;mp/a;mp/caf\xc3\xa9.map\"\r\n");
 }
@@ -136,10 +137,9 @@ TEST(ReviewedEdits, WrittenTextRefusesWhatTheFilesCannotHoldAndDigitsStayDigits)
         {"Ctrl+V", [digits] { QTest::keyClick(digits, Qt::Key_V, Qt::ControlModifier); }, ""},
         {"context menu Paste", [digits] { digits->paste(); }, ""},
     };
+    QGuiApplication::clipboard()->setText(QStringLiteral("3x"));
     for (const auto& row : rows) {
-        digits->clear();
-        QGuiApplication::clipboard()->setText(QStringLiteral("3x"));
-        row.act();
+        digits->clear(), row.act();
         EXPECT_EQ(digits->text(), row.text) << row.way;
     }
 }
