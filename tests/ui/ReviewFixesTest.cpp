@@ -24,7 +24,7 @@ TEST_F(MainWindowTest, TheDefaultFolderInOtherLettersIsReadAndExitAsksNothing) {
     stored.si_name = "Saved";
     WriteConfig("DVBASE", stored);
     Open();
-    EXPECT_EQ(Text(kServerName), "Saved");
+    EXPECT_EQ(Field(kServerName)->text(), "Saved");
     QTest::mouseClick(Item<QPushButton>(kExit), Qt::LeftButton);
     EXPECT_TRUE(messages.asked.empty());
 }
@@ -45,7 +45,7 @@ TEST_F(MainWindowTest, NeitherTheWheelWithoutFocusNorTypedTextChoosesAnEntry) {
         {"arrow key", [this] { Combo(kGameBase)->setFocus(), QTest::keyClick(Combo(kGameBase), Qt::Key_Down); }, "Other"},
     };
     for (const auto& c : cases) {
-        Reopen();
+        Open();
         c.act();
         EXPECT_EQ(Texts({kServerName, kMaxPlayers}), QStringList({c.serverName, "16"})) << c.name;
     }
