@@ -19,21 +19,25 @@ QStringList Items(const QComboBox* box) {
 TEST_F(MainWindowTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
     const std::string noFolders = "can't find game folders in the current directory !\n"
                                   "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
-    const struct { std::vector<const char*> folders; QStringList items; QString selected; Shown shown; } rows[] = {
-        {{"zeta", "Alpha", "DVBASE", "Beta", ".hidden"}, {"[Alpha]", "[Beta]", "[DVBASE]", "[zeta]"}, "[DVBASE]", {}},
-        {{"mods"}, {"[mods]"}, "", {noFolders}},
-        {{}, {}, "", {noFolders}},
+    // The default folder is found in any letter case, and its store is read.
+    const struct { std::vector<const char*> folders; QStringList items; QString selected, name; Shown shown; } rows[] = {
+        {{"zeta", "Alpha", "DVBASE", "Beta", ".hidden"}, {"[Alpha]", "[Beta]", "[DVBASE]", "[zeta]"}, "[DVBASE]", "Saved", {}},
+        {{"mods"}, {"[mods]"}, "", "Hollowmere", {noFolders}},
+        {{}, {}, "", "Hollowmere", {noFolders}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.selected.toStdString() + std::to_string(row.folders.size()));
         for (const auto& entry : std::filesystem::directory_iterator(installation.Root())) std::filesystem::remove_all(entry);
-        for (const char* folder : row.folders) installation.MakeFolder(folder);
+        ServerSettings saved;
+        saved.si_name = "Saved";
+        for (const char* folder : row.folders) WriteConfig(folder, saved);
         installation.WriteFile("readme.txt", "a file is no game folder");
         Open();
         EXPECT_EQ(Items(Combo(kGameBase)), row.items);
-        EXPECT_EQ(Texts({kGameBase, kServerName}), QStringList({row.selected, "Hollowmere"}));
+        EXPECT_EQ(Texts({kGameBase, kServerName}), QStringList({row.selected, row.name}));
         EXPECT_EQ(messages.shown, row.shown);
         Click(kExit);
+        EXPECT_EQ(messages.asked.size(), 0u);
         EXPECT_FALSE(window->isVisible()) << "the window stays usable";
     }
 }

@@ -1,6 +1,5 @@
 #include <QAccessible>
 #include <QClipboard>
-#include <QGroupBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QScrollBar>
@@ -10,24 +9,12 @@
 
 #include "tests/ui/KelvrinDlgFixture.h"
 #include "ui/AdvancedSettingsDlg.h"
-#include "ui/LinkLabel.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/QtOperatorMessages.h"
 
 namespace kelvrin::testing {
 
 using namespace mainwindow;
-
-TEST_F(MainWindowTest, TheDefaultFolderInOtherLettersIsReadAndExitAsksNothing) {
-    std::filesystem::remove(installation.PathOf("dvbase"));
-    ServerSettings stored;
-    stored.si_name = "Saved";
-    WriteConfig("DVBASE", stored);
-    Open();
-    EXPECT_EQ(Field(kServerName)->text(), "Saved");
-    QTest::mouseClick(Item<QPushButton>(kExit), Qt::LeftButton);
-    EXPECT_TRUE(messages.asked.empty());
-}
 
 // Only a choice from the list or with the arrow keys changes a box and runs its handler.
 TEST_F(MainWindowTest, NeitherTheWheelWithoutFocusNorTypedTextChoosesAnEntry) {
@@ -66,24 +53,6 @@ TEST_F(MainWindowTest, LabelsNameTheirFields) {
         for (const auto& label : field->relations(QAccessible::Label)) names << label.first->text(QAccessible::Name);
         EXPECT_TRUE(names.contains(row.label)) << row.label;
     }
-}
-
-TEST(TemplateLayout, StackedControlsKeepFourPixelsApart) {
-    const QFont original = QApplication::font();
-    for (const int points : {7, 9, 12}) {
-        QApplication::setFont(QFont(original.family(), points));
-        for (const int id : {102, 139, 140}) {
-            TemplateDialog dialog(id);
-            QList<QRect> rects;  // frames surround their controls; all else stands apart
-            for (QWidget* control : dialog.findChildren<QWidget*>(Qt::FindDirectChildrenOnly))
-                if (qobject_cast<QGroupBox*>(control) == nullptr) rects << control->geometry();
-            for (const QRect& a : rects)
-                for (const QRect& b : rects)
-                    EXPECT_TRUE(b.top() <= a.top() || b.left() > a.right() || a.left() > b.right() || b.top() - a.bottom() > 4)
-                        << points << " pt, template " << id << ": " << a.y() << "+" << a.height() << " over " << b.y();
-        }
-    }
-    QApplication::setFont(original);
 }
 
 // In the map dialog: "dn" pressed twice moves the row twice; a UTF-8 name shows as spelt and
@@ -153,15 +122,6 @@ TEST(ReviewedMessages, BelongToTheMapDialogWhileItIsOpen) {
     EXPECT_EQ(messages.Owner(), dialog.get());
     dialog.reset();
     EXPECT_EQ(messages.Owner(), &mainWindow);
-}
-
-TEST_F(MainWindowTest, ADoubleClickOnALinkOpensItOnce) {
-    Open();
-    auto* link = Item<CLinkLabel>(kHomeLink);
-    QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseDClick(link, Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseRelease(link, Qt::LeftButton, {}, QPoint(3, 3));
-    EXPECT_EQ(urls.opened.size(), 1u);
 }
 
 }  // namespace kelvrin::testing
