@@ -1,8 +1,20 @@
-// The main window: how it opens, and how its controls show and collect the store.
+// The main window: how it opens, how its controls show and collect the store, and which of the
+// operator's actions change them.
+#include <QAccessible>
+#include <QClipboard>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScrollBar>
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <filesystem>
+#include <functional>
 
 #include "tests/ui/KelvrinDlgFixture.h"
+#include "ui/AdvancedSettingsDlg.h"
+#include "ui/MapSelectionDlg.h"
+#include "ui/QtOperatorMessages.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -271,6 +283,28 @@ TEST_F(MainWindowTest, SpeedAndPlayerCountHandlers) {
     Combo(kMaxPlayers)->setFocus();
     QTest::keyClick(Combo(kMaxPlayers), Qt::Key_Up);
     EXPECT_EQ(settings.si_maxPlayers, 14) << "a choice by keyboard runs the handler too";
+}
+
+// Only a choice from the list or with the arrow keys changes a box and runs its handler.
+TEST_F(MainWindowTest, NeitherTheWheelWithoutFocusNorTypedTextChoosesAnEntry) {
+    ServerSettings other;
+    other.si_name = "Other";
+    WriteConfig("other", other);
+    const auto wheel = [this](int id, int notches) {  // positive: towards the next entry
+        QWheelEvent event({4, 4}, {}, {}, {0, -120 * notches}, {}, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Combo(id), &event);
+    };
+    const auto typed = [this](int id, const char* text) { Type(id, text), QTest::keyClick(Field(id), Qt::Key_Tab); };
+    const struct { const char* name; std::function<void()> act; const char* serverName; } cases[] = {
+        {"wheel", [&] { wheel(kGameBase, 1), wheel(kSpeed, -1); }, "Hollowmere"},
+        {"typed text", [&] { typed(kGameBase, "[other]"), typed(kSpeed, "128 kbs"); }, "Hollowmere"},
+        {"arrow key", [this] { Combo(kGameBase)->setFocus(), QTest::keyClick(Combo(kGameBase), Qt::Key_Down); }, "Other"},
+    };
+    for (const auto& c : cases) {
+        Open();
+        c.act();
+        EXPECT_EQ(Texts({kServerName, kMaxPlayers}), QStringList({c.serverName, "16"})) << c.name;
+    }
 }
 
 }  // namespace
