@@ -1,12 +1,4 @@
 // The main window's commands, the sub-dialogs they run, and the ways the window closes.
-#include <QContextMenuEvent>
-#include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <functional>
 
 #include "tests/ui/KelvrinDlgFixture.h"
 #include "ui/LinkLabel.h"

@@ -1,15 +1,5 @@
 // The main window: how it opens, how its controls show and collect the store, and which of the
 // operator's actions change them.
-#include <QAccessible>
-#include <QClipboard>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <functional>
 
 #include "tests/ui/KelvrinDlgFixture.h"
 #include "ui/AdvancedSettingsDlg.h"

@@ -1,25 +1,6 @@
 // The map selection and advanced settings dialogs on their own.
-#include <QAbstractButton>
-#include <QAccessible>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QListWidget>
-#include <QPushButton>
-#include <QScrollBar>
-#include <QTest>
-#include <gtest/gtest.h>
-
-#include <array>
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <tuple>
 
 #include "settings/ServerSettings.h"
-#include "tests/support/RecordingMessages.h"
-#include "tests/support/TempInstallation.h"
 #include "tests/ui/KelvrinDlgFixture.h"
 #include "ui/AdvancedSettingsDlg.h"
 #include "ui/MapSelectionDlg.h"

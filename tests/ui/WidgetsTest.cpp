@@ -1,33 +1,7 @@
 // The pieces every window is made of: layout from the templates, labels, link labels, message
 // boxes, and the command line that starts the program.
-#include <QAccessible>
-#include <QApplication>
-#include <QBitmap>
-#include <QCheckBox>
-#include <QClipboard>
-#include <QFileDialog>
-#include <QFontMetrics>
-#include <QGroupBox>
-#include <QLabel>
-#include <QListWidget>
-#include <QMessageBox>
-#include <QMouseEvent>
-#include <QPushButton>
-#include <QRegion>
-#include <QScrollBar>
-#include <QStringList>
-#include <QTest>
-#include <gtest/gtest.h>
 
-#include <algorithm>
-#include <filesystem>
-#include <functional>
-#include <memory>
-#include <string>
-
-#include "tests/support/TempInstallation.h"
 #include "tests/ui/KelvrinDlgFixture.h"
-#include "tests/ui/ModalRun.h"
 #include "ui/AboutDlg.h"
 #include "ui/AdvancedSettingsDlg.h"
 #include "ui/CommandLine.h"
