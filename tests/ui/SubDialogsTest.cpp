@@ -46,6 +46,7 @@ public:
         QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, List(id)->visualItemRect(List(id)->item(row)).center());
     }
     void Add(const std::string& text) const {
+        dialog->ItemAs<QLineEdit>(kTypedName)->clear();
         QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
         Click(kAdd);
     }
@@ -118,33 +119,19 @@ TEST_F(MapSelectionDlgTest, OkAndCancel) {
     }
 }
 
-// In the map dialog: "dn" pressed twice moves the row twice; a UTF-8 name shows as spelt and
-// reaches the script byte for byte; a long name scrolls the list sideways; names the script
-// cannot carry are not added.
-TEST(ReviewedMapDialog, MovesShowsAndWritesNamesAsTheOperatorMeans) {
-    TempInstallation install;
-    install.WriteFile("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/a;mp/b;mp/c\"\r\n");
-    install.WriteFile("dvbase/mp/caf\xc3\xa9.map", "");
-    install.WriteFile("dvbase/mp/" + std::string(96, 'a') + ".map", "");  // wide, not the last row
-    ServerSettings settings;
-    settings.startDirectory = install.Root();
-    RecordingMessages messages;
-    CMapSelectionDlg dialog(settings, messages);
-    dialog.show();
-    auto* const available = dialog.ItemAs<QListWidget>(1037);
-    const auto choose = [](QListWidget* list, int row) {
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    };
-    choose(dialog.ItemAs<QListWidget>(1036), 0);
-    dialog.ItemAs<QPushButton>(1038)->setFocus();
-    for (int press = 0; press < 2; ++press) QTest::keyClick(dialog.focusWidget(), Qt::Key_Space);
-    EXPECT_EQ(available->item(14)->text(), QString::fromUtf8("caf\xc3\xa9.map"));
-    EXPECT_GT(available->horizontalScrollBar()->maximum(), 0);
-    choose(available, 14);
-    dialog.ItemAs<QPushButton>(1023)->click();
-    auto* const name = dialog.ItemAs<QLineEdit>(1009);
-    for (const char* typed : {"a;b", "say\"x", ""}) name->clear(), QTest::keyClicks(name, typed), dialog.ItemAs<QPushButton>(1041)->click();
-    dialog.ItemAs<QPushButton>(1)->click();
+// "dn" pressed twice moves the row twice; a UTF-8 name shows as spelt and reaches the script byte
+// for byte; a long name scrolls the list sideways; names the script cannot carry are not added.
+TEST_F(MapSelectionDlgTest, MovesShowsAndWritesNamesAsTheOperatorMeans) {
+    install.WriteFile("dvbase/mp/caf\xc3\xa9.map", ""), install.WriteFile("dvbase/mp/" + std::string(96, 'a') + ".map", "");
+    Open({"a", "b", "c"});
+    Click(kSelected, 0);
+    Button(kDown)->setFocus();
+    for (int press = 0; press < 2; ++press) QTest::keyClick(dialog->focusWidget(), Qt::Key_Space);
+    EXPECT_EQ(List(kAvailable)->item(14)->text(), QString::fromUtf8("caf\xc3\xa9.map"));
+    EXPECT_GT(List(kAvailable)->horizontalScrollBar()->maximum(), 0);
+    Click(kAvailable, 14), Click(kCopy);
+    for (const char* typed : {"a;b", "say\"x", ""}) Add(typed);
+    Click(kOk);
     EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), "set si_mapcycle \"mp/b;mp/c;mp/a;mp/caf\xc3\xa9.map\"\r\n");
 }
 
