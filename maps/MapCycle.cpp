@@ -1,7 +1,5 @@
 #include "maps/MapCycle.h"
 
-#include <algorithm>
-
 #include "app/GameFolder.h"
 #include "app/TextFile.h"
 #include "maps/MapList.h"
@@ -67,9 +65,9 @@ void ReadMapCycle(ServerSettings& settings, std::string_view text, MapRows& sele
 
         // A longer entry keeps its first characters; the rest of it is skipped, not read
         // as a further entry.
-        const std::string_view entry =
-            text.substr(position, std::min(end - position, kMaxMapEntryLength));
-        if (!entry.empty()) {
+        const std::string_view whole = text.substr(position, end - position);
+        const std::string_view entry = whole.substr(0, kMapPrefix.size() + kMaxMapRowLength);
+        if (!entry.empty() && !HoldsControlCharacter(whole)) {
             if (firstEntry) settings.si_map = std::string(entry);
             firstEntry = false;
             settings.mapCycleScriptPresent = true;
@@ -115,7 +113,7 @@ MapDialogOutcome WriteMapCycle(ServerSettings& settings, const MapRows& selected
     const std::string previousStartMap = settings.si_map;
     const std::optional<std::string> script = BuildMapCycle(settings, selected, messages);
     if (!script) {
-        // Nothing was written, so the start map stays the one the saved script begins with.
+        // No script was written, so the start map must still be the one it names.
         settings.si_map = previousStartMap;
         return MapDialogOutcome::StayOpen;
     }

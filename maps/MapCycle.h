@@ -15,8 +15,6 @@ using MapRows = std::vector<std::string>;
 
 // The script text holds at most this many characters, its line end counted as one.
 inline constexpr std::size_t kMapCycleCapacity = 10000;
-// Longest entry that reads back whole from a script.
-inline constexpr std::size_t kMaxMapEntryLength = 100;
 // Longest map name that may be typed in by hand.
 inline constexpr std::size_t kMaxTypedMapNameLength = 99;
 
@@ -32,7 +30,8 @@ enum class MapDialogOutcome { Close, StayOpen };
 // map files, and the cycle of its script (or the start map when there is none).
 void LoadMapLists(ServerSettings& settings, MapRows& available, MapRows& selected);
 
-// Appends the entries of a script's quoted part to the selected rows, without "mp/".
+// Appends the entries of a script's quoted part to the selected rows, without "mp/". An entry
+// holding a control character is dropped: it names no map file and must not reach the config.
 void ReadMapCycle(ServerSettings& settings, std::string_view text, MapRows& selected);
 
 // The script text for the selected rows, or nothing: for an empty list silently, for a list

@@ -1,5 +1,7 @@
 #include "maps/MapList.h"
 
+#include <algorithm>
+
 #include "app/DirectoryListing.h"
 #include "app/TextCompare.h"
 
@@ -15,8 +17,24 @@ bool HasMapExtension(const std::string& name) {
 
 }  // namespace
 
+bool HoldsControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+    });
+}
+
+bool ScriptCanCarry(std::string_view name) {
+    return !name.empty() && name.size() <= kMaxMapRowLength &&
+           name.find_first_of(";\"") == std::string_view::npos &&
+           !HoldsControlCharacter(name);
+}
+
 std::vector<std::string> ListMapFiles(const std::string& directory) {
-    return ListSortedNames(directory, EntryKind::PlainFile, HasMapExtension);
+    // A name the script cannot carry would be written and then read back as other maps.
+    return ListSortedNames(directory, EntryKind::PlainFile, [](const std::string& name) {
+        return HasMapExtension(name) && ScriptCanCarry(name);
+    });
 }
 
 }  // namespace kelvrin

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,8 +14,19 @@ inline constexpr std::array<std::string_view, 13> kDefaultMapNames{
 
 inline constexpr std::string_view kMapFolderName = "mp";
 
-// The plain files of a directory whose names end in ".map" in any letter case, in
-// case-insensitive alphabetical order so the list is the same on every run.
+// Longest row (map name) that reads back whole from the script: an entry is read up to its
+// "mp/" prefix plus this many characters.
+inline constexpr std::size_t kMaxMapRowLength = 100;
+
+// NUL and the other control characters (below blank, and DEL) have no place in a map name.
+bool HoldsControlCharacter(std::string_view text);
+
+// Whether a map name survives the trip through the script unchanged: it is not empty, fits a
+// row, and holds no ";" or double quote (which end an entry) and no control character.
+bool ScriptCanCarry(std::string_view name);
+
+// The plain files of a directory whose names end in ".map" in any letter case and that the
+// script can carry, in case-insensitive alphabetical order so the list is the same on every run.
 std::vector<std::string> ListMapFiles(const std::string& directory);
 
 }  // namespace kelvrin

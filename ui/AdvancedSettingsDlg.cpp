@@ -14,6 +14,7 @@
 #include "ui/ComboSelection.h"
 #include "ui/ProgramCursor.h"
 #include "ui/WindowText.h"
+#include "ui/WrittenTextEdit.h"
 
 namespace kelvrin {
 
@@ -58,6 +59,7 @@ CAdvancedSettingsDlg::CAdvancedSettingsDlg(ServerSettings& settings, QWidget* pa
     : TemplateDialog(kTemplateId, parent), settings_(settings) {
     setWindowTitle(QStringLiteral("Kelvrin - Advanced Settings"));
     UseProgramCursor(this);
+    for (const TextEdit& edit : kMasterServerEdits) AcceptWrittenTextOnly(ItemAs<QLineEdit>(edit.id));
     ShowSettings();
     connect(ItemAs<QPushButton>(kOkButton), &QPushButton::clicked, this,
             &CAdvancedSettingsDlg::accept);

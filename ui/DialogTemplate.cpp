@@ -73,6 +73,7 @@ DialogTemplate ParseDialogTemplate(const QByteArray& json) {
         control.items = Strings(object.value(QLatin1String("items")));
         control.styles = Strings(object.value(QLatin1String("styles")));
         control.icon = object.value(QLatin1String("icon")).toInt();
+        control.buddy = object.value(QLatin1String("buddy")).toInt(-1);
         dialog.controls.push_back(control);
     }
     return dialog;

@@ -20,6 +20,7 @@ struct ControlTemplate {
     QStringList items;          // initial items of a combo
     QStringList styles;         // "sort", "hscroll", "centre", "disabled"
     int icon = 0;               // icon resource of an "icon" control
+    int buddy = -1;             // a label: the id of the field it names
 
     bool HasStyle(const QString& style) const { return styles.contains(style); }
 };

@@ -4,6 +4,8 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QRegularExpression>
+#include <QRegularExpressionValidator>
 
 #include <algorithm>
 
@@ -34,9 +36,14 @@ protected:
 
 }  // namespace
 
-void AcceptTypedDigitsOnly(QLineEdit* edit) {
+void AcceptDigitsOnly(QLineEdit* edit) {
     edit->installEventFilter(new DigitsOnlyFilter(edit));
     edit->setAcceptDrops(false);
+    // Text that arrives otherwise than by keys (the selection's middle-click paste, the context
+    // menu's Paste) must hold digits too. A minus sign may lead, where a stored negative number
+    // puts it; the key filter still refuses a typed one.
+    static const QRegularExpression digits(QStringLiteral("-?[0-9]*"));
+    edit->setValidator(new QRegularExpressionValidator(digits, edit));
 }
 
 }  // namespace kelvrin

@@ -4,8 +4,9 @@
 
 namespace kelvrin {
 
-// Makes the edit refuse typed characters other than the digits 0-9, including pasting such text
-// with the keyboard. Text set from code is left alone, so a stored negative number still shows.
-void AcceptTypedDigitsOnly(QLineEdit* edit);
+// Makes the edit hold the digits 0-9 only, however text arrives: typed, pasted with the keyboard,
+// the mouse or the context menu, or dropped. Only a leading minus sign is let through where it
+// does not come from a key, so that a stored negative number, which code sets, can be edited.
+void AcceptDigitsOnly(QLineEdit* edit);
 
 }  // namespace kelvrin

@@ -6,8 +6,6 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
-#include <QRegularExpression>
-#include <QRegularExpressionValidator>
 
 #include "app/GameFolder.h"
 #include "launch/ServerLaunch.h"
@@ -22,6 +20,7 @@
 #include "ui/ProgramCursor.h"
 #include "ui/ProgramIcons.h"
 #include "ui/UrlOpener.h"
+#include "ui/WrittenTextEdit.h"
 
 namespace kelvrin {
 
@@ -58,7 +57,10 @@ void CKelvrinDlg::OnInitDialog() {
     ConnectHandlers();
     settings_.si_name = "Hollowmere";
     settings_.startDirectory = CurrentDirectory();
-    LoadGameFolderConfig(settings_, kDefaultGameFolder);
+    // A default folder spelt in other letters is still the default folder: its file is read,
+    // and its real name is the one the list selects and later files are written into.
+    settings_.gameFolder = ListedDefaultGameFolder();
+    LoadGameFolderConfig(settings_, settings_.gameFolder);
     ShowSettings();
     FillGameFolderList();
     Edit(kServerName)->setFocus();
@@ -71,13 +73,7 @@ void CKelvrinDlg::SetUpWindow() {
     setWindowIcon(WindowIcon());
     setWindowTitle(QString::fromLatin1(kMainWindowCaption));
     UseProgramCursor(this);
-    // Longer texts would not read back whole from the config file, and characters beyond
-    // Latin-1 cannot be written into it.
-    static const QRegularExpression singleByteText(QStringLiteral("[\\x{1}-\\x{ff}]*"));
-    for (const int id : {kServerName, kClientPassword, kAdminPassword}) {
-        Edit(id)->setMaxLength(kMaxWrittenEditLength);
-        Edit(id)->setValidator(new QRegularExpressionValidator(singleByteText, Edit(id)));
-    }
+    for (const int id : {kServerName, kClientPassword, kAdminPassword}) AcceptWrittenTextOnly(Edit(id));
 }
 
 void CKelvrinDlg::SetUpToolTips() {

@@ -56,6 +56,7 @@ protected:
 
 private:
     void OnInitDialog();
+    std::string ListedDefaultGameFolder() const;
     void SetUpWindow();
     void SetUpToolTips();
     void SetUpLinks();

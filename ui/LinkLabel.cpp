@@ -59,6 +59,12 @@ void CLinkLabel::mousePressEvent(QMouseEvent* event) {
     QLabel::mousePressEvent(event);
 }
 
+// The first press of a double click has opened the target already; the widget's default would
+// treat the second as another press and open it again.
+void CLinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
+    event->accept();
+}
+
 void CLinkLabel::mouseMoveEvent(QMouseEvent* event) {
     // The first move only starts watching for the leave; the cursor follows from the next one.
     if (!tracking_) {

@@ -54,9 +54,6 @@ inline constexpr std::array<int, 15> kSwitchControls{
 // The limit edits, paired row by row with the first five rows of kLimitSettings.
 inline constexpr std::array<int, 5> kLimitControls{kCountdown, kTourneyLimit, kCaptureLimit,
                                                   kFragLimit, kTimeLimit};
-
-// The edits whose text is written into the config file and must read back whole.
-inline constexpr int kMaxWrittenEditLength = 99;
 }  // namespace mainwindow
 
 }  // namespace kelvrin

@@ -1,6 +1,10 @@
 #include "ui/MapSelectionDlg.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <numeric>
+#include <optional>
+#include <vector>
 
 #include <QEvent>
 #include <QLabel>
@@ -8,12 +12,15 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStringDecoder>
 #include <QStringList>
 
 #include "app/OperatorMessages.h"
+#include "maps/MapList.h"
 #include "settings/ServerSettings.h"
 #include "ui/ProgramCursor.h"
 #include "ui/WindowText.h"
+#include "ui/WrittenTextEdit.h"
 
 namespace kelvrin {
 
@@ -33,11 +40,43 @@ constexpr int kCancelButton = 2;
 constexpr QLatin1String kStartMarker("* ->");
 constexpr auto kTypedNameLimit = static_cast<qsizetype>(kMaxTypedMapNameLength);
 
-QStringList ToStringList(const MapRows& rows) {
-    QStringList list;
-    list.reserve(static_cast<qsizetype>(rows.size()));
-    for (const std::string& row : rows) list.append(WindowText(row));
-    return list;
+// A row shown otherwise than byte by byte keeps its bytes here, to be written back unchanged.
+constexpr int kRowBytesRole = Qt::UserRole;
+// So many of the longest names are measured for the available list's width.
+constexpr std::size_t kMeasuredNames = 8;
+
+bool IsAscii(const std::string& row) {
+    return std::all_of(row.begin(), row.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
+// A map file name spelt in UTF-8 shows as the file system spells it; other bytes show one
+// character each.
+std::optional<QString> Utf8Spelling(const std::string& row) {
+    if (IsAscii(row)) return std::nullopt;
+    QStringDecoder utf8(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless);
+    QString text = utf8.decode(QByteArrayView(row.data(), static_cast<qsizetype>(row.size())));
+    if (utf8.hasError()) return std::nullopt;
+    return text;
+}
+
+void Fill(QListWidget& list, const MapRows& rows) {
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(rows.size()));
+    std::vector<int> spelt;
+    for (const std::string& row : rows) {
+        const std::optional<QString> utf8 = Utf8Spelling(row);
+        if (utf8) spelt.push_back(static_cast<int>(texts.size()));
+        texts.append(utf8 ? *utf8 : WindowText(row));
+    }
+    // One call per list: thousands of map files must not relayout row by row.
+    list.addItems(texts);
+    for (const int row : spelt)
+        list.item(row)->setData(kRowBytesRole, QByteArray::fromStdString(rows[static_cast<std::size_t>(row)]));
+}
+
+std::string RowBytes(const QListWidgetItem& item) {
+    const QVariant bytes = item.data(kRowBytesRole);
+    return bytes.isValid() ? bytes.toByteArray().toStdString() : SettingText(item.text());
 }
 
 // The row the operator has chosen: a selected row, not merely the keyboard's current one.
@@ -59,6 +98,7 @@ CMapSelectionDlg::CMapSelectionDlg(ServerSettings& settings, OperatorMessages& m
     : TemplateDialog(kTemplateId, parent),
       settings_(settings),
       messages_(messages),
+      ownMessages_(messages, this),
       available_(ItemAs<QListWidget>(kAvailableList)),
       selected_(ItemAs<QListWidget>(kSelectedList)),
       typedName_(ItemAs<QLineEdit>(kTypedName)),
@@ -67,6 +107,7 @@ CMapSelectionDlg::CMapSelectionDlg(ServerSettings& settings, OperatorMessages& m
     setWindowTitle(QStringLiteral("Kelvrin - Map Selection"));
     UseProgramCursor(this);
     KeepStartMarkerBesideTheList();
+    AcceptWrittenTextOnly(typedName_);
     up_->setEnabled(false);
     down_->setEnabled(false);
     FillLists();
@@ -88,9 +129,29 @@ void CMapSelectionDlg::FillLists() {
     MapRows available;
     MapRows selected;
     LoadMapLists(settings_, available, selected);
-    // One call per list: thousands of map files must not relayout row by row.
-    available_->addItems(ToStringList(available));
-    selected_->addItems(ToStringList(selected));
+    Fill(*available_, available);
+    Fill(*selected_, selected);
+    FitRowsToWidestNames(available);
+}
+
+// With uniform row sizes the list takes every row's width from one sample row (the last, in
+// Qt 6), and would cut longer names instead of scrolling sideways. The first and the last row
+// are given the width of the widest names; only the few longest by character count are
+// measured, so thousands fill at once.
+void CMapSelectionDlg::FitRowsToWidestNames(const MapRows& rows) {
+    if (rows.empty()) return;
+    std::vector<int> longest(rows.size());
+    std::iota(longest.begin(), longest.end(), 0);
+    const auto measured = longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredNames, rows.size()));
+    std::partial_sort(longest.begin(), measured, longest.end(), [&rows](int a, int b) {
+        return rows[static_cast<std::size_t>(a)].size() > rows[static_cast<std::size_t>(b)].size();
+    });
+    const QAbstractItemModel& model = *available_->model();
+    QSize widest = available_->sizeHintForIndex(model.index(0, 0));
+    for (auto row = longest.begin(); row != measured; ++row)
+        widest.setWidth(std::max(widest.width(), available_->sizeHintForIndex(model.index(*row, 0)).width()));
+    available_->item(0)->setSizeHint(widest);
+    available_->item(available_->count() - 1)->setSizeHint(widest);
 }
 
 void CMapSelectionDlg::ConnectControls() {
@@ -121,7 +182,11 @@ bool CMapSelectionDlg::eventFilter(QObject* watched, QEvent* event) {
 
 void CMapSelectionDlg::OnCopyToSelected() {
     const int row = ChosenRow(*available_);
-    if (row >= 0) selected_->addItem(available_->item(row)->text());
+    if (row < 0) return;
+    const QListWidgetItem& source = *available_->item(row);
+    auto* copy = new QListWidgetItem(source.text());
+    if (const QVariant bytes = source.data(kRowBytesRole); bytes.isValid()) copy->setData(kRowBytesRole, bytes);
+    selected_->addItem(copy);
 }
 
 void CMapSelectionDlg::OnRemoveFromSelected() {
@@ -154,7 +219,9 @@ void CMapSelectionDlg::MoveChosenRow(int step) {
 }
 
 void CMapSelectionDlg::OnAddTyped() {
-    selected_->addItem(typedName_->text().left(kTypedNameLimit));
+    // A name the script cannot carry back, an empty one included, is not added.
+    const QString name = typedName_->text().left(kTypedNameLimit);
+    if (ScriptCanCarry(SettingText(name))) selected_->addItem(name);
 }
 
 void CMapSelectionDlg::OnAvailableFocused() {
@@ -162,20 +229,20 @@ void CMapSelectionDlg::OnAvailableFocused() {
     UpdateMoveButtons();
 }
 
+// Each button is set once: one that stays enabled keeps the focus, so a key pressed on it
+// again moves the row again.
 void CMapSelectionDlg::UpdateMoveButtons() {
-    up_->setEnabled(false);
-    down_->setEnabled(false);
     const int row = ChosenRow(*selected_);
-    if (selected_->count() < 2 || row < 0) return;
-    if (row != selected_->count() - 1) down_->setEnabled(true);
-    if (row != 0) up_->setEnabled(true);
+    const bool movable = selected_->count() >= 2 && row >= 0;
+    up_->setEnabled(movable && row != 0);
+    down_->setEnabled(movable && row != selected_->count() - 1);
 }
 
 MapRows CMapSelectionDlg::SelectedRows() const {
     MapRows rows;
     rows.reserve(static_cast<std::size_t>(selected_->count()));
     for (int row = 0; row < selected_->count(); ++row)
-        rows.push_back(SettingText(selected_->item(row)->text()));
+        rows.push_back(RowBytes(*selected_->item(row)));
     return rows;
 }
 

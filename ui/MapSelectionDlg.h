@@ -1,6 +1,7 @@
 #pragma once
 
 #include "maps/MapCycle.h"
+#include "ui/QtOperatorMessages.h"
 #include "ui/TemplateDialog.h"
 
 class QListWidget;
@@ -27,6 +28,7 @@ protected:
 private:
     void KeepStartMarkerBesideTheList();
     void FillLists();
+    void FitRowsToWidestNames(const MapRows& rows);
     void ConnectControls();
     void OnCopyToSelected();
     void OnRemoveFromSelected();
@@ -40,6 +42,7 @@ private:
 
     ServerSettings& settings_;
     OperatorMessages& messages_;
+    MessageOwnerScope ownMessages_;
     QListWidget* available_;
     QListWidget* selected_;
     QLineEdit* typedName_;

@@ -34,4 +34,15 @@ bool QtOperatorMessages::AskYesNo(const std::string& text, const std::string& ca
                          QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, owner_) == QMessageBox::Yes;
 }
 
+MessageOwnerScope::MessageOwnerScope(OperatorMessages& messages, QWidget* owner)
+    : messages_(dynamic_cast<QtOperatorMessages*>(&messages)) {
+    if (messages_ == nullptr) return;
+    previous_ = messages_->Owner();
+    messages_->SetOwner(owner);
+}
+
+MessageOwnerScope::~MessageOwnerScope() {
+    if (messages_ != nullptr) messages_->SetOwner(previous_);
+}
+
 }  // namespace kelvrin

@@ -2,6 +2,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
@@ -75,16 +76,37 @@ QWidget* MakeIcon(const ControlTemplate& control, QWidget* dialog, const QRect& 
 
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
     auto* edit = new QLineEdit(control.text, dialog);
-    if (control.kind == ControlKind::DigitsEdit) AcceptTypedDigitsOnly(edit);
+    if (control.kind == ControlKind::DigitsEdit) AcceptDigitsOnly(edit);
     edit->setGeometry(pixels);
     return edit;
 }
+
+// A drop-down changes only when the operator picks an entry: the wheel over a box that does
+// not have the focus passes on to the dialog instead of stepping through the entries.
+class WheelOnlyWithFocus : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() != QEvent::Wheel || static_cast<QWidget*>(watched)->hasFocus())
+            return QObject::eventFilter(watched, event);
+        event->ignore();
+        return true;
+    }
+};
 
 QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect& pixels, DialogBaseUnits base) {
     auto* combo = new QComboBox(dialog);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
     combo->setCompleter(nullptr);
+    // Typed text that matches an entry would otherwise choose it when the edit is left; only a
+    // choice from the list or with the arrow keys runs the box's handler.
+    QObject::disconnect(combo->lineEdit(), &QLineEdit::editingFinished, combo, nullptr);
+    // The wheel must not take the focus either, or it would then step through the entries.
+    combo->setFocusPolicy(Qt::StrongFocus);
+    combo->installEventFilter(new WheelOnlyWithFocus(combo));
     if (control.HasStyle(QStringLiteral("sort"))) KeepSorted(combo);
     combo->addItems(control.items);
     combo->setCurrentIndex(-1);
@@ -149,6 +171,25 @@ QWidget* MakeControl(const ControlTemplate& control, QWidget* dialog, const QRec
 }
 
 }  // namespace
+
+void KeepControlsApart(const std::vector<QWidget*>& controls) {
+    // Frames surround their controls; everything else stands apart.
+    std::vector<QWidget*> stacked;
+    for (QWidget* control : controls)
+        if (qobject_cast<QGroupBox*>(control) == nullptr) stacked.push_back(control);
+    for (QWidget* upper : stacked) {
+        const QRect rect = upper->geometry();
+        int bottom = rect.bottom();
+        for (const QWidget* lower : stacked) {
+            const QRect below = lower->geometry();
+            const bool sharesColumns = below.left() <= rect.right() && rect.left() <= below.right();
+            if (lower == upper || !sharesColumns || below.top() <= rect.top()) continue;
+            bottom = std::min(bottom, below.top() - kMinControlGap - 1);
+        }
+        // Shorter only, never moved, and never to nothing.
+        if (bottom < rect.bottom() && bottom > rect.top()) upper->resize(rect.width(), bottom - rect.top() + 1);
+    }
+}
 
 QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base) {
     QWidget* widget = MakeControl(control, dialog, ToPixels(control.rect, base), base);

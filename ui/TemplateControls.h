@@ -2,6 +2,8 @@
 
 #include <QWidget>
 
+#include <vector>
+
 #include "ui/DialogTemplate.h"
 #include "ui/DialogUnits.h"
 
@@ -12,5 +14,11 @@ namespace kelvrin {
 // size hint (to the right, or evenly to both sides when centred); a button only as far as its
 // text needs.
 QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base);
+
+// Controls grown for their text (or a drop-down for its closed box) can come too close to the
+// control below them at small fonts: each is made shorter where it would stand nearer than
+// kMinControlGap pixels to a control below it in the same columns. Positions stay as placed.
+inline constexpr int kMinControlGap = 4;
+void KeepControlsApart(const std::vector<QWidget*>& controls);
 
 }  // namespace kelvrin

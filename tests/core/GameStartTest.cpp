@@ -20,7 +20,7 @@ using Clock = std::chrono::steady_clock;
 
 // Writes its working directory and arguments, one a line, then plays on for a while.
 constexpr const char* kRecorder =
-    "#!/bin/sh\nprintf '%s\\n' \"$(pwd)\" \"$@\" > launch-record.part\n/bin/mv launch-record.part launch-record.txt\n/bin/sleep 6\n";
+    "#!/bin/sh\nexec >/dev/null 2>&1\nprintf '%s\\n' \"$(pwd)\" \"$@\" > launch-record.part\n/bin/mv launch-record.part launch-record.txt\n/bin/sleep 6\n";
 
 // The game starts from the start directory, with its parameters split at blanks only, and Start
 // Server comes back at once while it plays on. A Windows program the system cannot run goes

@@ -27,7 +27,7 @@ ServerSettings SettingsIn(const TempInstallation& install) {
 }
 
 TEST(ReadMapCycle, ListsTheEntriesOfTheQuotedPart) {
-    const std::string longEntry = "mp/" + std::string(110, 'L');
+    const std::string longEntry = "mp/" + std::string(110, 'L');  // rows of 100 read back whole
     const struct { std::string text; MapRows rows; std::string startMap; } rows[] = {
         {"set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map\"\n", {"dvdm3.map", "dvctf1.map"}, "mp/dvdm3.map"},
         {"set si_mapcycle \"\"\n", {}, "mp/dvdm1"},
@@ -36,7 +36,10 @@ TEST(ReadMapCycle, ListsTheEntriesOfTheQuotedPart) {
         {"x \"mp/a.map;mp/b.map;mp/c.map", {"a.map", "b.map"}, "mp/a.map"},
         {"x \"abc\"", {""}, "abc"},
         {"x \"mp/one\" ignored \"mp/two\"", {"one"}, "mp/one"},
-        {"x \"" + longEntry + ";mp/next\"", {std::string(97, 'L'), "next"}, longEntry.substr(0, 100)},
+        {"x \"" + longEntry + ";mp/next\"", {std::string(100, 'L'), "next"}, longEntry.substr(0, 103)},
+        {std::string("x \"mp/n") + '\0' + "ul;mp/b\"", {"b"}, "mp/b"},
+        {"x \"mp/a;mp/c\x01tl;mp/b\"", {"a", "b"}, "mp/a"},
+        {"x \"mp/d\x7f;mp/line\r\nend\"", {}, "mp/dvdm1"},
     };
     for (const auto& row : rows) {
         ServerSettings settings;
@@ -99,7 +102,8 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
 // a start map of its own.
 TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
     const std::string longest(29, 'g');  // with "/mp" the name passes 31 bytes
-    const MapRows found{"alpha.map", "Beta.MAP", "dvdm1.map", "zz.map"};
+    const std::string hundred = std::string(96, 'w') + ".map";
+    const MapRows found{"alpha.map", "Beta.MAP", "caf\xc3\xa9.map", "dvdm1.map", hundred, "zz.map"};
     const struct { std::string folder, script, startMap; MapRows extraMaps, selected; std::string startMapAfter; } rows[] = {
         {"dvbase", "", "mp/dvdm1", found, {"dvdm1"}, "mp/dvdm1"},
         {"dvbase", "set si_mapcycle \"mp/zz.map;mp/x\"", "mp/dvdm1", found, {"zz.map", "x"}, "mp/zz.map"},
@@ -111,10 +115,13 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.folder + " " + row.script);
         TempInstallation install;
-        for (const char* file : {"zz.map", "Beta.MAP", "alpha.map", "dvdm1.map", "notes.txt"}) {
-            install.WriteFile("dvbase/mp/" + std::string(file), "");
+        // Names the script could not carry back are not offered.
+        for (const std::string file : {"zz.map", "Beta.MAP", "alpha.map", "dvdm1.map", "notes.txt", "caf\xc3\xa9.map",
+                                        "semi;colon.map", "dou\"ble.map", "tab\there.map", "del\x7f.map"}) {
+            install.WriteFile("dvbase/mp/" + file, "");
             install.WriteFile(longest + "/mp/" + file, "");
         }
+        install.WriteFile("dvbase/mp/" + hundred, ""), install.WriteFile("dvbase/mp/w" + hundred, "");
         install.MakeFolder("dvbase/mp/folder.map");
         if (!row.script.empty()) install.WriteFile(row.folder + "/kelvrin.scriptcfg", row.script);
         ServerSettings settings = SettingsIn(install);

@@ -1,13 +1,17 @@
 #pragma once
 
-#include <QAbstractItemView>
-#include <QCheckBox>
-#include <QComboBox>
-#include <QLineEdit>
-#include <QTest>
+// Every window test includes this header: Qt's widgets and test library whole, GoogleTest, the
+// standard library parts the tests use, and the recording stand-ins for the program's services.
+#include <QtTest>
+#include <QtWidgets>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
+#include <functional>
 #include <memory>
+#include <string>
+#include <vector>
 
 #include "settings/ConfigWriter.h"
 #include "tests/support/RecordingLauncher.h"

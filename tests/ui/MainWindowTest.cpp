@@ -1,8 +1,10 @@
-// The main window: how it opens, and how its controls show and collect the store.
-#include <algorithm>
-#include <filesystem>
+// The main window: how it opens, how its controls show and collect the store, and which of the
+// operator's actions change them.
 
 #include "tests/ui/KelvrinDlgFixture.h"
+#include "ui/AdvancedSettingsDlg.h"
+#include "ui/MapSelectionDlg.h"
+#include "ui/QtOperatorMessages.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -19,21 +21,25 @@ QStringList Items(const QComboBox* box) {
 TEST_F(MainWindowTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
     const std::string noFolders = "can't find game folders in the current directory !\n"
                                   "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
-    const struct { std::vector<const char*> folders; QStringList items; QString selected; Shown shown; } rows[] = {
-        {{"zeta", "Alpha", "DVBASE", "Beta", ".hidden"}, {"[Alpha]", "[Beta]", "[DVBASE]", "[zeta]"}, "[DVBASE]", {}},
-        {{"mods"}, {"[mods]"}, "", {noFolders}},
-        {{}, {}, "", {noFolders}},
+    // The default folder is found in any letter case, and its store is read.
+    const struct { std::vector<const char*> folders; QStringList items; QString selected, name; Shown shown; } rows[] = {
+        {{"zeta", "Alpha", "DVBASE", "Beta", ".hidden"}, {"[Alpha]", "[Beta]", "[DVBASE]", "[zeta]"}, "[DVBASE]", "Saved", {}},
+        {{"mods"}, {"[mods]"}, "", "Hollowmere", {noFolders}},
+        {{}, {}, "", "Hollowmere", {noFolders}},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.selected.toStdString() + std::to_string(row.folders.size()));
         for (const auto& entry : std::filesystem::directory_iterator(installation.Root())) std::filesystem::remove_all(entry);
-        for (const char* folder : row.folders) installation.MakeFolder(folder);
+        ServerSettings saved;
+        saved.si_name = "Saved";
+        for (const char* folder : row.folders) WriteConfig(folder, saved);
         installation.WriteFile("readme.txt", "a file is no game folder");
         Open();
         EXPECT_EQ(Items(Combo(kGameBase)), row.items);
-        EXPECT_EQ(Texts({kGameBase, kServerName}), QStringList({row.selected, "Hollowmere"}));
+        EXPECT_EQ(Texts({kGameBase, kServerName}), QStringList({row.selected, row.name}));
         EXPECT_EQ(messages.shown, row.shown);
         Click(kExit);
+        EXPECT_EQ(messages.asked.size(), 0u);
         EXPECT_FALSE(window->isVisible()) << "the window stays usable";
     }
 }
@@ -190,6 +196,7 @@ TEST_F(MainWindowTest, ControlsShowAndCollectTheirValue) {
     EXPECT_EQ(Field(kTimeLimit)->text(), "123") << "typing takes digits only";
 }
 
+// The game type enables its limits and team boxes and names the tint; "Warm up" its player count.
 TEST_F(MainWindowTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
     const std::vector<int> team{kAutobalance, kShuffleTeams, kTeamDamage};
     const std::vector<int> capture{kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage};
@@ -221,24 +228,21 @@ TEST_F(MainWindowTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
             EXPECT_EQ(Check(kHitScanTint)->text(), caption);
         }
     }
+    for (const bool ticked : {true, false}) {  // "Warm up" enables its player count
+        Click(kWarmup);
+        EXPECT_EQ(std::pair(Check(kWarmup)->isChecked(), Combo(kWarmupPlayers)->isEnabled()), std::pair(ticked, ticked));
+    }
 }
 
-// Changes made from code run no handler; a click on "Warm up" enables its player count.
+// Changes made from code run no handler.
 TEST_F(MainWindowTest, OnlyTheOperatorsChangesRunHandlers) {
     Open();
-    Combo(kSpeed)->setCurrentIndex(0);
-    Combo(kMaxPlayers)->setCurrentIndex(0);
-    Check(kHitScanTint)->setChecked(true);
-    Combo(kGameType)->setCurrentIndex(4);
-    Check(kWarmup)->toggle();
-    EXPECT_EQ(Texts({kMaxPlayers}), QStringList{"2"});
+    Combo(kSpeed)->setCurrentIndex(0), Check(kHitScanTint)->setChecked(true), Combo(kGameType)->setCurrentIndex(4);
+    EXPECT_EQ(Texts({kMaxPlayers}), QStringList{"16"});
+    Combo(kMaxPlayers)->setCurrentIndex(0), Check(kWarmup)->toggle();
     EXPECT_EQ(settings.si_maxPlayers, 16);
     EXPECT_EQ(Check(kHitScanTint)->text(), "Hit Scan Tint ( 0 )");
     EXPECT_NE(Combo(kWarmupPlayers)->isEnabled(), Check(kWarmup)->isChecked());
-    for (int click = 0; click < 2; ++click) {
-        Click(kWarmup);
-        EXPECT_EQ(Combo(kWarmupPlayers)->isEnabled(), Check(kWarmup)->isChecked());
-    }
 }
 
 // A speed suggests its player count and lowers a higher warm-up count; the player counts keep the
@@ -269,6 +273,28 @@ TEST_F(MainWindowTest, SpeedAndPlayerCountHandlers) {
     Combo(kMaxPlayers)->setFocus();
     QTest::keyClick(Combo(kMaxPlayers), Qt::Key_Up);
     EXPECT_EQ(settings.si_maxPlayers, 14) << "a choice by keyboard runs the handler too";
+}
+
+// Only a choice from the list or with the arrow keys changes a box and runs its handler.
+TEST_F(MainWindowTest, NeitherTheWheelWithoutFocusNorTypedTextChoosesAnEntry) {
+    ServerSettings other;
+    other.si_name = "Other";
+    WriteConfig("other", other);
+    const auto wheel = [this](int id, int notches) {  // positive: towards the next entry
+        QWheelEvent event({4, 4}, {}, {}, {0, -120 * notches}, {}, {}, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(Combo(id), &event);
+    };
+    const auto typed = [this](int id, const char* text) { Type(id, text), QTest::keyClick(Field(id), Qt::Key_Tab); };
+    const struct { const char* name; std::function<void()> act; const char* serverName; } cases[] = {
+        {"wheel", [&] { wheel(kGameBase, 1), wheel(kSpeed, -1); }, "Hollowmere"},
+        {"typed text", [&] { typed(kGameBase, "[other]"), typed(kSpeed, "128 kbs"); }, "Hollowmere"},
+        {"arrow key", [this] { Combo(kGameBase)->setFocus(), QTest::keyClick(Combo(kGameBase), Qt::Key_Down); }, "Other"},
+    };
+    for (const auto& c : cases) {
+        Open();
+        c.act();
+        EXPECT_EQ(Texts({kServerName, kMaxPlayers}), QStringList({c.serverName, "16"})) << c.name;
+    }
 }
 
 }  // namespace

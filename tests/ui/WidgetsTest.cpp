@@ -1,0 +1,211 @@
+// The pieces every window is made of: layout from the templates, labels, link labels, message
+// boxes, and the command line that starts the program.
+
+#include "tests/ui/KelvrinDlgFixture.h"
+#include "ui/AboutDlg.h"
+#include "ui/AdvancedSettingsDlg.h"
+#include "ui/CommandLine.h"
+#include "ui/LinkLabel.h"
+#include "ui/MapSelectionDlg.h"
+#include "ui/ProgramCursor.h"
+#include "ui/QtOperatorMessages.h"
+
+namespace kelvrin::testing {
+namespace {
+
+// Every window at 7, 9 and 12 pt: dialog units follow the font, texts are whole, stacked controls
+// stand at least 4 px apart, and each label names its field to a screen reader (by the field's
+// name, or by the label relation Qt gives an editable drop-down).
+TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
+    const QFont previous = QApplication::font();
+    testing::TempInstallation install;
+    install.MakeFolder("dvbase");
+    ServerSettings settings;
+    testing::RecordingMessages messages;
+    testing::RecordingLauncher launcher;
+    testing::RecordingUrlOpener urls;
+    for (const int points : {7, 9, 12}) {
+        QApplication::setFont(QFont(previous.family(), points));
+        std::vector<std::unique_ptr<TemplateDialog>> windows;
+        windows.push_back(std::make_unique<CKelvrinDlg>(settings, messages, launcher, urls));
+        windows.push_back(std::make_unique<CAboutDlg>());
+        windows.push_back(std::make_unique<CAdvancedSettingsDlg>(settings));
+        windows.push_back(std::make_unique<CMapSelectionDlg>(settings, messages));
+        QStringList named;
+        for (const auto& window : windows) {
+            SCOPED_TRACE(window->windowTitle().toStdString() + " at " + std::to_string(points) + " pt");
+            const QFontMetrics metrics(window->font());
+            const int unitX = qRound(metrics.horizontalAdvance(QStringLiteral(
+                                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0);
+            EXPECT_EQ(window->DialogUnitsToPixels(QRect(40, 80, 400, 800)),
+                      QRect(10 * unitX, 10 * metrics.height(), 100 * unitX, 100 * metrics.height()));
+            QList<QWidget*> controls;
+            for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+                if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && label->pixmap().isNull()) {
+                    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << label->text().toStdString();
+                    if (label->buddy() == nullptr) continue;
+                    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(label->buddy());
+                    QStringList names{field->text(QAccessible::Name)};
+                    for (const auto& relation : field->relations(QAccessible::Label)) names << relation.first->text(QAccessible::Name);
+                    if (names.contains(label->text())) named << label->text();
+                }
+                if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+                    EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
+                }
+                if (qobject_cast<QGroupBox*>(child) == nullptr) controls.append(child);
+            }
+            // Controls that stand one above another keep at least 4 px between them.
+            for (const QWidget* upper : controls) {
+                const QRect a = upper->geometry();
+                EXPECT_TRUE(window->rect().contains(a));
+                for (const QWidget* lower : controls) {
+                    const QRect b = lower->geometry();
+                    EXPECT_TRUE(b.top() <= a.top() || b.left() > a.right() || a.left() > b.right() || b.top() - a.bottom() > 4)
+                        << a.y() << "+" << a.height() << " over " << b.y();
+                }
+            }
+            if (qobject_cast<CAboutDlg*>(window.get()) == nullptr) {
+                EXPECT_TRUE(testing::HasProgramCursor(*window));
+            }
+        }
+        EXPECT_EQ(named, QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players", "Time Limit", "Frag Limit",
+                                      "Capture Limit", "Tourney Limit", "Countdown", "Admin Password", "Client Password",
+                                      "ZombieTimeout", "ClientTimeout", "ClientRate", "MaxUsercmdRelay", "selected maps"}));
+    }
+    QApplication::setFont(previous);
+}
+
+class LinkLabelTest : public ::testing::Test, public UrlOpener {
+protected:
+    LinkLabelTest() {
+        window.setFont(QFont(window.font().family(), 11));
+        link->setText(QStringLiteral("www.kelvrin.example.org"));
+        link->SetTarget(QStringLiteral("http://www.kelvrin.example.org"));
+        link->SetUrlOpener(this);
+        // The text's own size is measured in the parent's font, underlined; the control is larger.
+        QFont underlined = window.font();
+        underlined.setUnderline(true);
+        text = QSize(QFontMetrics(underlined).horizontalAdvance(link->text()), QFontMetrics(underlined).height());
+        link->setGeometry(10, 10, text.width() + 60, text.height() * 3);
+    }
+    void Open(const QString& target) override { opened << target; }
+
+    QWidget window;
+    CLinkLabel* link = new CLinkLabel(&window);
+    QStringList opened;
+    QSize text;
+};
+
+// The press opens, on the text only and only once its size is known from the first paint; the
+// second press of a double click opens nothing more.
+TEST_F(LinkLabelTest, APressOnThePaintedTextOpensTheTarget) {
+    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    link->grab();
+    QTest::mouseClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, text.height() + 2));
+    QTest::mousePress(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_EQ(opened, QStringList{QStringLiteral("http://www.kelvrin.example.org")});
+    QTest::mouseRelease(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QTest::mouseDClick(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    QTest::mouseRelease(link, Qt::LeftButton, Qt::NoModifier, QPoint(3, 3));
+    EXPECT_EQ(opened.size(), 1) << "neither the release nor the double click opens it again";
+}
+
+// Pure blue, underlined, at the top left: nothing blue beside the text, and one run of blue nearly
+// as wide as the text.
+TEST_F(LinkLabelTest, DrawsBlueUnderlinedTextAtTheTopLeftOnly) {
+    window.setStyleSheet(QStringLiteral("background: white"));
+    const QImage image = link->grab().toImage();
+    const QRegion blue(QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 255), Qt::MaskOutColor)));
+    EXPECT_TRUE(QRect(QPoint(0, 0), text).contains(blue.boundingRect()));
+    EXPECT_TRUE(std::any_of(blue.begin(), blue.end(), [this](const QRect& run) { return run.width() >= text.width() * 9 / 10; }));
+}
+
+// The first move after entering only starts tracking, so the cursor stays as it was; then the hand
+// over the text, the arrow beside it and after leaving.
+TEST_F(LinkLabelTest, CursorIsAHandOverTheTextFromTheSecondMoveOn) {
+    link->grab();
+    window.setCursor(ProgramCursor());
+    const std::pair<int, Qt::CursorShape> steps[] = {  // x of the move, or -1 to leave
+        {3, Qt::BitmapCursor}, {3, Qt::PointingHandCursor}, {text.width() + 10, Qt::ArrowCursor},
+        {3, Qt::PointingHandCursor}, {-1, Qt::ArrowCursor}, {3, Qt::ArrowCursor}, {3, Qt::PointingHandCursor}};
+    for (const auto& [x, shape] : steps) {
+        QMouseEvent move(QEvent::MouseMove, QPoint(x, 3), link->mapToGlobal(QPoint(x, 3)), Qt::NoButton, Qt::NoButton, {});
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, x < 0 ? &leave : static_cast<QEvent*>(&move));
+        EXPECT_EQ(link->cursor().shape(), shape) << "move to x " << x;
+    }
+}
+
+// A message has one OK button, no icon and the application title; the question its own caption,
+// Yes and No with Yes the default, and the exclamation icon. Markup shows as written.
+TEST(QtOperatorMessages, MessagesAndTheQuestionLookAsTheyShould) {
+    const struct { bool question; Qt::Key key; QString caption; QMessageBox::Icon icon;
+                   QMessageBox::StandardButtons buttons; bool answer; } rows[] = {
+        {false, Qt::Key_Return, "ui_tests", QMessageBox::NoIcon, QMessageBox::Ok, false},
+        {true, Qt::Key_Return, "Question", QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, true},
+        {true, Qt::Key_N, "Question", QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, false},
+    };
+    for (const auto& row : rows) {
+        QtOperatorMessages messages(nullptr);
+        QMessageBox* seen = nullptr;
+        QString text;
+        testing::WhenWindowAppears([&, key = row.key](QWidget* modal) {
+            seen = qobject_cast<QMessageBox*>(modal);
+            if (seen != nullptr) {
+                EXPECT_EQ(seen->windowTitle(), row.caption);
+                EXPECT_EQ(seen->icon(), row.icon);
+                EXPECT_EQ(seen->standardButtons(), row.buttons);
+                EXPECT_EQ(seen->textFormat(), Qt::PlainText);
+                text = seen->text();
+            }
+            QTest::keyClick(modal, key);
+        });
+        const bool answer = row.question ? messages.AskYesNo("Save <b>changed</b> configuration ?", "Question")
+                                         : (messages.Show("Save <b>changed</b> configuration ?"), false);
+        EXPECT_NE(seen, nullptr);
+        EXPECT_EQ(text, "Save <b>changed</b> configuration ?");
+        EXPECT_EQ(answer, row.answer);
+    }
+}
+
+// The start directory a command line leads to, and whether it asks for the folder first.
+TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
+    struct Case {
+        QStringList arguments;  // "@" stands for an existing folder "game"
+        std::string dialog;     // "": no dialog expected; "pick" the folder, or "cancel"
+        bool started;
+        std::string directory;  // the current directory afterwards, below the start
+    };
+    const Case cases[] = {
+        {{"kelvrin"}, "", true, ""},
+        {{"kelvrin", "@"}, "", true, "/game"},
+        {{"kelvrin", "--choose-folder", "@"}, "", true, "/game"},
+        {{"kelvrin", "--choose-folder"}, "pick", true, "/game"},
+        {{"kelvrin", "--choose-folder"}, "cancel", false, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.arguments.join(' ').toStdString() + " " + c.dialog);
+        testing::TempInstallation install;
+        install.MakeFolder("game");
+        const QString game = QString::fromStdString(install.PathOf("game").string());
+        QStringList arguments = c.arguments;
+        arguments.replaceInStrings("@", game);
+        const CommandLine commandLine = ReadCommandLine(arguments);
+        if (commandLine.chooseFolder) {
+            testing::WhenWindowAppears([&](QWidget* window) {
+                auto* dialog = qobject_cast<QFileDialog*>(window);
+                if (dialog == nullptr || c.dialog == "cancel") return void(window->close());
+                dialog->setDirectory(game);
+                static_cast<QDialog*>(dialog)->accept();  // takes the directory shown; public there
+            });
+        }
+        const bool started = !commandLine.exitCode && (!commandLine.chooseFolder || ChooseStartDirectory());
+
+        EXPECT_EQ(commandLine.chooseFolder, !c.dialog.empty());
+        EXPECT_EQ(started, c.started);
+        EXPECT_EQ(testing::CurrentDirectoryNow(), install.Root() + c.directory);
+    }
+}
+
+}  // namespace
+}  // namespace kelvrin::testing
