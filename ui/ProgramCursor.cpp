@@ -4,6 +4,7 @@
 #include <QImage>
 
 #include "ui/LinkLabel.h"
+#include "ui/ProgramIcons.h"
 
 namespace kelvrin {
 
@@ -28,14 +29,25 @@ bool IsOpaque(QRgb pixel) {
     return qAlpha(pixel) != 0;
 }
 
+struct CursorImages {
+    QImage bitmap;
+    QImage mask;
+};
+
+CursorImages DecodeCursorImages() {
+    const QImage image =
+        ReadXpmResource(QStringLiteral(":/icons/cursor133.xpm")).convertToFormat(QImage::Format_ARGB32);
+    // Black where the bitmap is set, white where only the mask is, clear elsewhere.
+    return {MonochromeWhere(image, IsBlack), MonochromeWhere(image, IsOpaque)};
+}
+
 }  // namespace
 
 QCursor ProgramCursor() {
-    const QImage image =
-        QImage(QStringLiteral(":/icons/cursor133.xpm")).convertToFormat(QImage::Format_ARGB32);
-    // Black where the bitmap is set, white where only the mask is, clear elsewhere.
-    return QCursor(QBitmap::fromImage(MonochromeWhere(image, IsBlack)),
-                   QBitmap::fromImage(MonochromeWhere(image, IsOpaque)), 0, 0);
+    // Decoded once for every window; kept as images, which need no window system, so that
+    // they may outlive the application object.
+    static const CursorImages images = DecodeCursorImages();
+    return QCursor(QBitmap::fromImage(images.bitmap), QBitmap::fromImage(images.mask), 0, 0);
 }
 
 void UseProgramCursor(QWidget* window) {
