@@ -70,10 +70,20 @@ void SortIgnoringCase(std::vector<std::string>& names) {
         if (a.length != b.length) return a.length < b.length;
         return names[a.index] < names[b.index];
     });
-    std::vector<std::string> sorted;
-    sorted.reserve(names.size());
-    for (const SortEntry& entry : entries) sorted.push_back(std::move(names[entry.index]));
-    names = std::move(sorted);
+    // Each name moves to its place along the cycles of the order, without a second list.
+    for (std::size_t start = 0; start < entries.size(); ++start) {
+        if (entries[start].index == start) continue;
+        std::string held = std::move(names[start]);
+        std::size_t place = start;
+        while (entries[place].index != start) {
+            const std::size_t from = entries[place].index;
+            names[place] = std::move(names[from]);
+            entries[place].index = static_cast<std::uint32_t>(place);
+            place = from;
+        }
+        names[place] = std::move(held);
+        entries[place].index = static_cast<std::uint32_t>(place);
+    }
 }
 
 }  // namespace kelvrin
