@@ -10,13 +10,18 @@ namespace kelvrin {
 
 namespace {
 
-// Pixels of the source image as a monochrome image: bit 1 where the test holds.
+// Pixels of the source image (32-bit ARGB) as a monochrome image: bit 1 where the test holds.
 QImage MonochromeWhere(const QImage& source, bool (*test)(QRgb)) {
     QImage bits(source.size(), QImage::Format_MonoLSB);
     bits.setColor(0, qRgb(255, 255, 255));
     bits.setColor(1, qRgb(0, 0, 0));
+    bits.fill(0);
     for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) bits.setPixel(x, y, test(source.pixel(x, y)) ? 1 : 0);
+        const auto* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* line = bits.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) {
+            if (test(pixels[x])) line[x >> 3] = static_cast<uchar>(line[x >> 3] | (1u << (x & 7)));
+        }
     }
     return bits;
 }
