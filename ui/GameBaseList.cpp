@@ -1,5 +1,6 @@
 // The Game Base list: one entry per game folder of the start directory, "[name]".
 #include <QComboBox>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -12,16 +13,28 @@
 #include "ui/ComboSelection.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"
+#include "ui/SortedCombo.h"
 
 namespace kelvrin {
 
 void CKelvrinDlg::FillGameFolderList() {
     QComboBox& list = *Combo(mainwindow::kGameBase);
+    std::vector<std::string> listed;
+    QStringList shown;
     for (const std::string& folder : ListGameFolders(settings_.startDirectory)) {
-        list.addItem(QString::fromStdString(GameFolderEntry(folder)));
+        listed.push_back(GameFolderEntry(folder));
+        shown.append(QString::fromStdString(listed.back()));
     }
+    // Filled with one call; the list sorts by its own rule, so the entries are taken in its order.
+    const bool wasEmpty = list.count() == 0;
+    const std::vector<qsizetype> order = AddSorted(&list, shown);
     std::vector<std::string> entries;
-    for (int row = 0; row < list.count(); ++row) entries.push_back(list.itemText(row).toStdString());
+    entries.reserve(static_cast<std::size_t>(list.count()));
+    if (wasEmpty) {
+        for (const qsizetype index : order) entries.push_back(std::move(listed[static_cast<std::size_t>(index)]));
+    } else {
+        for (int row = 0; row < list.count(); ++row) entries.push_back(list.itemText(row).toStdString());
+    }
 
     const GameFolderSelection selection = ChooseGameFolderEntry(entries, settings_.gameFolder);
     SelectIndex(list, selection.select ? static_cast<int>(*selection.select) : -1);
