@@ -17,11 +17,11 @@
 
 namespace kelvrin {
 
-void CKelvrinDlg::FillGameFolderList() {
+void CKelvrinDlg::FillGameFolderList(const std::vector<std::string>& folders) {
     QComboBox& list = *Combo(mainwindow::kGameBase);
     std::vector<std::string> listed;
     QStringList shown;
-    for (const std::string& folder : ListGameFolders(settings_.startDirectory)) {
+    for (const std::string& folder : folders) {
         listed.push_back(GameFolderEntry(folder));
         shown.append(QString::fromStdString(listed.back()));
     }
@@ -55,8 +55,8 @@ std::optional<std::string> CKelvrinDlg::TakeSelectedGameFolder() {
 // The default game folder as the file system spells it, found among the listed folders with
 // letter case ignored, as the Game Base list finds its entry: the folder read at start-up is
 // then the one the list shows selected.
-std::string CKelvrinDlg::ListedDefaultGameFolder() const {
-    for (const std::string& folder : ListGameFolders(settings_.startDirectory)) {
+std::string CKelvrinDlg::ListedDefaultGameFolder(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
         if (EqualIgnoringCase(folder, kDefaultGameFolder)) return folder;
     }
     return std::string(kDefaultGameFolder);

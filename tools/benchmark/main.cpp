@@ -94,7 +94,7 @@ public:
 
 class NoLauncher : public ProgramLauncher {
 public:
-    void Start(const std::string&, const std::string&, const std::string&) override {}
+    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
 };
 
 class NoUrls : public UrlOpener {
