@@ -1,7 +1,11 @@
 #include "app/TextCompare.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <cstddef>
+#include <cstdint>
+#include <cstring>
 
 namespace kelvrin {
 
@@ -9,10 +13,25 @@ namespace {
 
 char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
-bool LessIgnoringCase(std::string_view a, std::string_view b) {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(),
-                                        [](char x, char y) { return Lower(x) < Lower(y); });
+// The byte each character stands for in a sort key. Names compare by their lowered characters
+// as plain (signed) chars, so bytes above 127 come before the ASCII ones; flipping the top bit
+// makes that the keys' own unsigned byte order, so that keys compare with memcmp.
+std::array<unsigned char, 256> KeyBytes() {
+    std::array<unsigned char, 256> bytes{};
+    for (std::size_t c = 0; c < bytes.size(); ++c) {
+        bytes[c] = static_cast<unsigned char>(static_cast<unsigned char>(Lower(static_cast<char>(c))) ^ 0x80u);
+    }
+    return bytes;
 }
+
+// A name's place in the sort: its key's first eight bytes as one number, which settles most
+// comparisons, and where the whole key stands in the common key buffer.
+struct SortEntry {
+    std::uint64_t head;
+    std::uint32_t offset;
+    std::uint32_t length;
+    std::uint32_t index;
+};
 
 }  // namespace
 
@@ -22,11 +41,49 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 }
 
 void SortIgnoringCase(std::vector<std::string>& names) {
-    std::sort(names.begin(), names.end(), [](const std::string& a, const std::string& b) {
-        if (LessIgnoringCase(a, b)) return true;
-        if (LessIgnoringCase(b, a)) return false;
-        return a < b;
+    // Made on each call: the lowering follows the locale in force, as it always has.
+    const std::array<unsigned char, 256> keyBytes = KeyBytes();
+    std::size_t total = 0;
+    for (const std::string& name : names) total += name.size();
+    std::vector<unsigned char> keys(total);
+    std::vector<SortEntry> entries(names.size());
+    std::size_t offset = 0;
+    for (std::size_t i = 0; i < names.size(); ++i) {
+        const std::string& name = names[i];
+        std::uint64_t head = 0;
+        for (std::size_t at = 0; at < name.size(); ++at) {
+            const unsigned char byte = keyBytes[static_cast<unsigned char>(name[at])];
+            keys[offset + at] = byte;
+            if (at < 8) head |= std::uint64_t{byte} << (56 - 8 * at);
+        }
+        entries[i] = {head, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(name.size()),
+                      static_cast<std::uint32_t>(i)};
+        offset += name.size();
+    }
+    // A shorter key that is the start of a longer one comes first; equal keys go by the names'
+    // own bytes, so a listing comes out the same on every run.
+    std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
+        if (a.head != b.head) return a.head < b.head;
+        const std::uint32_t common = std::min(a.length, b.length);
+        const int byKey = common == 0 ? 0 : std::memcmp(keys.data() + a.offset, keys.data() + b.offset, common);
+        if (byKey != 0) return byKey < 0;
+        if (a.length != b.length) return a.length < b.length;
+        return names[a.index] < names[b.index];
     });
+    // Each name moves to its place along the cycles of the order, without a second list.
+    for (std::size_t start = 0; start < entries.size(); ++start) {
+        if (entries[start].index == start) continue;
+        std::string held = std::move(names[start]);
+        std::size_t place = start;
+        while (entries[place].index != start) {
+            const std::size_t from = entries[place].index;
+            names[place] = std::move(names[from]);
+            entries[place].index = static_cast<std::uint32_t>(place);
+            place = from;
+        }
+        names[place] = std::move(held);
+        entries[place].index = static_cast<std::uint32_t>(place);
+    }
 }
 
 }  // namespace kelvrin

@@ -1,5 +1,6 @@
 // The Game Base list: one entry per game folder of the start directory, "[name]".
 #include <QComboBox>
+#include <QStringList>
 
 #include <string>
 #include <vector>
@@ -12,16 +13,28 @@
 #include "ui/ComboSelection.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"
+#include "ui/SortedCombo.h"
 
 namespace kelvrin {
 
-void CKelvrinDlg::FillGameFolderList() {
+void CKelvrinDlg::FillGameFolderList(const std::vector<std::string>& folders) {
     QComboBox& list = *Combo(mainwindow::kGameBase);
-    for (const std::string& folder : ListGameFolders(settings_.startDirectory)) {
-        list.addItem(QString::fromStdString(GameFolderEntry(folder)));
+    std::vector<std::string> listed;
+    QStringList shown;
+    for (const std::string& folder : folders) {
+        listed.push_back(GameFolderEntry(folder));
+        shown.append(QString::fromStdString(listed.back()));
     }
+    // Filled with one call; the list sorts by its own rule, so the entries are taken in its order.
+    const bool wasEmpty = list.count() == 0;
+    const std::vector<qsizetype> order = AddSorted(&list, shown);
     std::vector<std::string> entries;
-    for (int row = 0; row < list.count(); ++row) entries.push_back(list.itemText(row).toStdString());
+    entries.reserve(static_cast<std::size_t>(list.count()));
+    if (wasEmpty) {
+        for (const qsizetype index : order) entries.push_back(std::move(listed[static_cast<std::size_t>(index)]));
+    } else {
+        for (int row = 0; row < list.count(); ++row) entries.push_back(list.itemText(row).toStdString());
+    }
 
     const GameFolderSelection selection = ChooseGameFolderEntry(entries, settings_.gameFolder);
     SelectIndex(list, selection.select ? static_cast<int>(*selection.select) : -1);
@@ -42,8 +55,8 @@ std::optional<std::string> CKelvrinDlg::TakeSelectedGameFolder() {
 // The default game folder as the file system spells it, found among the listed folders with
 // letter case ignored, as the Game Base list finds its entry: the folder read at start-up is
 // then the one the list shows selected.
-std::string CKelvrinDlg::ListedDefaultGameFolder() const {
-    for (const std::string& folder : ListGameFolders(settings_.startDirectory)) {
+std::string CKelvrinDlg::ListedDefaultGameFolder(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
         if (EqualIgnoringCase(folder, kDefaultGameFolder)) return folder;
     }
     return std::string(kDefaultGameFolder);

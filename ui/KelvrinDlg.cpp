@@ -8,6 +8,7 @@
 #include <QPushButton>
 
 #include "app/GameFolder.h"
+#include "app/GameFolderList.h"
 #include "launch/ServerLaunch.h"
 #include "settings/ConfigWriter.h"
 #include "settings/ServerSettings.h"
@@ -59,10 +60,12 @@ void CKelvrinDlg::OnInitDialog() {
     settings_.startDirectory = CurrentDirectory();
     // A default folder spelt in other letters is still the default folder: its file is read,
     // and its real name is the one the list selects and later files are written into.
-    settings_.gameFolder = ListedDefaultGameFolder();
+    // The folders are listed once: thousands of them must not be read twice.
+    const std::vector<std::string> folders = ListGameFolders(settings_.startDirectory);
+    settings_.gameFolder = ListedDefaultGameFolder(folders);
     LoadGameFolderConfig(settings_, settings_.gameFolder);
     ShowSettings();
-    FillGameFolderList();
+    FillGameFolderList(folders);
     Edit(kServerName)->setFocus();
 }
 

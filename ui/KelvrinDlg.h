@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "ui/TemplateDialog.h"
 
@@ -44,7 +45,7 @@ public:
     void UpdateWarmupControl();
 
     // Lists the start directory's game folders and selects gameFolder among them.
-    void FillGameFolderList();
+    void FillGameFolderList(const std::vector<std::string>& folders);
     // The selected Game Base entry without its brackets, taken into gameFolder.
     std::optional<std::string> TakeSelectedGameFolder();
 
@@ -56,7 +57,7 @@ protected:
 
 private:
     void OnInitDialog();
-    std::string ListedDefaultGameFolder() const;
+    static std::string ListedDefaultGameFolder(const std::vector<std::string>& folders);
     void SetUpWindow();
     void SetUpToolTips();
     void SetUpLinks();

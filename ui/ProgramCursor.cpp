@@ -4,18 +4,24 @@
 #include <QImage>
 
 #include "ui/LinkLabel.h"
+#include "ui/ProgramIcons.h"
 
 namespace kelvrin {
 
 namespace {
 
-// Pixels of the source image as a monochrome image: bit 1 where the test holds.
+// Pixels of the source image (32-bit ARGB) as a monochrome image: bit 1 where the test holds.
 QImage MonochromeWhere(const QImage& source, bool (*test)(QRgb)) {
     QImage bits(source.size(), QImage::Format_MonoLSB);
     bits.setColor(0, qRgb(255, 255, 255));
     bits.setColor(1, qRgb(0, 0, 0));
+    bits.fill(0);
     for (int y = 0; y < source.height(); ++y) {
-        for (int x = 0; x < source.width(); ++x) bits.setPixel(x, y, test(source.pixel(x, y)) ? 1 : 0);
+        const auto* pixels = reinterpret_cast<const QRgb*>(source.constScanLine(y));
+        uchar* line = bits.scanLine(y);
+        for (int x = 0; x < source.width(); ++x) {
+            if (test(pixels[x])) line[x >> 3] = static_cast<uchar>(line[x >> 3] | (1u << (x & 7)));
+        }
     }
     return bits;
 }
@@ -28,14 +34,25 @@ bool IsOpaque(QRgb pixel) {
     return qAlpha(pixel) != 0;
 }
 
+struct CursorImages {
+    QImage bitmap;
+    QImage mask;
+};
+
+CursorImages DecodeCursorImages() {
+    const QImage image =
+        ReadXpmResource(QStringLiteral(":/icons/cursor133.xpm")).convertToFormat(QImage::Format_ARGB32);
+    // Black where the bitmap is set, white where only the mask is, clear elsewhere.
+    return {MonochromeWhere(image, IsBlack), MonochromeWhere(image, IsOpaque)};
+}
+
 }  // namespace
 
 QCursor ProgramCursor() {
-    const QImage image =
-        QImage(QStringLiteral(":/icons/cursor133.xpm")).convertToFormat(QImage::Format_ARGB32);
-    // Black where the bitmap is set, white where only the mask is, clear elsewhere.
-    return QCursor(QBitmap::fromImage(MonochromeWhere(image, IsBlack)),
-                   QBitmap::fromImage(MonochromeWhere(image, IsOpaque)), 0, 0);
+    // Decoded once for every window; kept as images, which need no window system, so that
+    // they may outlive the application object.
+    static const CursorImages images = DecodeCursorImages();
+    return QCursor(QBitmap::fromImage(images.bitmap), QBitmap::fromImage(images.mask), 0, 0);
 }
 
 void UseProgramCursor(QWidget* window) {

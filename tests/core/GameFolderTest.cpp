@@ -40,13 +40,22 @@ TEST(GameFolderVisit, EntersOnlyNamesWithinTheLimitAndComesBack) {
     }
 }
 
-#ifndef _WIN32  // a dot-folder is not hidden there, and "Beta" is "beta"
-TEST(GameFolders, ListsVisibleSubfoldersInCaseInsensitiveOrder) {
-    TempInstallation install;
-    for (const char* folder : {"zeta", "Alpha", "dvbase", "beta", ".hidden", "DVmod", "Beta"}) install.MakeFolder(folder);
-    install.WriteFile("plainfile", "x");
-    EXPECT_EQ(ListGameFolders(install.Root()), (std::vector<std::string>{"Alpha", "Beta", "beta", "dvbase", "DVmod", "zeta"}));
-    EXPECT_TRUE(ListGameFolders(install.PathOf("missing").string()).empty());
+#ifndef _WIN32  // a dot-folder is not hidden there, and "A" is "a"
+// Letter case ignored; names equal but for case in byte order; bytes above 127 before all ASCII;
+// a name that starts another comes first, also beyond the eighth byte. Hidden folders and plain
+// files are no game folders.
+TEST(GameFolders, ListsVisibleSubfoldersIgnoringCaseInAFixedOrder) {
+    const std::vector<std::vector<std::string>> expectedOrders = {
+        {"A", "a", "B", "b"},
+        {"\xc3\xa9" "cole", "_x", "Alpha", "zeta"},
+        {"LONGNAME_b", "longname_B", "mapsforal", "mapsforall", "MAPSFORALL2"},
+    };
+    for (const std::vector<std::string>& expected : expectedOrders) {
+        TempInstallation install;
+        for (auto name = expected.rbegin(); name != expected.rend(); ++name) install.MakeFolder(*name);
+        install.MakeFolder(".hidden"), install.WriteFile("plainfile", "x");
+        EXPECT_EQ(ListGameFolders(install.Root()), expected);
+    }
 }
 #endif
 

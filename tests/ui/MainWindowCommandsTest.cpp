@@ -137,7 +137,6 @@ TEST_F(MainWindowTest, ALinksTextOpensItsTarget) {
     }
 }
 
-using namespace mainwindow;
 
 constexpr int kDialogOk = 1, kDialogCancel = 2;
 

@@ -1,0 +1,417 @@
+// Measures what the operator waits for, in CPU time (user and system) of the process that does
+// the work, as the median of several runs on one machine in one go:
+//   - start-up: the main window from its construction to its first idle moment, as the first
+//     window of a fresh process (this program run again), against a bare Qt dialog of plain
+//     widgets holding the same controls; and with 2,000 and 20,000 game folders against one.
+//     The same windows are also timed again in a running process;
+//   - the map selection dialog in a running process over 20,000 and 100,000 map files against
+//     none;
+//   - a save (compose kelvrin.cfg and write it), without the time inside its syncs.
+// Everything runs offscreen in temporary start directories that are removed afterwards.
+// Usage: kelvrin_benchmark [runs]   (7 runs unless given)
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QEvent>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
+#include <QPushButton>
+#include <QTemporaryDir>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <functional>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <time.h>
+#include <unistd.h>
+
+#include "app/OperatorMessages.h"
+#include "launch/ProgramLauncher.h"
+#include "settings/ConfigWriter.h"
+#include "settings/ServerSettings.h"
+#include "ui/DialogTemplate.h"
+#include "ui/DialogUnits.h"
+#include "ui/KelvrinDlg.h"
+#include "ui/MapSelectionDlg.h"
+#include "ui/UrlOpener.h"
+
+namespace {
+
+double CpuMilliseconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) * 1e3 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The syncs of a save are counted apart: on a real disk they wait for the device, and the
+// promise that a saved file survives a crash rests on them.
+double syncMilliseconds = 0;
+int syncCalls = 0;
+
+}  // namespace
+
+// Every sync of the program passes through here (this program's own definition comes before
+// the C library's).
+extern "C" int fsync(int fd) {
+    const double start = CpuMilliseconds();
+    const int result = static_cast<int>(::syscall(SYS_fsync, fd));
+    syncMilliseconds += CpuMilliseconds() - start;
+    ++syncCalls;
+    return result;
+}
+
+extern "C" int fdatasync(int fd) {
+    const double start = CpuMilliseconds();
+    const int result = static_cast<int>(::syscall(SYS_fdatasync, fd));
+    syncMilliseconds += CpuMilliseconds() - start;
+    ++syncCalls;
+    return result;
+}
+
+namespace {
+
+using namespace kelvrin;
+
+class SilentMessages : public OperatorMessages {
+public:
+    void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+};
+
+class NoLauncher : public ProgramLauncher {
+public:
+    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
+};
+
+class NoUrls : public UrlOpener {
+public:
+    void Open(const QString&) override {}
+};
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t middle = values.size() / 2;
+    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
+// A name of the numbered series, in one of three letter cases; the numbers are scrambled so
+// that the directory does not hold them in order.
+std::string SeriesName(const char* stem, int i, int count, const char* suffix) {
+    const long number = (static_cast<long>(i) * 7919) % count;
+    std::string name = stem;
+    if (i % 3 == 1) std::transform(name.begin(), name.end(), name.begin(), ::toupper);
+    if (i % 3 == 2) name[0] = static_cast<char>(::toupper(name[0]));
+    char digits[16];
+    std::snprintf(digits, sizeof digits, "%06ld", number);
+    return name + digits + suffix;
+}
+
+// A start directory with the game folder dvbase, more game folders beside it and map files in
+// dvbase/mp.
+class Installation {
+public:
+    Installation(int folders, int maps) {
+        root_ = dir_.path().toStdString();
+        bool made = dir_.isValid() && MakeFolder("dvbase") && MakeFolder("dvbase/mp");
+        for (int i = 1; made && i < folders; ++i) made = MakeFolder(SeriesName("mod", i, folders, ""));
+        for (int i = 0; made && i < maps; ++i) {
+            const std::string path = root_ + "/dvbase/mp/" + SeriesName("map", i, maps, ".map");
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+            made = fd >= 0 && ::close(fd) == 0;
+        }
+        if (!made) {
+            std::fprintf(stderr, "cannot make the installation in %s\n", root_.c_str());
+            std::exit(1);
+        }
+    }
+
+    const std::string& Root() const { return root_; }
+    void Enter() const { QDir::setCurrent(dir_.path()); }
+
+private:
+    bool MakeFolder(const std::string& name) { return ::mkdir((root_ + "/" + name).c_str(), 0755) == 0; }
+
+    QTemporaryDir dir_;
+    std::string root_;
+};
+
+class PaintWatch : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) painted = true;
+        return false;
+    }
+};
+
+// Shows the window and lets it run until it has painted itself and has nothing left to do.
+void ShowUntilIdle(QWidget& window) {
+    PaintWatch watch;
+    window.installEventFilter(&watch);
+    window.show();
+    for (int round = 0; round < 1000 && !watch.painted; ++round) QApplication::processEvents();
+    QApplication::processEvents();
+    window.removeEventFilter(&watch);
+    if (!watch.painted) std::fprintf(stderr, "a window did not paint itself\n");
+}
+
+// The CPU time of making and showing a window until idle; closing it is not counted.
+template <class Make>
+double TimeWindow(Make make) {
+    const double start = CpuMilliseconds();
+    std::unique_ptr<QWidget> window = make();
+    ShowUntilIdle(*window);
+    const double spent = CpuMilliseconds() - start;
+    window.reset();
+    QApplication::processEvents();
+    return spent;
+}
+
+// The main window's controls in plain Qt widgets: the same kinds, count, texts, items and
+// places, and nothing else.
+class BareDialog {
+public:
+    BareDialog() : template_(LoadDialogTemplate(102)) {}
+
+    // Places the controls by the font, as any dialog must, and loads the icon the plain way.
+    std::unique_ptr<QWidget> Make() const {
+        const DialogBaseUnits base = BaseUnitsOf(QApplication::font());
+        auto dialog = std::make_unique<QDialog>();
+        dialog->setWindowTitle(template_.caption);
+        dialog->setFixedSize(ToPixels(QRect(QPoint(0, 0), template_.size), base).size());
+        for (const ControlTemplate& control : template_.controls) {
+            QWidget* widget = nullptr;
+            switch (control.kind) {
+                case ControlKind::Label:
+                case ControlKind::Link: widget = new QLabel(control.text, dialog.get()); break;
+                case ControlKind::Icon: {
+                    auto* label = new QLabel(dialog.get());
+                    label->setPixmap(QPixmap(QStringLiteral(":/icons/icon%1.xpm").arg(control.icon)));
+                    widget = label;
+                    break;
+                }
+                case ControlKind::Group: widget = new QGroupBox(control.text, dialog.get()); break;
+                case ControlKind::Edit:
+                case ControlKind::DigitsEdit: widget = new QLineEdit(control.text, dialog.get()); break;
+                case ControlKind::Combo: {
+                    auto* combo = new QComboBox(dialog.get());
+                    combo->setEditable(true);
+                    combo->addItems(control.items);
+                    widget = combo;
+                    break;
+                }
+                case ControlKind::Check: widget = new QCheckBox(control.text, dialog.get()); break;
+                case ControlKind::Button:
+                case ControlKind::DefaultButton: widget = new QPushButton(control.text, dialog.get()); break;
+                case ControlKind::List: widget = new QListWidget(dialog.get()); break;
+            }
+            widget->setGeometry(ToPixels(control.rect, base));
+        }
+        return dialog;
+    }
+
+    std::size_t ControlCount() const { return template_.controls.size(); }
+
+private:
+    DialogTemplate template_;
+};
+
+struct Services {
+    ServerSettings settings;
+    SilentMessages messages;
+    NoLauncher launcher;
+    NoUrls urls;
+};
+
+double TimeMainWindow(const QString& startDirectory) {
+    QDir::setCurrent(startDirectory);
+    Services services;
+    return TimeWindow([&] {
+        return std::make_unique<CKelvrinDlg>(services.settings, services.messages, services.launcher,
+                                             services.urls);
+    });
+}
+
+double TimeMapDialog(const Installation& installation) {
+    installation.Enter();
+    Services services;
+    services.settings.startDirectory = installation.Root();
+    return TimeWindow([&] { return std::make_unique<CMapSelectionDlg>(services.settings, services.messages); });
+}
+
+// The CPU time of one save without the time inside its syncs, and the syncs it made.
+double TimeSave(const Installation& installation, int& syncs, double& syncTime) {
+    installation.Enter();
+    Services services;
+    services.settings.startDirectory = installation.Root();
+    const double syncsBefore = syncMilliseconds;
+    const int callsBefore = syncCalls;
+    const double start = CpuMilliseconds();
+    const std::string text = ComposeServerConfig(services.settings, services.messages);
+    const bool written = WriteServerConfigFile(services.settings, text) == ConfigWriteResult::Written;
+    const double spent = CpuMilliseconds() - start;
+    syncTime = syncMilliseconds - syncsBefore;
+    syncs = syncCalls - callsBefore;
+    if (!written) std::fprintf(stderr, "the save failed\n");
+    return spent - syncTime;
+}
+
+// The first window of a process, as when the program starts: run in a fresh process, which
+// prints its CPU milliseconds. Both windows look up the font first thing, which the first of
+// them pays for; "font-ready" does that before the clock starts, for a stricter comparison.
+int RunFirstWindow(const QString& which, const QString& mode, const QString& startDirectory) {
+    if (mode == QLatin1String("font-ready")) BaseUnitsOf(QApplication::font());
+    double spent = 0;
+    if (which == QLatin1String("main")) {
+        spent = TimeMainWindow(startDirectory);
+    } else {
+        const BareDialog bare;
+        spent = TimeWindow([&] { return bare.Make(); });
+    }
+    std::printf("%.4f\n", spent);
+    return 0;
+}
+
+double TimeInFreshProcess(const char* which, const char* mode, const Installation& installation) {
+    QProcess child;
+    child.start(QCoreApplication::applicationFilePath(),
+                {QStringLiteral("--first-window"), QString::fromLatin1(which), QString::fromLatin1(mode),
+                 QString::fromStdString(installation.Root())});
+    bool number = false;
+    double spent = 0;
+    if (child.waitForFinished(120000) && child.exitCode() == 0) {
+        spent = child.readAllStandardOutput().trimmed().toDouble(&number);
+    }
+    if (!number) {
+        std::fprintf(stderr, "the fresh process failed: %s\n", child.readAllStandardError().constData());
+        std::exit(1);
+    }
+    return spent;
+}
+
+struct Series {
+    const char* name;
+    std::function<double()> measure;
+    std::vector<double> times;
+
+    double Median() const { return ::Median(times); }
+};
+
+const char* Verdict(bool met) { return met ? "met" : "NOT met"; }
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication application(argc, argv);
+    const QStringList arguments = QCoreApplication::arguments();
+    if (arguments.value(1) == QLatin1String("--first-window")) {
+        return RunFirstWindow(arguments.value(2), arguments.value(3), arguments.value(4));
+    }
+    const int runs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 7;
+    const QString startedIn = QDir::currentPath();
+
+    std::fprintf(stderr, "making the installations...\n");
+    const Installation one(1, 0);
+    const Installation twoThousand(2000, 0);
+    const Installation twentyThousand(20000, 0);
+    const Installation maps20k(1, 20000);
+    const Installation maps100k(1, 100000);
+    const BareDialog bare;
+    auto inProcess = [](const Installation& installation) {
+        return [&installation] { return TimeMainWindow(QString::fromStdString(installation.Root())); };
+    };
+    auto fresh = [](const char* which, const char* mode, const Installation& installation) {
+        return [which, mode, &installation] { return TimeInFreshProcess(which, mode, installation); };
+    };
+
+    Series series[] = {
+        {"bare dialog", fresh("bare", "full", one), {}},
+        {"main window, 1 folder", fresh("main", "full", one), {}},
+        {"main window, 2,000 folders", fresh("main", "full", twoThousand), {}},
+        {"main window, 20,000 folders", fresh("main", "full", twentyThousand), {}},
+        {"bare dialog", fresh("bare", "font-ready", one), {}},
+        {"main window, 1 folder", fresh("main", "font-ready", one), {}},
+        {"main window, 2,000 folders", fresh("main", "font-ready", twoThousand), {}},
+        {"bare dialog", [&] { return TimeWindow([&] { return bare.Make(); }); }, {}},
+        {"main window, 1 folder", inProcess(one), {}},
+        {"main window, 2,000 folders", inProcess(twoThousand), {}},
+        {"main window, 20,000 folders", inProcess(twentyThousand), {}},
+        {"map dialog, no map files", [&] { return TimeMapDialog(one); }, {}},
+        {"map dialog, 20,000 map files", [&] { return TimeMapDialog(maps20k); }, {}},
+        {"map dialog, 100,000 map files", [&] { return TimeMapDialog(maps100k); }, {}},
+    };
+    std::vector<double> saves, syncTimes;
+    int syncsPerSave = 0;
+    auto save = [&](bool counted) {
+        double syncTime = 0;
+        const double spent = TimeSave(one, syncsPerSave, syncTime);
+        if (!counted) return;
+        saves.push_back(spent);
+        syncTimes.push_back(syncTime);
+    };
+    // One round first to load fonts, styles and caches, then the measured rounds, taking each
+    // part in turn so that all of them see the same machine; ten saves in each round.
+    for (Series& part : series) part.measure();
+    save(false);
+    for (int run = 0; run < runs; ++run) {
+        for (Series& part : series) part.times.push_back(part.measure());
+        for (int i = 0; i < 10; ++i) save(true);
+    }
+    QDir::setCurrent(startedIn);
+
+    std::printf("CPU time in ms, median of %d runs (lowest .. highest):\n", runs);
+    for (std::size_t i = 0; i < std::size(series); ++i) {
+        if (i == 0) std::printf(" first window of a fresh process (the program's start-up):\n");
+        if (i == 4) std::printf(" the same, with the font looked up before the clock starts:\n");
+        if (i == 7) std::printf(" the same windows again in a running process:\n");
+        if (i == 11) std::printf(" map selection dialog in a running process:\n");
+        const Series& part = series[i];
+        const auto [low, high] = std::minmax_element(part.times.begin(), part.times.end());
+        std::printf("  %-31s %8.2f   (%.2f .. %.2f)\n", part.name, part.Median(), *low, *high);
+    }
+    std::printf(" a save (compose and write kelvrin.cfg), %d saves:\n", 10 * runs);
+    const auto [fewest, most] = std::minmax_element(saves.begin(), saves.end());
+    std::printf("  %-31s %8.3f   (%.3f .. %.3f)\n", "besides its syncs", Median(saves), *fewest, *most);
+    std::printf("  %-31s %8.3f   (%d syncs per save)\n", "inside its syncs", Median(syncTimes), syncsPerSave);
+
+    const double bareMs = series[0].Median(), oneMs = series[1].Median();
+    const double twoThousandMs = series[2].Median(), twentyThousandMs = series[3].Median();
+    const double noMapsMs = series[11].Median();
+    const double extra20k = series[12].Median() - noMapsMs, extra100k = series[13].Median() - noMapsMs;
+    const double saveMs = Median(saves);
+    std::printf("Goals (start-up: first window of a fresh process):\n");
+    std::printf("  start-up / bare dialog, %zu controls:   %6.3f x   goal <= 1.10  %s\n", bare.ControlCount(),
+                oneMs / bareMs, Verdict(oneMs / bareMs <= 1.10));
+    std::printf("  start-up, 2,000 folders / 1 folder:    %6.3f x   goal <= 1.15  %s\n", twoThousandMs / oneMs,
+                Verdict(twoThousandMs / oneMs <= 1.15));
+    std::printf("  start-up, 20,000 folders:              %6.1f ms  goal < 200    %s\n", twentyThousandMs,
+                Verdict(twentyThousandMs < 200));
+    std::printf("  map dialog, 20,000 map files, extra:   %6.1f ms  goal <= 15    %s\n", extra20k,
+                Verdict(extra20k <= 15));
+    std::printf("  map dialog, 100,000 map files, extra:  %6.1f ms  goal <= 80    %s\n", extra100k,
+                Verdict(extra100k <= 80));
+    std::printf("  a save besides its %d syncs:            %6.3f ms  goal <= 0.1   %s\n", syncsPerSave, saveMs,
+                Verdict(saveMs <= 0.1));
+    std::printf("Font looked up before the clock: start-up / bare dialog %.3f x, 2,000 folders / 1 folder %.3f x\n",
+                series[5].Median() / series[4].Median(), series[6].Median() / series[5].Median());
+    std::printf("In a running process:            start-up / bare dialog %.3f x, 2,000 folders / 1 folder %.3f x\n",
+                series[8].Median() / series[7].Median(), series[9].Median() / series[8].Median());
+    return 0;
+}
