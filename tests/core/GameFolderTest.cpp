@@ -48,7 +48,7 @@ TEST(EnterGameFolder, EntersOnlyNamesWithinTheLimit) {
             continue;
         }
         EXPECT_EQ(CurrentDirectoryNow(), install.PathOf(c.where).string());
-        LeaveGameFolder(c.name);
+        LeaveGameFolder(settings);
         EXPECT_EQ(CurrentDirectoryNow(), install.Root()) << c.name;
     }
 }
