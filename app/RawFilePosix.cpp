@@ -125,8 +125,9 @@ bool Fill(int fd, const Target& target, std::string_view bytes) {
     if (target.exists) {
         // Where the owner cannot be kept (an ordinary user's save), the group may be; neither
         // stops the save. The mode comes after, as a change of owner clears set-id bits.
-        if (::fchown(fd, target.info.st_uid, target.info.st_gid) != 0) {
-            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), target.info.st_gid);
+        const gid_t group = target.info.st_gid;
+        if (::fchown(fd, target.info.st_uid, group) != 0) {
+            [[maybe_unused]] const int ignored = ::fchown(fd, static_cast<uid_t>(-1), group);
         }
         if (::fchmod(fd, target.info.st_mode & 07777) != 0) return false;
     }
@@ -141,7 +142,8 @@ std::string WriteTemporary(const Target& target, std::string_view bytes, unsigne
 #ifdef O_TMPFILE
     {
         // A file without a name until it is complete: a crash while it is filled leaves nothing.
-        FileDescriptor file(OpenRetrying(FolderOf(target.path).c_str(), O_TMPFILE | O_WRONLY, mode));
+        const std::string folder = FolderOf(target.path);
+        FileDescriptor file(OpenRetrying(folder.c_str(), O_TMPFILE | O_WRONLY, mode));
         if (file.Valid()) {
             if (!Fill(file.Get(), target, bytes)) return {};
             const std::string self = "/proc/self/fd/" + std::to_string(file.Get());
