@@ -2,7 +2,7 @@
 # Installs the Debian packages Kelvrin needs to build and test, where they are missing.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core)
+packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core clang libclang-rt-14-dev)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
