@@ -32,14 +32,17 @@ run() {
     -print_final_stats=1 "build/fuzz/corpus/$target" "$seeds"
 }
 
-[ $# -ge 1 ] || usage
+case "$*" in
+  smoke) ;;
+  config_reader\ * | map_cycle_reader\ * | round_trip\ *)
+    [ $# -eq 2 ] && [[ $2 =~ ^[0-9]+$ ]] || usage ;;
+  *) usage ;;
+esac
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
 
 if [ "$1" = smoke ]; then
-  [ $# -eq 1 ] || usage
   for target in config_reader map_cycle_reader round_trip; do run "$target" 20; done
 else
-  [ $# -eq 2 ] && [[ $2 =~ ^[0-9]+$ ]] || usage
   run "$1" "$2"
 fi
