@@ -4,6 +4,7 @@
 #include "app/RawFile.h"
 
 #include <cerrno>
+#include <climits>
 #include <cstdlib>
 #include <limits>
 
@@ -106,18 +107,27 @@ std::optional<Target> FindTarget(const std::string& path) {
     if (probed == 0) return target;
 
     // A symbolic link: operators share one config between installations this way. It is
-    // followed only when it belongs to the owner of the file it names, so that a link planted by
-    // someone else never sends the save elsewhere; the new file goes beside the one named.
+    // followed only when it, and every further link on the way, belongs to the owner of the
+    // file at the end, so that a link planted by someone else never sends the save elsewhere;
+    // the new file goes beside the one named.
     char* resolved = ::realpath(path.c_str(), nullptr);
     if (resolved == nullptr) return std::nullopt;
     target.path = resolved;
     std::free(resolved);
-    struct stat link {};
-    if (::lstat(path.c_str(), &link) != 0 || ProbeForWriting(target.path, target.info) != 0 ||
-        link.st_uid != target.info.st_uid) {
-        return std::nullopt;
+    if (ProbeForWriting(target.path, target.info) != 0) return std::nullopt;
+    std::string link = path;
+    for (int hop = 0; hop < 40; ++hop) {
+        struct stat info {};
+        if (::lstat(link.c_str(), &info) != 0) return std::nullopt;
+        if (!S_ISLNK(info.st_mode)) return target;
+        if (info.st_uid != target.info.st_uid) return std::nullopt;
+        std::string next(PATH_MAX, '\0');
+        const ssize_t length = ::readlink(link.c_str(), next.data(), next.size());
+        if (length <= 0 || static_cast<std::size_t>(length) == next.size()) return std::nullopt;
+        next.resize(static_cast<std::size_t>(length));
+        link = next[0] == '/' ? next : FolderOf(link) + "/" + next;
     }
-    return target;
+    return std::nullopt;
 }
 
 // Gives the new file the old one's owner, group and mode, then its bytes, wholly on disk.

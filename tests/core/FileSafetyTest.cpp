@@ -96,9 +96,13 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
         {"a dangling link", Config, link, std::nullopt, false, symlink, "", 0, me, {"kelvrin.cfg"}},
         {"a link to the user's own file", Config, [&](Install in) { old(in); link(in); }, "old",
          true, symlink, "shared/kelvrin.cfg", 0644, me, linked},
-        {"a link planted by another user", RootOnly, [&](Install in) {
-             old(in); link(in); EXPECT_EQ(lchown("kelvrin.cfg", kNobody, kNobody), 0); },
-         "old", false, symlink, "shared/kelvrin.cfg", 0644, me, linked},
+        // The save would follow the user's own link and then one another user planted.
+        {"a link on through another user's link", RootOnly, [&](Install in) {
+             old(in); fs::create_symlink("shared/kelvrin.cfg", "planted");
+             EXPECT_EQ(lchown("planted", kNobody, kNobody), 0);
+             fs::create_symlink("planted", "kelvrin.cfg"); },
+         "old", false, symlink, "shared/kelvrin.cfg", 0644, me,
+         {"kelvrin.cfg", "planted", "shared", "shared/kelvrin.cfg"}},
     };
     const mode_t previousUmask = umask(022);
     alarm(20);  // a FIFO that blocks ends the run instead of hanging it
