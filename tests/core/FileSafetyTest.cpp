@@ -86,6 +86,8 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
          "old", true, regular, "kelvrin.cfg", 0666, kNobody, {"kelvrin.cfg"}},
         {"a FIFO", Config, [](Install) { mkfifo("kelvrin.cfg", 0666); }, std::nullopt, false,
          fifo, "", 0, me, {"kelvrin.cfg"}},
+        {"a folder", Config, [](Install in) { in.MakeFolder("kelvrin.cfg"); }, std::nullopt, false,
+         directory, "", 0, me, {"kelvrin.cfg"}},
         {"a link to a FIFO", Config, [](Install) {
              mkfifo("pipe", 0666); fs::create_symlink("pipe", "kelvrin.cfg"); },
          std::nullopt, false, symlink, "", 0, me, {"kelvrin.cfg", "pipe"}},
@@ -128,6 +130,19 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
     }
     alarm(0);
     umask(previousUmask);
+}
+
+// Text files are read with CR LF as LF, and the limit counts characters as read.
+TEST(ReadTextFile, TurnsCrLfIntoLfAndCountsCharacters) {
+    const struct { std::string bytes; std::size_t limit; std::string text; } rows[] = {
+        {"a\r\nb\r\n", 100, "a\nb\n"}, {"a\r\nb\r\n", 2, "a\n"}, {"a\rb", 100, "a\rb"},
+        {"\r\n\r\n\r\n", 2, "\n\n"},   {"ab\r", 3, "ab\r"},      {"", 10, ""},
+    };
+    for (const auto& row : rows) {
+        TempInstallation install;
+        install.WriteFile("file", row.bytes);
+        EXPECT_EQ(ReadTextFile("file", row.limit), row.text) << row.bytes;
+    }
 }
 
 TEST(FileSafety, AFileSizeLimitMakesASaveFailNotTheProgram) {
