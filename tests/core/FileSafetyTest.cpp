@@ -52,59 +52,39 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
     const std::string stale = ".kelvrin.cfg.tmp-99999999-0-0";  // no process has that id
     const std::string live = ".kelvrin.cfg.tmp-" + std::to_string(getpid()) + "-7-0";
     const uid_t me = geteuid();
-    struct Row {
-        const char* what;
-        Saver saver;
-        std::function<void(Install)> setUp;
-        std::optional<std::string> read;  // what reading kelvrin.cfg gives before the save
-        bool saved;                       // then the file holds "new", else still "old"
-        fs::file_type kind;               // of kelvrin.cfg afterwards
-        std::string file;                 // whose bytes, mode, owner and group are checked
-        unsigned mode;
-        uid_t owner;
-        std::set<std::string> names;
-    };
+    // What stands there, how reading it goes, whether the save goes ahead and what then stands there:
+    // the kind of kelvrin.cfg, the file whose bytes, mode, owner and group are checked, every name.
+    struct Row { const char* what; Saver saver; std::function<void(Install)> setUp; std::optional<std::string> read; bool saved;
+                 fs::file_type kind; std::string file; unsigned mode; uid_t owner; std::set<std::string> names; };
     const auto old = [](Install in) { in.WriteFile("shared/kelvrin.cfg", "old"); };
     const auto link = [](Install) { fs::create_symlink("shared/kelvrin.cfg", "kelvrin.cfg"); };
     const std::set<std::string> linked = {"kelvrin.cfg", "shared", "shared/kelvrin.cfg"};
     using enum fs::file_type;
     const Row rows[] = {
-        {"a new config is private and crash debris goes", Config, [&](Install in) {
-             in.WriteFile(stale, "secret"); in.WriteFile(live, "in use"); },
+        {"a new config is private and crash debris goes", Config, [&](Install in) { in.WriteFile(stale, "secret"), in.WriteFile(live, "in use"); },
          std::nullopt, true, regular, "kelvrin.cfg", 0600, me, {live, "kelvrin.cfg"}},
-        {"a new file of another kind follows the umask", Plain, [](Install) {}, std::nullopt,
-         true, regular, "kelvrin.cfg", 0644, me, {"kelvrin.cfg"}},
-        {"an old config keeps its mode", Config, [](Install in) {
-             in.WriteFile("kelvrin.cfg", "old"); chmod("kelvrin.cfg", 0640); },
+        {"a new file of another kind follows the umask", Plain, [](Install) {}, std::nullopt, true, regular, "kelvrin.cfg", 0644, me, {"kelvrin.cfg"}},
+        {"an old config keeps its mode", Config, [](Install in) { in.WriteFile("kelvrin.cfg", "old"), chmod("kelvrin.cfg", 0640); },
          "old", true, regular, "kelvrin.cfg", 0640, me, {"kelvrin.cfg"}},
-        {"root keeps the owner", RootOnly, [](Install in) {
-             in.WriteFile("kelvrin.cfg", "old");
-             EXPECT_EQ(chown("kelvrin.cfg", kNobody, kNobody), 0); },
+        {"root keeps the owner", RootOnly, [](Install in) { in.WriteFile("kelvrin.cfg", "old"); EXPECT_EQ(chown("kelvrin.cfg", kNobody, kNobody), 0); },
          "old", true, regular, "kelvrin.cfg", 0644, kNobody, {"kelvrin.cfg"}},
         {"a user who cannot keep the owner still saves", AsUser, [](Install in) {
-             in.WriteFile("kelvrin.cfg", "old"); chmod("kelvrin.cfg", 0666); chmod(".", 0777); },
+             in.WriteFile("kelvrin.cfg", "old"), chmod("kelvrin.cfg", 0666), chmod(".", 0777); },
          "old", true, regular, "kelvrin.cfg", 0666, kNobody, {"kelvrin.cfg"}},
-        {"a FIFO", Config, [](Install) { mkfifo("kelvrin.cfg", 0666); }, std::nullopt, false,
-         fifo, "", 0, me, {"kelvrin.cfg"}},
-        {"a folder", Config, [](Install in) { in.MakeFolder("kelvrin.cfg"); }, std::nullopt, false,
-         directory, "", 0, me, {"kelvrin.cfg"}},
-        {"a link to a FIFO", Config, [](Install) {
-             mkfifo("pipe", 0666); fs::create_symlink("pipe", "kelvrin.cfg"); },
+        {"a FIFO", Config, [](Install) { mkfifo("kelvrin.cfg", 0666); }, std::nullopt, false, fifo, "", 0, me, {"kelvrin.cfg"}},
+        {"a folder", Config, [](Install in) { in.MakeFolder("kelvrin.cfg"); }, std::nullopt, false, directory, "", 0, me, {"kelvrin.cfg"}},
+        {"a link to a FIFO", Config, [](Install) { mkfifo("pipe", 0666), fs::create_symlink("pipe", "kelvrin.cfg"); },
          std::nullopt, false, symlink, "", 0, me, {"kelvrin.cfg", "pipe"}},
         // Made here: a save that wrongly went ahead must not replace a device of the system.
-        {"a device", RootOnly, [](Install) {
-             mknod("kelvrin.cfg", S_IFCHR | 0666, makedev(1, 3)); },
+        {"a device", RootOnly, [](Install) { mknod("kelvrin.cfg", S_IFCHR | 0666, makedev(1, 3)); },
          std::nullopt, false, character, "", 0, me, {"kelvrin.cfg"}},
         {"a dangling link", Config, link, std::nullopt, false, symlink, "", 0, me, {"kelvrin.cfg"}},
-        {"a link to the user's own file", Config, [&](Install in) { old(in); link(in); }, "old",
-         true, symlink, "shared/kelvrin.cfg", 0644, me, linked},
+        {"a link to the user's own file", Config, [&](Install in) { old(in), link(in); }, "old", true, symlink, "shared/kelvrin.cfg", 0644, me, linked},
         // The save would follow the user's own link and then one another user planted.
         {"a link on through another user's link", RootOnly, [&](Install in) {
-             old(in); fs::create_symlink("shared/kelvrin.cfg", "planted");
-             EXPECT_EQ(lchown("planted", kNobody, kNobody), 0);
+             old(in), fs::create_symlink("shared/kelvrin.cfg", "planted"); EXPECT_EQ(lchown("planted", kNobody, kNobody), 0);
              fs::create_symlink("planted", "kelvrin.cfg"); },
-         "old", false, symlink, "shared/kelvrin.cfg", 0644, me,
-         {"kelvrin.cfg", "planted", "shared", "shared/kelvrin.cfg"}},
+         "old", false, symlink, "shared/kelvrin.cfg", 0644, me, {"kelvrin.cfg", "planted", "shared", "shared/kelvrin.cfg"}},
     };
     const mode_t previousUmask = umask(022);
     alarm(20);  // a FIFO that blocks ends the run instead of hanging it
@@ -112,21 +92,17 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
         if (row.saver >= RootOnly && me != 0) continue;
         TempInstallation install;
         row.setUp(install);
-        EXPECT_EQ(ReadTextFile("kelvrin.cfg", 100), row.read) << row.what;
-        EXPECT_EQ(CanOpenForUpdate("kelvrin.cfg"), row.read.has_value()) << row.what;
+        EXPECT_EQ(std::pair(ReadTextFile("kelvrin.cfg", 100), CanOpenForUpdate("kelvrin.cfg")), std::pair(row.read, row.read.has_value())) << row.what;
         const bool saved = row.saver == AsUser
                                ? RunUnprivileged([&] { return Save(install, row.saver); }) == 1
                                : Save(install, row.saver);
-        EXPECT_EQ(saved, row.saved) << row.what;
-        EXPECT_EQ(fs::symlink_status("kelvrin.cfg").type(), row.kind) << row.what;
-        EXPECT_EQ(NamesIn(install), row.names) << row.what;
+        EXPECT_EQ(std::tuple(saved, fs::symlink_status("kelvrin.cfg").type(), NamesIn(install)), std::tuple(row.saved, row.kind, row.names))
+            << row.what;
         if (row.file.empty()) continue;
         struct stat info {};
         stat(row.file.c_str(), &info);
-        EXPECT_EQ(install.ReadFile(row.file), row.saved ? "new\r\n" : "old") << row.what;
-        EXPECT_EQ(info.st_mode & 07777, row.mode) << row.what;
-        EXPECT_EQ(info.st_uid, row.owner) << row.what;
-        EXPECT_EQ(info.st_gid, row.owner == me ? getegid() : row.owner) << row.what;
+        EXPECT_EQ(std::tuple(install.ReadFile(row.file), info.st_mode & 07777, info.st_uid, info.st_gid),
+                  std::tuple(std::string(row.saved ? "new\r\n" : "old"), row.mode, row.owner, row.owner == me ? getegid() : row.owner)) << row.what;
     }
     alarm(0);
     umask(previousUmask);
