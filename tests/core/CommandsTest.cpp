@@ -83,8 +83,7 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
     const struct { std::string folder; bool makeFolder; std::string blockAsFolder, saveMessage, startMessage; } rows[] = {
         {"missing", false, "", "can't change to subdirectory \"missing\"", "can't open subdirectory \"missing\" !"},
         {"", false, "", "can't change to subdirectory \"\"", "can't open subdirectory \"\" !"},
-        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"",
-         "can't open subdirectory \"" + tooLong + "\" !"},
+        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"", "can't open subdirectory \"" + tooLong + "\" !"},
         {"dvbase", true, "dvbase/kelvrin.cfg", "can't write \"kelvrin.cfg\"!", "can't write server-config ..."},
         {"dvbase", true, "kvr_dvbase.bat", "can't write \"kvr_dvbase.bat\"!", ""},
     };
@@ -98,13 +97,10 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
         RecordingMessages saving, starting;
         RecordingLauncher launcher;
 
-        SaveConfig(settings, saving);
-        EXPECT_EQ(saving.shown, Shown{row.saveMessage});
-        EXPECT_FALSE(install.Exists("kelvrin.cfg"));
-        StartServer(settings, starting, launcher);
-        EXPECT_EQ(starting.shown, row.startMessage.empty() ? Shown{} : Shown{row.startMessage});
-        EXPECT_EQ(launcher.launches.size(), row.startMessage.empty() ? 1u : 0u);
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+        SaveConfig(settings, saving), StartServer(settings, starting, launcher);
+        EXPECT_EQ(std::tuple(saving.shown, starting.shown, launcher.launches.size(), install.Exists("kelvrin.cfg"), CurrentDirectoryNow()),
+                  std::tuple(Shown{row.saveMessage}, row.startMessage.empty() ? Shown{} : Shown{row.startMessage},
+                             row.startMessage.empty() ? 1u : 0u, false, install.Root()));
     }
 }
 
@@ -125,15 +121,13 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
         SCOPED_TRACE(row.message);
         TempInstallation install;
         install.WriteFile(row.file, "kept as it was\r\n");
-        fs::permissions(install.Root(), fs::perms(0755));
-        fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
+        fs::permissions(install.Root(), fs::perms(0755)), fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
         fs::permissions(install.PathOf(row.file), fs::perms(0444));
         ServerSettings settings = SettingsIn(install);
         const auto command = row.command;
         const std::string message = row.message;
         EXPECT_EQ(testing::RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0);
-        EXPECT_EQ(install.ReadFile(row.file), "kept as it was\r\n");
-        EXPECT_FALSE(install.Exists("kvr_dvbase.bat"));
+        EXPECT_EQ(std::pair(install.ReadFile(row.file), install.Exists("kvr_dvbase.bat")), std::pair(std::string("kept as it was\r\n"), false));
     }
 }
 
