@@ -1,6 +1,5 @@
 #include "app/GameFolder.h"
 
-#include <algorithm>
 #include <vector>
 
 #include "app/TextFile.h"
@@ -62,19 +61,16 @@ bool EnterGameFolder(const ServerSettings& settings, std::string_view name) {
     return KELVRIN_CHDIR(JoinPath(settings.startDirectory, name).c_str()) == 0;
 }
 
-void LeaveGameFolder(std::string_view name) {
-    const auto levels = 1 + std::count(name.begin(), name.end(), kPathSeparator);
-    for (std::ptrdiff_t level = 0; level < levels; ++level) {
-        // Nothing sensible is left to do when the parent cannot be entered.
-        [[maybe_unused]] const int ignored = KELVRIN_CHDIR("..");
-    }
+void LeaveGameFolder(const ServerSettings& settings) {
+    // Nothing sensible is left to do when the start directory cannot be entered.
+    [[maybe_unused]] const int ignored = KELVRIN_CHDIR(settings.startDirectory.c_str());
 }
 
 GameFolderVisit::GameFolderVisit(const ServerSettings& settings, std::string name)
-    : name_(std::move(name)), entered_(EnterGameFolder(settings, name_)) {}
+    : settings_(settings), entered_(EnterGameFolder(settings, name)) {}
 
 GameFolderVisit::~GameFolderVisit() {
-    if (entered_) LeaveGameFolder(name_);
+    if (entered_) LeaveGameFolder(settings_);
 }
 
 void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder) {

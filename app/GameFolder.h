@@ -30,10 +30,12 @@ std::string JoinPath(std::string_view directory, std::string_view name);
 // the current directory. Refuses an empty name and one longer than kMaxFolderNameLength.
 bool EnterGameFolder(const ServerSettings& settings, std::string_view name);
 
-// Goes back up from a folder entered with EnterGameFolder, one ".." per level of the name.
-void LeaveGameFolder(std::string_view name);
+// Goes back from a folder entered with EnterGameFolder to the start directory. Not by "..":
+// from a folder that is a symbolic link, that would lead elsewhere.
+void LeaveGameFolder(const ServerSettings& settings);
 
-// Enters a game folder for the length of one operation and always goes back up.
+// Enters a game folder for the length of one operation and always returns to the start
+// directory.
 class GameFolderVisit {
 public:
     GameFolderVisit(const ServerSettings& settings, std::string name);
@@ -44,7 +46,7 @@ public:
     bool Entered() const { return entered_; }
 
 private:
-    std::string name_;
+    const ServerSettings& settings_;
     bool entered_;
 };
 

@@ -8,17 +8,28 @@
 // The system's own file operations under the text files: bytes in, bytes out, no line ends.
 namespace kelvrin::rawfile {
 
-// Up to maxBytes from the start of a file that opens for reading and updating; nothing when it
-// does not open.
+// Up to maxBytes from the start of a regular file that opens for reading and updating; nothing
+// when it does not open or is not a regular file (a FIFO or a device must never block a read).
 std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file with the bytes through a temporary file in the same folder; on any failure
 // the old file is left as it was.
+#ifdef _WIN32
 bool ReplaceFile(const std::string& path, std::string_view bytes);
+#else
+// A file that did not exist gets newFileMode less the umask; one that existed keeps its mode,
+// owner and group (as far as the process may set them). Only a regular file is replaced; a
+// symbolic link is followed when it belongs to the owner of the file it names, and stays.
+bool ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode);
+#endif
 
 // Shared by the implementations: the folder of a path ("." for a bare name), and a name for a
 // temporary file beside the path that no other write of this process uses at the same time.
 std::string FolderOf(const std::string& path);
 std::string TemporaryNameFor(const std::string& path, unsigned attempt);
+
+// The process id in a name TemporaryNameFor made (any target, any folder left out), so that
+// one left by a process that died can be told and removed; nothing for any other name.
+std::optional<long> WriterOfTemporary(std::string_view name);
 
 }  // namespace kelvrin::rawfile

@@ -8,6 +8,7 @@
 #ifdef _WIN32
 #include <process.h>
 #else
+#include <csignal>
 #include <unistd.h>
 #endif
 
@@ -38,6 +39,33 @@ std::string TemporaryNameFor(const std::string& path, unsigned attempt) {
 #endif
     return FolderOf(path) + "/." + BaseNameOf(path) + ".tmp-" + std::to_string(pid) + "-" +
            std::to_string(counter++) + "-" + std::to_string(attempt);
+}
+
+std::optional<long> WriterOfTemporary(std::string_view name) {
+    // "." base ".tmp-" pid "-" counter "-" attempt, as made above.
+    const std::size_t marker = name.rfind(".tmp-");
+    if (name.size() < 2 || name[0] != '.' || marker == std::string_view::npos || marker == 0) {
+        return std::nullopt;
+    }
+    std::string_view rest = name.substr(marker + 5);
+    long pid = -1;
+    for (int part = 0; part < 3; ++part) {
+        std::size_t digits = 0;
+        long number = 0;
+        for (; digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9'; ++digits) {
+            if (digits == 10) return std::nullopt;
+            number = number * 10 + (rest[digits] - '0');
+        }
+        if (digits == 0) return std::nullopt;
+        if (part == 0) pid = number;
+        rest.remove_prefix(digits);
+        if (part < 2) {
+            if (rest.empty() || rest[0] != '-') return std::nullopt;
+            rest.remove_prefix(1);
+        }
+    }
+    if (!rest.empty()) return std::nullopt;
+    return pid;
 }
 
 }  // namespace rawfile
@@ -76,8 +104,20 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
 
 bool CanOpenForUpdate(const std::string& path) { return rawfile::ReadRaw(path, 0).has_value(); }
 
-bool ReplaceTextFile(const std::string& path, std::string_view text) {
+bool ReplaceTextFile(const std::string& path, std::string_view text, NewFile newFile) {
+#ifdef _WIN32
+    // Files there take the folder's access rules.
+    static_cast<void>(newFile);
     return rawfile::ReplaceFile(path, WithCrLf(text));
+#else
+    return rawfile::ReplaceFile(path, WithCrLf(text), newFile == NewFile::OwnerOnly ? 0600 : 0666);
+#endif
+}
+
+void IgnoreFileSizeSignal() {
+#ifndef _WIN32
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
 }
 
 }  // namespace kelvrin

@@ -113,8 +113,10 @@ std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& mess
 ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text) {
     const GameFolderVisit visit(settings, settings.gameFolder);
     if (!visit.Entered()) return ConfigWriteResult::FolderNotEntered;
-    return ReplaceTextFile(std::string(kConfigFileName), text) ? ConfigWriteResult::Written
-                                                               : ConfigWriteResult::FileNotOpened;
+    // It holds the passwords: a new file is for its owner's eyes only.
+    return ReplaceTextFile(std::string(kConfigFileName), text, NewFile::OwnerOnly)
+               ? ConfigWriteResult::Written
+               : ConfigWriteResult::FileNotOpened;
 }
 
 void NormaliseSettings(ServerSettings& settings) {

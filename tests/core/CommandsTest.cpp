@@ -30,68 +30,52 @@ ServerSettings SettingsIn(const TempInstallation& install) {
     return settings;
 }
 
-// The switches come from a stored file, where any number but 0 counts as on.
+// The switches come from a stored file, where any number but 0 counts as on; folder names go in
+// unchanged, blanks and all, and a batch file name holds up to 39 characters.
 TEST(SaveAndStart, WriteAndLaunchForEachCombination) {
-    const struct { const char *dedicated, *mapCycle; std::string executable, parameters, batch; } rows[] = {
-        {"0", "0", "dravek.exe", "+set fs_game dvbase+exec kelvrin.cfg",
-         "dravek.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"},
-        {"0", "2", "dravek.exe", "+set fs_game dvbase+exec kelvrin.scriptcfg +exec kelvrin.cfg",
+    const std::string f31(31, 'f');
+    const struct { std::string folder; const char *dedicated, *mapCycle, *executable; std::string parameters, batch; } rows[] = {
+        {"dvbase", "0", "0", "dravek.exe", "+set fs_game dvbase+exec kelvrin.cfg", "dravek.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"},
+        {"dvbase", "0", "2", "dravek.exe", "+set fs_game dvbase+exec kelvrin.scriptcfg +exec kelvrin.cfg",
          "dravek.exe +set fs_game dvbase +exec kelvrin.scriptcfg +exec kelvrin.cfg"},
-        {"2", "0", "dravekDed.exe", "+set fs_game dvbase+exec kelvrin.cfg",
-         "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"},
-        {"1", "1", "dravekDed.exe", "+set fs_game dvbase+exec kelvrin.scriptcfg +exec kelvrin.cfg",
+        {"dvbase", "2", "0", "dravekDed.exe", "+set fs_game dvbase+exec kelvrin.cfg", "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"},
+        {"dvbase", "1", "1", "dravekDed.exe", "+set fs_game dvbase+exec kelvrin.scriptcfg +exec kelvrin.cfg",
          "dravekDed.exe +set fs_game dvbase +exec kelvrin.scriptcfg +exec kelvrin.cfg"},
+        {"my mod", "0", "0", "dravek.exe", "+set fs_game my mod+exec kelvrin.cfg", "dravek.exe +set fs_game my mod +exec kelvrin.cfg\r\n"},
+        {f31, "0", "0", "dravek.exe", "+set fs_game " + f31 + "+exec kelvrin.cfg", "dravek.exe +set fs_game " + f31 + " +exec kelvrin.cfg\r\n"},
     };
     TempInstallation install;
-    install.WriteFile("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm1\"\r\n");
     install.WriteFile("kvr_other.bat", "other\r\n");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.batch);
-        install.WriteFile("dvbase/kelvrin.cfg", std::string("set net_serverDedicated \"") + row.dedicated +
-                                                    "\"\r\nset logFile \"2\"\r\n//set si_mapCycle \"" +
-                                                    row.mapCycle + "\"\r\n");
+        install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm1\"\r\n");
+        install.WriteFile(row.folder + "/kelvrin.cfg", std::string("set net_serverDedicated \"") + row.dedicated +
+                                                           "\"\r\nset logFile \"2\"\r\n//set si_mapCycle \"" + row.mapCycle + "\"\r\n");
         ServerSettings settings = SettingsIn(install);
-        LoadGameFolderConfig(settings, "dvbase");
+        settings.gameFolder = row.folder;
+        LoadGameFolderConfig(settings, row.folder);
         RecordingMessages messages;
         RecordingLauncher launcher;
 
         SaveConfig(settings, messages);
-        EXPECT_EQ(install.ReadFile("kvr_dvbase.bat"), row.batch);
-        EXPECT_EQ(messages.shown, Shown{"Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written"});
-        const std::string saved = install.ReadFile("dvbase/kelvrin.cfg");
-        EXPECT_NE(saved.find("set logFile \"1\"\r\nset net_serverAllowServerMod \"0\"\r\nset logFileName "
-                             "\"kelvrin.log\"\r\n//set si_mapCycle \"" +
-                             std::string(row.mapCycle == std::string("0") ? "0" : "1") + "\"\r\n"),
+        const std::string batchName = "kvr_" + row.folder + ".bat";
+        EXPECT_EQ(install.ReadFile(batchName), row.batch);
+        EXPECT_EQ(messages.shown, Shown{"Config file \"kelvrin.cfg\" and batch file \"" + batchName + "\" written"});
+        const std::string saved = install.ReadFile(row.folder + "/kelvrin.cfg");
+        EXPECT_NE(saved.find("set logFile \"1\"\r\nset net_serverAllowServerMod \"0\"\r\nset logFileName \"kelvrin.log\"\r\n"
+                             "//set si_mapCycle \"" + std::string(row.mapCycle == std::string("0") ? "0" : "1") + "\"\r\n"),
                   std::string::npos) << saved;
-        fs::remove(install.PathOf("dvbase/kelvrin.cfg"));
+        fs::remove(install.PathOf(row.folder + "/kelvrin.cfg"));
 
         StartServer(settings, messages, launcher);
         ASSERT_EQ(launcher.launches.size(), 1u);
-        EXPECT_EQ(launcher.launches[0].startDirectory, install.Root());
-        EXPECT_EQ(launcher.launches[0].executable, row.executable);
-        EXPECT_EQ(launcher.launches[0].parameters, row.parameters);
+        EXPECT_EQ(launcher.launches[0].startDirectory + "|" + launcher.launches[0].executable + "|" + launcher.launches[0].parameters,
+                  install.Root() + "|" + row.executable + "|" + row.parameters);
         EXPECT_EQ(messages.shown.size(), 1u) << "starting reports nothing";
-        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.cfg"), saved);
+        EXPECT_EQ(install.ReadFile(row.folder + "/kelvrin.cfg"), saved);
         EXPECT_EQ(CurrentDirectoryNow(), install.Root());
     }
     EXPECT_EQ(install.ReadFile("kvr_other.bat"), "other\r\n");
-}
-
-// Folder names go in unchanged, blanks and all; the batch file name holds up to 39 characters.
-TEST(SaveAndStart, FolderNamesGoInUnchanged) {
-    for (const std::string& folder : {std::string("my mod"), std::string(31, 'f')}) {
-        TempInstallation install;
-        install.MakeFolder(folder);
-        ServerSettings settings = SettingsIn(install);
-        settings.gameFolder = folder, settings.si_mapCycle = 0, settings.net_serverDedicated = 0;
-        RecordingMessages messages;
-        RecordingLauncher launcher;
-        SaveConfig(settings, messages);
-        StartServer(settings, messages, launcher);
-        EXPECT_EQ(install.ReadFile("kvr_" + folder + ".bat"), "dravek.exe +set fs_game " + folder + " +exec kelvrin.cfg\r\n");
-        ASSERT_EQ(launcher.launches.size(), 1u);
-        EXPECT_EQ(launcher.launches[0].parameters, "+set fs_game " + folder + "+exec kelvrin.cfg");
-    }
 }
 
 TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
@@ -99,8 +83,7 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
     const struct { std::string folder; bool makeFolder; std::string blockAsFolder, saveMessage, startMessage; } rows[] = {
         {"missing", false, "", "can't change to subdirectory \"missing\"", "can't open subdirectory \"missing\" !"},
         {"", false, "", "can't change to subdirectory \"\"", "can't open subdirectory \"\" !"},
-        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"",
-         "can't open subdirectory \"" + tooLong + "\" !"},
+        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"", "can't open subdirectory \"" + tooLong + "\" !"},
         {"dvbase", true, "dvbase/kelvrin.cfg", "can't write \"kelvrin.cfg\"!", "can't write server-config ..."},
         {"dvbase", true, "kvr_dvbase.bat", "can't write \"kvr_dvbase.bat\"!", ""},
     };
@@ -114,13 +97,10 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
         RecordingMessages saving, starting;
         RecordingLauncher launcher;
 
-        SaveConfig(settings, saving);
-        EXPECT_EQ(saving.shown, Shown{row.saveMessage});
-        EXPECT_FALSE(install.Exists("kelvrin.cfg"));
-        StartServer(settings, starting, launcher);
-        EXPECT_EQ(starting.shown, row.startMessage.empty() ? Shown{} : Shown{row.startMessage});
-        EXPECT_EQ(launcher.launches.size(), row.startMessage.empty() ? 1u : 0u);
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+        SaveConfig(settings, saving), StartServer(settings, starting, launcher);
+        EXPECT_EQ(std::tuple(saving.shown, starting.shown, launcher.launches.size(), install.Exists("kelvrin.cfg"), CurrentDirectoryNow()),
+                  std::tuple(Shown{row.saveMessage}, row.startMessage.empty() ? Shown{} : Shown{row.startMessage},
+                             row.startMessage.empty() ? 1u : 0u, false, install.Root()));
     }
 }
 
@@ -142,15 +122,13 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
         SCOPED_TRACE(row.message);
         TempInstallation install;
         install.WriteFile(row.file, "kept as it was\r\n");
-        fs::permissions(install.Root(), fs::perms(0755));
-        fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
+        fs::permissions(install.Root(), fs::perms(0755)), fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
         fs::permissions(install.PathOf(row.file), fs::perms(0444));
         ServerSettings settings = SettingsIn(install);
         const auto command = row.command;
         const std::string message = row.message;
         EXPECT_EQ(testing::RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0);
-        EXPECT_EQ(install.ReadFile(row.file), "kept as it was\r\n");
-        EXPECT_FALSE(install.Exists("kvr_dvbase.bat"));
+        EXPECT_EQ(std::pair(install.ReadFile(row.file), install.Exists("kvr_dvbase.bat")), std::pair(std::string("kept as it was\r\n"), false));
     }
 }
 

@@ -126,35 +126,21 @@ std::string ValueOf(const ServerSettings& settings, std::string_view name) {
 // value it must hold afterwards.
 TEST(ReadServerConfig, FollowsTheMatchingRules) {
     const struct { std::string text; const char *name; std::string value; } rows[] = {
-        {"set si_name \"one\"\nset si_name \"two\"\n", "si_name", "one"},
-        {"// si_name \"commented\"\n", "si_name", "commented"},
-        {"si_name = whatever \"bare\"", "si_name", "bare"},
-        {"set si_name \"open\nrest", "si_name", "open\nrest"},
-        {"set si_name\nset other \"x\"", "si_name", "x"},
-        {"set si_mapCycle \"1\"\nset si_map \"mp/dvctf2\"", "si_map ", "mp/dvctf2"},
-        {"set si_mapcycle \"mp/x\"", "si_map ", "mp/dvdm1"},
-        {"set SI_NAME \"upper\"", "si_name", "Hollowmere"},
-        {"set si_name \"\"", "si_name", "Hollowmere"},
-        {"set si_name \"" + std::string(120, 'n') + "\"", "si_name", std::string(99, 'n')},
-        {"set si_name \" spaced \"", "si_name", " spaced "},
-        {"set si_name \"", "si_name", "Hollowmere"},
-        {"set si_fragLimit \" 35 frags\"", "si_fragLimit", "35"},
-        {"set si_pure \"2\"", "si_pure", "2"},
-        {"set si_timeLimit \"-4\"", "si_timeLimit", "-4"},
-        {"set si_captureLimit \"none\"", "si_captureLimit", "0"},
+        {"set si_name \"one\"\nset si_name \"two\"\n", "si_name", "one"}, {"// si_name \"commented\"\n", "si_name", "commented"},
+        {"si_name = whatever \"bare\"", "si_name", "bare"}, {"set si_name \"open\nrest", "si_name", "open\nrest"},
+        {"set si_name\nset other \"x\"", "si_name", "x"}, {"set SI_NAME \"upper\"", "si_name", "Hollowmere"},
+        {"set si_mapCycle \"1\"\nset si_map \"mp/dvctf2\"", "si_map ", "mp/dvctf2"}, {"set si_mapcycle \"mp/x\"", "si_map ", "mp/dvdm1"},
+        {"set si_name \"\"", "si_name", "Hollowmere"}, {"set si_name \"", "si_name", "Hollowmere"},
+        {"set si_name \"" + std::string(120, 'n') + "\"", "si_name", std::string(99, 'n')}, {"set si_name \" spaced \"", "si_name", " spaced "},
+        {"set si_fragLimit \" 35 frags\"", "si_fragLimit", "35"}, {"set si_pure \"2\"", "si_pure", "2"},
+        {"set si_timeLimit \"-4\"", "si_timeLimit", "-4"}, {"set si_captureLimit \"none\"", "si_captureLimit", "0"},
         // si_pure is found inside the server name; its value runs from the name's closing quote.
-        {"set si_name \"si_pure fans\"\nset si_pure \"1\"\n", "si_pure", "0"},
-        {"set si_countDown \"\t+7\"", "si_countDown", "7"},
-        {"set si_countDown \"- 3\"", "si_countDown", "0"},
-        {"set si_fragLimit \"99999999999\"", "si_fragLimit", "2147483647"},
-        {"set si_fragLimit \"-99999999999\"", "si_fragLimit", "-2147483648"},
-        {"set si_name \"Only\"", "si_maxPlayers", "0"},
-        {"set si_name \"Only\"", "net_LANServer", "0"},
-        {"set si_gameType \"DM\"", "gameTypeIndex", "0"},
-        {"set si_gameType \"Team DM\"", "gameTypeIndex", "1"},
-        {"set si_gameType \"Arena CTF\"", "gameTypeIndex", "3"},
-        {"set si_gameType \"Tourney\"", "gameTypeIndex", "4"},
-        {"set si_gameType \"team dm\"", "gameTypeIndex", "0"},
+        {"set si_name \"si_pure fans\"\nset si_pure \"1\"\n", "si_pure", "0"}, {"set si_countDown \"\t+7\"", "si_countDown", "7"},
+        {"set si_countDown \"- 3\"", "si_countDown", "0"}, {"set si_fragLimit \"99999999999\"", "si_fragLimit", "2147483647"},
+        {"set si_fragLimit \"-99999999999\"", "si_fragLimit", "-2147483648"}, {"set si_name \"Only\"", "si_maxPlayers", "0"},
+        {"set si_name \"Only\"", "net_LANServer", "0"}, {"set si_gameType \"DM\"", "gameTypeIndex", "0"},
+        {"set si_gameType \"Team DM\"", "gameTypeIndex", "1"}, {"set si_gameType \"Arena CTF\"", "gameTypeIndex", "3"},
+        {"set si_gameType \"Tourney\"", "gameTypeIndex", "4"}, {"set si_gameType \"team dm\"", "gameTypeIndex", "0"},
         {"set si_name \"x\"", "gameTypeIndex", "2"},
     };
     for (const auto& row : rows) {
@@ -169,20 +155,14 @@ TEST(ReadServerConfig, FollowsTheMatchingRules) {
 // every text written with a value; an empty or unwritten text keeps what the store held.
 TEST(ReadServerConfig, ReadsBackWhatWasComposed) {
     for (std::int32_t type = 1; type < 5; ++type) {
-        ServerSettings saved;
-        saved.gameTypeIndex = type;
-        std::int32_t value = -7 + type;
+        ServerSettings saved, loaded;
+        std::int32_t value = -7 + type, flip = type;
         for (const NumberSetting& row : kNumberSettings) saved.*row.field = value++;
-        int flip = type;
         for (const NumberSetting& row : kSwitchSettings) saved.*row.field = flip++ % 2;
-        saved.si_name = "Friday " + std::string(92, 'x');
-        saved.g_password = "secret pass", saved.si_map = "mp/dvctf3.map";
-        saved.net_LANServer = 0, saved.sv_master1.clear(), saved.sv_master4 = "four.example.org";
-        const std::string text = Compose(saved);
-
-        ServerSettings loaded;
+        saved.gameTypeIndex = type, saved.si_name = "Friday " + std::string(92, 'x'), saved.g_password = "secret pass";
+        saved.si_map = "mp/dvctf3.map", saved.net_LANServer = 0, saved.sv_master1.clear(), saved.sv_master4 = "four.example.org";
         loaded.net_serverRemoteConsolePassword = "kept";
-        ReadServerConfig(loaded, text);
+        ReadServerConfig(loaded, Compose(saved));
         for (const NumberSetting& row : kNumberSettings) EXPECT_EQ(loaded.*row.field, saved.*row.field) << row.name;
         for (const NumberSetting& row : kSwitchSettings) EXPECT_EQ(loaded.*row.field, saved.*row.field) << row.name;
         EXPECT_EQ(loaded.gameTypeIndex, type);

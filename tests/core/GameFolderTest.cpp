@@ -63,28 +63,21 @@ TEST(GameFolders, ListsVisibleSubfoldersIgnoringCaseInAFixedOrder) {
 // that cannot be entered is passed over.
 TEST(LoadGameFolderConfig, ReadsTheConfigAndChecksTheScript) {
     const struct { std::string folder; bool config, script; std::string name; std::int32_t cycle; bool present; } rows[] = {
-        {"dvbase", true, true, "Loaded", 1, true},
-        {"dvbase", true, false, "Loaded", 0, false},
-        {"dvbase", false, false, "Before", 0, false},
-        {"missing", false, false, "Before", 1, false},
-        {std::string(32, 'x'), true, true, "Before", 1, false},
+        {"dvbase", true, true, "Loaded", 1, true}, {"dvbase", true, false, "Loaded", 0, false}, {"dvbase", false, false, "Before", 0, false},
+        {"missing", false, false, "Before", 1, false}, {std::string(32, 'x'), true, true, "Before", 1, false},
     };
     for (const auto& row : rows) {
         TempInstallation install;
         install.MakeFolder("dvbase");
-        const std::string config = "set si_name \"Loaded\"\r\n//set si_mapCycle \"1\"\r\n";
-        if (row.config) install.WriteFile(row.folder + "/kelvrin.cfg", config);
+        if (row.config) install.WriteFile(row.folder + "/kelvrin.cfg", "set si_name \"Loaded\"\r\n//set si_mapCycle \"1\"\r\n");
         if (row.script) install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"\"\r\n");
         ServerSettings settings = SettingsIn(install);
         settings.si_name = "Before";
 
         LoadGameFolderConfig(settings, row.folder);
-        EXPECT_EQ(settings.si_name, row.name) << row.folder;
-        EXPECT_EQ(settings.si_mapCycle, row.cycle) << row.folder;
-        EXPECT_EQ(settings.mapCycleScriptPresent, row.present) << row.folder;
-        EXPECT_EQ(settings.si_maxPlayers, row.config && row.name == "Loaded" ? 0 : 16);
-        EXPECT_FALSE(settings.settingsChanged);
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root()) << row.folder;
+        EXPECT_EQ(std::tuple(settings.si_name, settings.si_mapCycle, settings.mapCycleScriptPresent, settings.si_maxPlayers,
+                             settings.settingsChanged, CurrentDirectoryNow()),
+                  std::tuple(row.name, row.cycle, row.present, row.name == "Loaded" ? 0 : 16, false, install.Root())) << row.folder;
     }
 }
 

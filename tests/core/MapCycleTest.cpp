@@ -73,10 +73,9 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
     const std::string old = "set si_mapcycle \"mp/dvdm2.map\"\r\n";
     const struct { std::string folder; bool scriptIsFolder; MapRows rows; MapDialogOutcome outcome; std::string script;
                    Shown shown; std::string startMap; } rows[] = {
-        {"dvbase", false, {"dvdm3.map", "dvctf1.map", "x"}, MapDialogOutcome::Close,
-         "set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map;mp/x\"\r\n", {}, "mp/dvdm3.map"},
-        {"dvbase", false, {"x", std::string(10000, 'y')}, MapDialogOutcome::StayOpen, old,
-         {"your maplist is too long !!!"}, "mp/dvdm1"},
+        {"dvbase", false, {"dvdm3.map", "dvctf1.map", "x"}, MapDialogOutcome::Close, "set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map;mp/x\"\r\n", {},
+         "mp/dvdm3.map"},
+        {"dvbase", false, {"x", std::string(10000, 'y')}, MapDialogOutcome::StayOpen, old, {"your maplist is too long !!!"}, "mp/dvdm1"},
         {"missing", false, {"dvctf2.map"}, MapDialogOutcome::Close, old, {}, "mp/dvdm1"},
         {"dvbase", true, {"dvctf2.map"}, MapDialogOutcome::Close, "", {"can't write \"kelvrin.scriptcfg\" !"}, "mp/dvdm1"},
     };
@@ -90,11 +89,9 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         RecordingMessages messages;
 
         EXPECT_EQ(WriteMapCycle(settings, row.rows, messages), row.outcome);
-        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), row.script);
-        EXPECT_EQ(messages.shown, row.shown);
-        EXPECT_EQ(settings.si_map, row.startMap);
-        EXPECT_EQ(settings.mapCycleScriptPresent, row.shown.empty() && row.folder == "dvbase");
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+        EXPECT_EQ(std::tuple(install.ReadFile("dvbase/kelvrin.scriptcfg"), messages.shown, settings.si_map, settings.mapCycleScriptPresent,
+                             CurrentDirectoryNow()), std::tuple(row.script, row.shown, row.startMap, row.shown.empty() && row.folder == "dvbase",
+                                                                install.Root()));
     }
 }
 
@@ -134,10 +131,8 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
         LoadMapLists(settings, available, selected);
         MapRows expected = kDefaults;
         expected.insert(expected.end(), row.extraMaps.begin(), row.extraMaps.end());
-        EXPECT_EQ(available, expected);
-        EXPECT_EQ(selected, row.selected);
-        EXPECT_EQ(settings.si_map, row.startMapAfter);
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+        EXPECT_EQ(std::tuple(available, selected, settings.si_map, CurrentDirectoryNow()),
+                  std::tuple(expected, row.selected, row.startMapAfter, install.Root()));
     }
 }
 

@@ -27,12 +27,4 @@ inline void WhenWindowAppears(std::function<void(QWidget*)> act,
     poll->start(10);
 }
 
-// Closes the next modal window, noting its caption.
-inline void CloseWhenModalAppears(QString* caption = nullptr) {
-    WhenWindowAppears([caption](QWidget* window) {
-        if (caption != nullptr) *caption = window->windowTitle();
-        window->close();
-    });
-}
-
 }  // namespace kelvrin::testing

@@ -147,43 +147,28 @@ TEST(QtOperatorMessages, MessagesAndTheQuestionLookAsTheyShould) {
     };
     for (const auto& row : rows) {
         QtOperatorMessages messages(nullptr);
-        QMessageBox* seen = nullptr;
-        QString text;
-        testing::WhenWindowAppears([&, key = row.key](QWidget* modal) {
-            seen = qobject_cast<QMessageBox*>(modal);
-            if (seen != nullptr) {
-                EXPECT_EQ(seen->windowTitle(), row.caption);
-                EXPECT_EQ(seen->icon(), row.icon);
-                EXPECT_EQ(seen->standardButtons(), row.buttons);
-                EXPECT_EQ(seen->textFormat(), Qt::PlainText);
-                text = seen->text();
-            }
+        std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, Qt::TextFormat, QString> seen;
+        testing::WhenWindowAppears([&seen, key = row.key](QWidget* modal) {
+            if (auto* box = qobject_cast<QMessageBox*>(modal))
+                seen = {box->windowTitle(), box->icon(), box->standardButtons(), box->textFormat(), box->text()};
             QTest::keyClick(modal, key);
         });
         const bool answer = row.question ? messages.AskYesNo("Save <b>changed</b> configuration ?", "Question")
                                          : (messages.Show("Save <b>changed</b> configuration ?"), false);
-        EXPECT_NE(seen, nullptr);
-        EXPECT_EQ(text, "Save <b>changed</b> configuration ?");
+        EXPECT_EQ(seen, std::tuple(row.caption, row.icon, row.buttons, Qt::PlainText, QString("Save <b>changed</b> configuration ?")));
         EXPECT_EQ(answer, row.answer);
     }
 }
 
 // The start directory a command line leads to, and whether it asks for the folder first.
 TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
-    struct Case {
-        QStringList arguments;  // "@" stands for an existing folder "game"
-        std::string dialog;     // "": no dialog expected; "pick" the folder, or "cancel"
-        bool started;
-        std::string directory;  // the current directory afterwards, below the start
+    // "@" stands for an existing folder "game"; the dialog is "" (none expected), "pick" or "cancel";
+    // the current directory afterwards is given below the start.
+    const struct { QStringList arguments; std::string dialog; bool started; std::string directory; } cases[] = {
+        {{"kelvrin"}, "", true, ""}, {{"kelvrin", "@"}, "", true, "/game"}, {{"kelvrin", "--choose-folder", "@"}, "", true, "/game"},
+        {{"kelvrin", "--choose-folder"}, "pick", true, "/game"}, {{"kelvrin", "--choose-folder"}, "cancel", false, ""},
     };
-    const Case cases[] = {
-        {{"kelvrin"}, "", true, ""},
-        {{"kelvrin", "@"}, "", true, "/game"},
-        {{"kelvrin", "--choose-folder", "@"}, "", true, "/game"},
-        {{"kelvrin", "--choose-folder"}, "pick", true, "/game"},
-        {{"kelvrin", "--choose-folder"}, "cancel", false, ""},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.arguments.join(' ').toStdString() + " " + c.dialog);
         testing::TempInstallation install;
         install.MakeFolder("game");
@@ -201,9 +186,8 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
         }
         const bool started = !commandLine.exitCode && (!commandLine.chooseFolder || ChooseStartDirectory());
 
-        EXPECT_EQ(commandLine.chooseFolder, !c.dialog.empty());
-        EXPECT_EQ(started, c.started);
-        EXPECT_EQ(testing::CurrentDirectoryNow(), install.Root() + c.directory);
+        EXPECT_EQ(std::tuple(commandLine.chooseFolder, started, testing::CurrentDirectoryNow()),
+                  std::tuple(!c.dialog.empty(), c.started, install.Root() + c.directory));
     }
 }
 
