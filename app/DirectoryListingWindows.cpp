@@ -3,26 +3,33 @@
 
 #include "app/DirectoryListing.h"
 
-#include <filesystem>
+#include <windows.h>
 
+#include "app/GameFolder.h"
 #include "app/TextCompare.h"
+#include "app/WideText.h"
 
 namespace kelvrin {
 
 std::vector<std::string> ListSortedNames(const std::string& directory, EntryKind kind,
                                          const std::function<bool(const std::string&)>& keep) {
-    namespace fs = std::filesystem;
     std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(directory, error), end; !error && it != end;
-         it.increment(error)) {
-        std::error_code typeError;
-        const bool wantedKind = kind == EntryKind::Folder ? it->is_directory(typeError)
-                                                          : it->is_regular_file(typeError);
-        if (!wantedKind) continue;
-        std::string name = it->path().filename().string();
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search =
+        ::FindFirstFileExW(WideFromUtf8(JoinPath(directory, "*")).c_str(), FindExInfoBasic, &entry,
+                           FindExSearchNameMatch, nullptr, FIND_FIRST_EX_LARGE_FETCH);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+        const bool folder = (entry.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+        if (folder != (kind == EntryKind::Folder)) continue;
+        // Hidden folders are not offered, as dot-folders are not elsewhere.
+        if (folder && (entry.dwFileAttributes & FILE_ATTRIBUTE_HIDDEN)) continue;
+        const std::wstring_view wide(entry.cFileName);
+        if (wide == L"." || wide == L"..") continue;
+        std::string name = Utf8FromWide(wide);
         if (keep(name)) names.push_back(std::move(name));
-    }
+    } while (::FindNextFileW(search, &entry));
+    ::FindClose(search);
     SortIgnoringCase(names);
     return names;
 }

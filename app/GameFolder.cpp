@@ -7,29 +7,46 @@
 
 #ifdef _WIN32
 #include <direct.h>
-#define KELVRIN_CHDIR ::_chdir
-#define KELVRIN_GETCWD ::_getcwd
+#include <windows.h>
+
+#include "app/WideText.h"
+
+namespace {
+// Paths are UTF-8 inside Kelvrin; the wide calls reach folders of any name.
+int ChangeDirectoryUtf8(const char* path) { return ::_wchdir(kelvrin::WideFromUtf8(path).c_str()); }
+}  // namespace
+#define KELVRIN_CHDIR ChangeDirectoryUtf8
 #else
 #include <cerrno>
 #include <unistd.h>
 #define KELVRIN_CHDIR ::chdir
-#define KELVRIN_GETCWD ::getcwd
 #endif
 
 namespace kelvrin {
 
+// No fixed limit: a deep installation folder is taken whole.
+#ifdef _WIN32
 std::string CurrentDirectory() {
-    // No fixed limit: a deep installation folder is taken whole.
+    std::wstring buffer(MAX_PATH, L'\0');
+    for (;;) {
+        // Gives the length written, or the size needed when the buffer is too small.
+        const DWORD length =
+            ::GetCurrentDirectoryW(static_cast<DWORD>(buffer.size()), buffer.data());
+        if (length == 0) return {};
+        if (length < buffer.size()) return Utf8FromWide(std::wstring_view(buffer.data(), length));
+        buffer.resize(length);
+    }
+}
+#else
+std::string CurrentDirectory() {
     std::vector<char> buffer(256);
-    while (KELVRIN_GETCWD(buffer.data(), static_cast<int>(buffer.size())) == nullptr) {
-#ifndef _WIN32
-        if (errno != ERANGE) return {};
-#endif
-        if (buffer.size() > (1u << 20)) return {};
+    while (::getcwd(buffer.data(), buffer.size()) == nullptr) {
+        if (errno != ERANGE || buffer.size() > (1u << 20)) return {};
         buffer.resize(buffer.size() * 2);
     }
     return std::string(buffer.data());
 }
+#endif
 
 std::string JoinPath(std::string_view directory, std::string_view name) {
     std::string path(directory);

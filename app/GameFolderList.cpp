@@ -9,6 +9,7 @@ namespace {
 
 bool IsHidden(const std::string& name) {
 #ifdef _WIN32
+    // Hidden is an attribute there, and the listing leaves such folders out itself.
     (void)name;
     return false;
 #else

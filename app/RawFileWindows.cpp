@@ -3,43 +3,150 @@
 
 #include "app/RawFile.h"
 
-#include <fcntl.h>
-#include <io.h>
-#include <sys/stat.h>
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
 #include <windows.h>
+// The header names its own ReplaceFile; ours is the one declared in RawFile.h.
+#undef ReplaceFile
+
+#include "app/WideText.h"
 
 namespace kelvrin::rawfile {
 
+namespace {
+
+class Handle {
+public:
+    explicit Handle(HANDLE handle) : handle_(handle) {}
+    ~Handle() {
+        if (Valid()) ::CloseHandle(handle_);
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
+
+    HANDLE Get() const { return handle_; }
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    // Closes now, so that a failing close can be seen.
+    bool Close() {
+        const HANDLE handle = handle_;
+        handle_ = INVALID_HANDLE_VALUE;
+        return ::CloseHandle(handle) != 0;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+HANDLE Open(const std::wstring& path, DWORD access, DWORD disposition) {
+    return ::CreateFileW(path.c_str(), access, kShareAll, nullptr, disposition,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+// ReplaceFileW wants whole paths (Wine refuses relative ones).
+std::wstring FullPath(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return wide;
+        if (length < full.size()) return full.substr(0, length);
+        full.resize(length);
+    }
+}
+
+bool WriteAll(HANDLE file, std::string_view bytes) {
+    while (!bytes.empty()) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));
+        DWORD written = 0;
+        if (!::WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) {
+            return false;
+        }
+        bytes.remove_prefix(written);
+    }
+    return true;
+}
+
+// Creates a fresh temporary file beside the target; a stale one from an earlier run is passed by.
+std::pair<HANDLE, std::wstring> CreateTemporaryFor(const std::string& path) {
+    for (unsigned attempt = 0; attempt < 100; ++attempt) {
+        std::wstring name = FullPath(TemporaryNameFor(path, attempt));
+        const HANDLE file = ::CreateFileW(name.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                                          FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file != INVALID_HANDLE_VALUE) return {file, std::move(name)};
+        const DWORD error = ::GetLastError();
+        if (error != ERROR_FILE_EXISTS && error != ERROR_ALREADY_EXISTS) break;
+    }
+    return {INVALID_HANDLE_VALUE, {}};
+}
+
+// Another program reading the old file (the game, an editor, a virus scanner) holds it only
+// briefly; these are the refusals that last only as long as it does.
+bool HeldByAnotherProgram(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_ACCESS_DENIED || error == ERROR_UNABLE_TO_REMOVE_REPLACED;
+}
+
+// Puts the temporary file in the target's place. An existing target is replaced in the way that
+// keeps its attributes and also works while another program has it open with delete sharing.
+bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
+    for (int attempt = 0;; ++attempt) {
+        const bool exists = ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES;
+        if (exists
+                ? ::ReplaceFileW(target.c_str(), temporary.c_str(), nullptr,
+                                 REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr) != 0
+                : ::MoveFileExW(temporary.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH) != 0) {
+            return true;
+        }
+        const DWORD error = ::GetLastError();
+        if (attempt == 40) return false;
+        // The old file is gone but the new one was not renamed: the next round moves it.
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT) continue;
+        if (!HeldByAnotherProgram(error)) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+}  // namespace
+
 std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes) {
-    const int fd = ::_open(path.c_str(), _O_RDWR | _O_BINARY);
-    if (fd < 0) return std::nullopt;
+    Handle file(Open(WideFromUtf8(path), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
+    if (!file.Valid()) return std::nullopt;
     std::string raw(maxBytes, '\0');
-    const int got = ::_read(fd, raw.data(), static_cast<unsigned>(maxBytes));
-    ::_close(fd);
-    raw.resize(got > 0 ? static_cast<std::size_t>(got) : 0);
+    std::size_t total = 0;
+    while (total < maxBytes) {
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - total, 1u << 30));
+        DWORD got = 0;
+        if (!::ReadFile(file.Get(), raw.data() + total, chunk, &got, nullptr) || got == 0) break;
+        total += got;
+    }
+    raw.resize(total);
     return raw;
 }
 
 bool ReplaceFile(const std::string& path, std::string_view bytes) {
-    const DWORD attributes = ::GetFileAttributesA(path.c_str());
+    const std::wstring target = FullPath(path);
+    const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
-        const int probe = ::_open(path.c_str(), _O_WRONLY | _O_BINARY);
-        if (probe < 0) return false;
-        ::_close(probe);
+        // The old file must be writable where it stands, as for a plain overwrite; another
+        // program merely holding it open is waited for when the new file takes its place.
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
+        Handle probe(Open(target, GENERIC_WRITE, OPEN_EXISTING));
+        if (!probe.Valid() && ::GetLastError() != ERROR_SHARING_VIOLATION) return false;
     }
-    const std::string temporary = TemporaryNameFor(path, 0);
-    const int fd = ::_open(temporary.c_str(), _O_WRONLY | _O_CREAT | _O_EXCL | _O_BINARY,
-                           _S_IREAD | _S_IWRITE);
-    if (fd < 0) return false;
-    const bool written =
-        ::_write(fd, bytes.data(), static_cast<unsigned>(bytes.size())) ==
-            static_cast<int>(bytes.size()) &&
-        ::_commit(fd) == 0;
-    const bool closed = ::_close(fd) == 0;
-    if (!written || !closed ||
-        !::MoveFileExA(temporary.c_str(), path.c_str(),
-                       MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        ::DeleteFileA(temporary.c_str());
+
+    auto [handle, temporary] = CreateTemporaryFor(path);
+    Handle file(handle);
+    if (!file.Valid()) return false;
+    const bool complete = WriteAll(file.Get(), bytes) && ::FlushFileBuffers(file.Get()) &&
+                          file.Close() && PutInPlace(temporary, target);
+    if (!complete) {
+        if (file.Valid()) file.Close();
+        ::DeleteFileW(temporary.c_str());
         return false;
     }
     return true;

@@ -7,6 +7,8 @@
 #ifdef _WIN32
 #include <windows.h>
 #include <shellapi.h>
+
+#include "app/WideText.h"
 #else
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -21,11 +23,14 @@ namespace {
 
 class ShellLauncher : public ProgramLauncher {
 public:
-    bool Start(const std::string&, const std::string& executable,
+    bool Start(const std::string& startDirectory, const std::string& executable,
                const std::string& parameters) override {
-        // The game starts in the current directory, which is the start directory.
-        return reinterpret_cast<INT_PTR>(::ShellExecuteA(nullptr, "open", executable.c_str(),
-                                                         parameters.c_str(), nullptr,
+        // Named in full and started in the start directory, wherever the current directory is.
+        const std::wstring directory = WideFromUtf8(startDirectory);
+        const std::wstring program = WideFromUtf8(startDirectory + "\\" + executable);
+        const std::wstring arguments = WideFromUtf8(parameters);
+        return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", program.c_str(),
+                                                         arguments.c_str(), directory.c_str(),
                                                          SW_SHOWNORMAL)) > 32;
     }
 };

@@ -6,10 +6,12 @@
 #include <set>
 #include <string>
 
+#ifndef _WIN32  // file modes, owners, links, FIFOs, devices and size limits
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
+#endif
 
 #include "app/GameFolder.h"
 #include "app/TextFile.h"
@@ -25,6 +27,7 @@ using testing::RunUnprivileged;
 using testing::TempInstallation;
 namespace fs = std::filesystem;
 
+#ifndef _WIN32
 constexpr uid_t kNobody = 65534;
 
 // Every name in the tree, so that a stray temporary file shows.
@@ -107,6 +110,7 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
     alarm(0);
     umask(previousUmask);
 }
+#endif
 
 // Text files are read with CR LF as LF, and the limit counts characters as read.
 TEST(ReadTextFile, TurnsCrLfIntoLfAndCountsCharacters) {
@@ -121,6 +125,7 @@ TEST(ReadTextFile, TurnsCrLfIntoLfAndCountsCharacters) {
     }
 }
 
+#ifndef _WIN32
 TEST(FileSafety, AFileSizeLimitMakesASaveFailNotTheProgram) {
     TempInstallation install;
     install.WriteFile("kelvrin.cfg", "old");
@@ -147,6 +152,7 @@ TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
     EXPECT_EQ(settings.si_name, "Linked");
     EXPECT_EQ(CurrentDirectoryNow(), install.Root());
 }
+#endif
 
 }  // namespace
 }  // namespace kelvrin

@@ -115,6 +115,9 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
         // Names the script could not carry back are not offered.
         for (const std::string file : {"zz.map", "Beta.MAP", "alpha.map", "dvdm1.map", "notes.txt", "caf\xc3\xa9.map",
                                         "semi;colon.map", "dou\"ble.map", "tab\there.map", "del\x7f.map"}) {
+#ifdef _WIN32
+            if (file.find_first_of("\"\t") != std::string::npos) continue;  // names Windows cannot hold
+#endif
             install.WriteFile("dvbase/mp/" + file, "");
             install.WriteFile(longest + "/mp/" + file, "");
         }

@@ -1,36 +1,58 @@
 #include "tests/support/TempInstallation.h"
 
 #include <fstream>
+#include <random>
 #include <sstream>
 #include <stdexcept>
-
-#include <stdlib.h>
-#include <unistd.h>
 
 namespace kelvrin::testing {
 
 namespace fs = std::filesystem;
 
+namespace {
+
+// Kelvrin keeps paths in UTF-8 on every system.
+std::string Utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+fs::path FromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
+}
+
+fs::path MakeUniqueFolder() {
+    std::random_device seed;
+    std::mt19937_64 random(seed());
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const fs::path folder =
+            fs::temp_directory_path() / ("kelvrin-test-" + std::to_string(random()));
+        if (fs::create_directory(folder)) return folder;
+    }
+    throw std::runtime_error("no fresh temporary folder");
+}
+
+}  // namespace
+
 TempInstallation::TempInstallation() : previous_(fs::current_path()) {
-    std::string pattern = (fs::temp_directory_path() / "kelvrin-test-XXXXXX").string();
-    if (mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-    fs::current_path(pattern);
-    root_ = fs::current_path().string();
+    fs::current_path(MakeUniqueFolder());
+    root_ = Utf8(fs::current_path());
 }
 
 TempInstallation::~TempInstallation() {
     std::error_code ignored;
     fs::current_path(previous_, ignored);
     // Tests may leave read-only folders behind; open them up so the tree can go.
-    for (auto it = fs::recursive_directory_iterator(root_, ignored);
+    const fs::path root = FromUtf8(root_);
+    for (auto it = fs::recursive_directory_iterator(root, ignored);
          it != fs::recursive_directory_iterator(); it.increment(ignored)) {
         fs::permissions(it->path(), fs::perms::owner_all, fs::perm_options::add, ignored);
     }
-    fs::remove_all(root_, ignored);
+    fs::remove_all(root, ignored);
 }
 
 fs::path TempInstallation::PathOf(std::string_view relative) const {
-    return fs::path(root_) / fs::path(relative);
+    return (FromUtf8(root_) / FromUtf8(relative)).make_preferred();
 }
 
 void TempInstallation::MakeFolder(std::string_view relative) const {
@@ -56,6 +78,6 @@ bool TempInstallation::Exists(std::string_view relative) const {
     return fs::exists(PathOf(relative));
 }
 
-std::string CurrentDirectoryNow() { return fs::current_path().string(); }
+std::string CurrentDirectoryNow() { return Utf8(fs::current_path()); }
 
 }  // namespace kelvrin::testing

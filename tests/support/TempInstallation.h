@@ -15,8 +15,9 @@ public:
     TempInstallation(const TempInstallation&) = delete;
     TempInstallation& operator=(const TempInstallation&) = delete;
 
-    // The start directory as the program captures it (the current directory).
+    // The start directory as the program captures it (the current directory, in UTF-8).
     const std::string& Root() const { return root_; }
+    // Relative paths are UTF-8 and may use "/" on every system.
     std::filesystem::path PathOf(std::string_view relative) const;
 
     void MakeFolder(std::string_view relative) const;
@@ -30,7 +31,7 @@ private:
     std::string root_;
 };
 
-// The process's current directory, for checking that every operation came back to the start.
+// The process's current directory in UTF-8, for checking that every operation came back to the start.
 std::string CurrentDirectoryNow();
 
 }  // namespace kelvrin::testing
