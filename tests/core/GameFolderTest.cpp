@@ -21,26 +21,6 @@ ServerSettings SettingsIn(const TempInstallation& install) {
     return settings;
 }
 
-TEST(GameFolderVisit, EntersOnlyNamesWithinTheLimitAndComesBack) {
-    TempInstallation install;
-    const std::string longest(31, 'a');
-    install.MakeFolder("dvbase/mp");
-    install.MakeFolder(longest);
-    install.MakeFolder(std::string(32, 'b'));
-    const ServerSettings settings = SettingsIn(install);
-    for (const std::string& name : {std::string("dvbase"), longest, std::string("dvbase/mp"), std::string(32, 'b'),
-                                    std::string(), std::string("missing")}) {
-        {
-            const GameFolderVisit visit(settings, name);
-            const bool enterable = name == "dvbase" || name == longest || name == "dvbase/mp";
-            EXPECT_EQ(visit.Entered(), enterable) << name;
-            EXPECT_EQ(CurrentDirectoryNow(), enterable ? install.PathOf(name).string() : install.Root());
-        }
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root()) << name;
-    }
-}
-
-#ifndef _WIN32  // a dot-folder is not hidden there, and "A" is "a"
 // Letter case ignored; names equal but for case in byte order; bytes above 127 before all ASCII;
 // a name that starts another comes first, also beyond the eighth byte. Hidden folders and plain
 // files are no game folders.

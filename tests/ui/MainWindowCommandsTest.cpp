@@ -110,21 +110,35 @@ TEST_F(MainWindowTest, InfoAndTheWindowsMenuEntryOpenTheAboutBox) {
     EXPECT_TRUE(window->isVisible());
 }
 
-// Only a press on a link's own text opens its target, and then once.
-TEST_F(MainWindowTest, ALinksTextOpensItsTarget) {
-    const std::pair<int, const char*> links[] = {{kHomeLink, "http://www.kelvrin.example.org"},
-                                                 {kShopLink, "http://shop.example.org"},
+// A press on a link's own text opens its target, once also for a double click; beside the text
+// nothing opens. The first move over a link only starts tracking the cursor; then the hand shows
+// over the text and the arrow beside it and after leaving. The text is drawn pure blue, underlined.
+TEST_F(MainWindowTest, LinksOpenTheirTargetsFromTheirTextOnly) {
+    const std::pair<int, const char*> links[] = {{kHomeLink, "http://www.kelvrin.example.org"}, {kShopLink, "http://shop.example.org"},
                                                  {kMailLink, "mailto:kelvrin@example.org?subject=kelvrin"}};
     Open();
     for (const auto& [id, target] : links) {
-        SCOPED_TRACE(id);
         auto* link = Item<CLinkLabel>(id);
-        link->repaint();
-        urls.opened.clear();
+        link->repaint(), urls.opened.clear();
         QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(link->width() - 2, 2));
-        EXPECT_TRUE(urls.opened.empty());
-        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(2, 2));
+        QTest::mouseClick(link, Qt::LeftButton, {}, QPoint(2, 2)), QTest::mouseDClick(link, Qt::LeftButton, {}, QPoint(2, 2));
         EXPECT_EQ(urls.opened, std::vector<std::string>{target});
+    }
+    auto* link = Item<CLinkLabel>(kHomeLink);
+    QFont underlined = window->font();
+    underlined.setUnderline(true);
+    const QSize text(QFontMetrics(underlined).horizontalAdvance(link->text()), QFontMetrics(underlined).height());
+    const QRegion blue(QBitmap::fromImage(link->grab().toImage().createMaskFromColor(qRgb(0, 0, 255), Qt::MaskOutColor)));
+    EXPECT_TRUE(QRect(QPoint(0, 0), text).contains(blue.boundingRect()));
+    EXPECT_TRUE(std::any_of(blue.begin(), blue.end(), [&text](const QRect& run) { return run.width() >= text.width() * 9 / 10; }));
+    const std::pair<int, Qt::CursorShape> steps[] = {  // x of the move, or -1 to leave
+        {3, Qt::BitmapCursor}, {3, Qt::PointingHandCursor}, {text.width() + 10, Qt::ArrowCursor},
+        {3, Qt::PointingHandCursor}, {-1, Qt::ArrowCursor}, {3, Qt::ArrowCursor}, {3, Qt::PointingHandCursor}};
+    for (const auto& [x, shape] : steps) {
+        QMouseEvent move(QEvent::MouseMove, QPoint(x, 3), link->mapToGlobal(QPoint(x, 3)), Qt::NoButton, Qt::NoButton, {});
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(link, x < 0 ? &leave : static_cast<QEvent*>(&move));
+        EXPECT_EQ(link->cursor().shape(), shape) << "move to x " << x;
     }
 }
 
