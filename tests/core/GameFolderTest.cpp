@@ -21,6 +21,7 @@ ServerSettings SettingsIn(const TempInstallation& install) {
     return settings;
 }
 
+#ifndef _WIN32  // a dot-folder is not hidden there, and "A" is "a"
 // Letter case ignored; names equal but for case in byte order; bytes above 127 before all ASCII;
 // a name that starts another comes first, also beyond the eighth byte. Hidden folders and plain
 // files are no game folders.
