@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds Kelvrin and runs every test: once as it is, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Installs what a fresh Debian machine lacks first.
+# UndefinedBehaviorSanitizer; then a short fuzzing run of the readers, and the core built for
+# Windows and tested under Wine. Installs what a fresh Debian machine lacks first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
@@ -11,3 +12,6 @@ for preset in dev sanitize; do
   cmake --build --preset "$preset"
   ctest --preset "$preset"
 done
+
+scripts/fuzz.sh smoke
+scripts/test-windows.sh
