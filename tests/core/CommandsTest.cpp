@@ -14,21 +14,10 @@
 #include "tests/support/TempInstallation.h"
 #include "tests/support/Unprivileged.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
 namespace fs = std::filesystem;
-using testing::CurrentDirectoryNow;
-using testing::RecordingLauncher;
-using testing::RecordingMessages;
-using testing::TempInstallation;
-using Shown = std::vector<std::string>;
-
-ServerSettings SettingsIn(const TempInstallation& install) {
-    ServerSettings settings;
-    settings.startDirectory = install.Root();
-    return settings;
-}
 
 // The switches come from a stored file, where any number but 0 counts as on; folder names go in
 // unchanged, blanks and all, and a batch file name holds up to 39 characters.
@@ -51,7 +40,7 @@ TEST(SaveAndStart, WriteAndLaunchForEachCombination) {
         install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm1\"\r\n");
         install.WriteFile(row.folder + "/kelvrin.cfg", std::string("set net_serverDedicated \"") + row.dedicated +
                                                            "\"\r\nset logFile \"2\"\r\n//set si_mapCycle \"" + row.mapCycle + "\"\r\n");
-        ServerSettings settings = SettingsIn(install);
+        ServerSettings settings = install.Settings();
         settings.gameFolder = row.folder;
         LoadGameFolderConfig(settings, row.folder);
         RecordingMessages messages;
@@ -92,7 +81,7 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
         TempInstallation install;
         if (row.makeFolder) install.MakeFolder(row.folder);
         if (!row.blockAsFolder.empty()) install.MakeFolder(row.blockAsFolder);
-        ServerSettings settings = SettingsIn(install);
+        ServerSettings settings = install.Settings();
         settings.gameFolder = row.folder;
         RecordingMessages saving, starting;
         RecordingLauncher launcher;
@@ -124,10 +113,10 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
         install.WriteFile(row.file, "kept as it was\r\n");
         fs::permissions(install.Root(), fs::perms(0755)), fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
         fs::permissions(install.PathOf(row.file), fs::perms(0444));
-        ServerSettings settings = SettingsIn(install);
+        ServerSettings settings = install.Settings();
         const auto command = row.command;
         const std::string message = row.message;
-        EXPECT_EQ(testing::RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0);
+        EXPECT_EQ(RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0);
         EXPECT_EQ(std::pair(install.ReadFile(row.file), install.Exists("kvr_dvbase.bat")), std::pair(std::string("kept as it was\r\n"), false));
     }
 }
@@ -135,4 +124,4 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
 #endif
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

@@ -9,11 +9,9 @@
 #include "settings/ConfigWriter.h"
 #include "tests/support/RecordingMessages.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
-using testing::RecordingMessages;
-using Shown = std::vector<std::string>;
 
 const std::string kDefaultConfig =
     "set si_name \"Hollowmere\"\nset gui_configServerRate \"5\"\n"
@@ -177,4 +175,4 @@ TEST(ReadServerConfig, ReadsBackWhatWasComposed) {
 }
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

@@ -19,12 +19,9 @@
 #include "tests/support/TempInstallation.h"
 #include "tests/support/Unprivileged.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
-using testing::CurrentDirectoryNow;
-using testing::RunUnprivileged;
-using testing::TempInstallation;
 namespace fs = std::filesystem;
 
 #ifndef _WIN32
@@ -155,4 +152,4 @@ TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
 #endif
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

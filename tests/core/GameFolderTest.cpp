@@ -8,18 +8,9 @@
 #include "app/GameFolderList.h"
 #include "tests/support/TempInstallation.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
-using testing::CurrentDirectoryNow;
-using testing::TempInstallation;
-
-ServerSettings SettingsIn(const TempInstallation& install) {
-    ServerSettings settings;
-    settings.startDirectory = CurrentDirectory();
-    EXPECT_EQ(settings.startDirectory, install.Root());
-    return settings;
-}
 
 #ifndef _WIN32  // a dot-folder is not hidden there, and "A" is "a"
 // Letter case ignored; names equal but for case in byte order; bytes above 127 before all ASCII;
@@ -52,7 +43,7 @@ TEST(LoadGameFolderConfig, ReadsTheConfigAndChecksTheScript) {
         install.MakeFolder("dvbase");
         if (row.config) install.WriteFile(row.folder + "/kelvrin.cfg", "set si_name \"Loaded\"\r\n//set si_mapCycle \"1\"\r\n");
         if (row.script) install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"\"\r\n");
-        ServerSettings settings = SettingsIn(install);
+        ServerSettings settings = install.Settings();
         settings.si_name = "Before";
 
         LoadGameFolderConfig(settings, row.folder);
@@ -66,7 +57,7 @@ TEST(LoadGameFolderConfig, ReadsOnlyTheFirst5000Characters) {
     TempInstallation install;
     // CR LF counts as one character, so the value's "A" is the 5000th character read.
     install.WriteFile("dvbase/kelvrin.cfg", "\r\n" + std::string(4989, ' ') + "si_name \"AB\"\r\nset si_fragLimit \"9\"\r\n");
-    ServerSettings settings = SettingsIn(install);
+    ServerSettings settings = install.Settings();
     LoadGameFolderConfig(settings, "dvbase");
     EXPECT_EQ(settings.si_name, "A");
     EXPECT_EQ(settings.si_fragLimit, 0);
@@ -82,4 +73,4 @@ TEST(CurrentDirectory, TakesDeepPathsWhole) {
 }
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

@@ -12,7 +12,7 @@
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
 namespace fs = std::filesystem;
@@ -38,7 +38,7 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
     const std::string previousPath = std::getenv("PATH");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.folder + " " + row.started + " " + row.message);
-        testing::TempInstallation install;
+        TempInstallation install;
         install.MakeFolder(row.folder);
         install.MakeFolder("elsewhere");
         if (!row.game.empty()) install.WriteFile("dravekDed.exe", row.game), fs::permissions(install.PathOf("dravekDed.exe"), row.mode);
@@ -49,7 +49,7 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
         fs::current_path(install.PathOf("elsewhere"));
         ServerSettings settings;
         settings.startDirectory = install.Root(), settings.gameFolder = row.folder, settings.si_mapCycle = 0;
-        testing::RecordingMessages messages;
+        RecordingMessages messages;
 
         const auto start = Clock::now();
         StartServer(settings, messages, *MakeSystemLauncher());
@@ -64,4 +64,4 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
 }
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

@@ -9,22 +9,12 @@
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
-using testing::CurrentDirectoryNow;
-using testing::RecordingMessages;
-using testing::TempInstallation;
-using Shown = std::vector<std::string>;
 
 const MapRows kDefaults{"dvdm1.map", "dvdm2.map", "dvdm3.map", "dvdm4.map", "dvdm5.map", "dvdm6.map", "dvdm7.map",
                         "dvdm8.map", "dvdm11v1.map", "dvctf1.map", "dvctf2.map", "dvctf3.map", "dvctf4.map"};
-
-ServerSettings SettingsIn(const TempInstallation& install) {
-    ServerSettings settings;
-    settings.startDirectory = install.Root();
-    return settings;
-}
 
 TEST(ReadMapCycle, ListsTheEntriesOfTheQuotedPart) {
     const std::string longEntry = "mp/" + std::string(110, 'L');  // rows of 100 read back whole
@@ -84,7 +74,7 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         TempInstallation install;
         if (row.scriptIsFolder) install.MakeFolder("dvbase/kelvrin.scriptcfg");
         else install.WriteFile("dvbase/kelvrin.scriptcfg", old);
-        ServerSettings settings = SettingsIn(install);
+        ServerSettings settings = install.Settings();
         settings.gameFolder = row.folder;
         RecordingMessages messages;
 
@@ -124,7 +114,7 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
         install.WriteFile("dvbase/mp/" + hundred, ""), install.WriteFile("dvbase/mp/w" + hundred, "");
         install.MakeFolder("dvbase/mp/folder.map");
         if (!row.script.empty()) install.WriteFile(row.folder + "/kelvrin.scriptcfg", row.script);
-        ServerSettings settings = SettingsIn(install);
+        ServerSettings settings = install.Settings();
         settings.gameFolder = row.folder, settings.si_map = row.startMap;
         MapRows available, selected;
 
@@ -137,4 +127,4 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
 }
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

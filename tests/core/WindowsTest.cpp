@@ -13,10 +13,9 @@
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
 
-namespace kelvrin {
+namespace kelvrin::testing {
 namespace {
 
-using testing::TempInstallation;
 
 const std::string kNonAscii = "Gr\xC3\xBC\xC3\x9F\x65";  // "Grüße" in UTF-8
 
@@ -30,7 +29,7 @@ TEST(WindowsGameFolders, HiddenOnesLeftOutNonAsciiOnesListedAndSavedInto) {
     ServerSettings settings;
     settings.startDirectory = install.Root();
     settings.gameFolder = kNonAscii;
-    testing::RecordingMessages messages;
+    RecordingMessages messages;
     SaveConfig(settings, messages);
     EXPECT_TRUE(install.Exists(kNonAscii + "/kelvrin.cfg"));
     EXPECT_TRUE(install.Exists("kvr_" + kNonAscii + ".bat"));
@@ -74,4 +73,4 @@ TEST(WindowsLauncher, StartsTheGameInTheStartDirectoryFromElsewhere) {
 }
 
 }  // namespace
-}  // namespace kelvrin
+}  // namespace kelvrin::testing

@@ -8,6 +8,8 @@
 
 namespace kelvrin::testing {
 
+using Shown = std::vector<std::string>;
+
 // Records every message and question; questions are answered from a queue (No when empty).
 class RecordingMessages : public OperatorMessages {
 public:

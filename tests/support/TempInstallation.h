@@ -4,6 +4,8 @@
 #include <string>
 #include <string_view>
 
+#include "settings/ServerSettings.h"
+
 namespace kelvrin::testing {
 
 // A fresh, empty start directory that is made the current directory for the test's lifetime;
@@ -19,6 +21,13 @@ public:
     const std::string& Root() const { return root_; }
     // Relative paths are UTF-8 and may use "/" on every system.
     std::filesystem::path PathOf(std::string_view relative) const;
+
+    // A fresh store whose start directory is this one.
+    ServerSettings Settings() const {
+        ServerSettings settings;
+        settings.startDirectory = root_;
+        return settings;
+    }
 
     void MakeFolder(std::string_view relative) const;
     // Writes bytes exactly as given (no line-end conversion), making parent folders.

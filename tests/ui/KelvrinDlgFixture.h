@@ -25,8 +25,6 @@
 
 namespace kelvrin::testing {
 
-using Shown = std::vector<std::string>;
-
 // Whether the widget shows the program's own cursor (a bitmap cursor: it has no pixmap).
 inline bool HasProgramCursor(const QWidget& widget) {
     const QCursor cursor = widget.cursor(), program = ProgramCursor();
