@@ -42,13 +42,21 @@ TEST_F(MainWindowTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
     }
 }
 
+// Showing the store first pulls the player counts, the speed and the game type into the ranges the
+// lists can show: a count out of 2 to 16 becomes 2 (warm-up) or 16, the warm-up no more than the
+// most, the speed at most 5 and an unknown game type DM; nothing below 0 is raised.
 TEST_F(MainWindowTest, ShowingTheStorePullsItIntoTheShownRanges) {
-    ServerSettings stored;
-    stored.si_minPlayers = 20, stored.si_maxPlayers = 1, stored.gui_configServerRate = 9, stored.gameTypeIndex = 7;
-    Open(stored);
-    EXPECT_EQ(Texts({kWarmupPlayers, kMaxPlayers, kSpeed, kGameType}), QStringList({"2", "16", "LAN", "DM"}));
-    EXPECT_EQ((std::array{settings.si_minPlayers, settings.si_maxPlayers, settings.gui_configServerRate,
-                          settings.gameTypeIndex}), (std::array{2, 16, 5, 0}));
+    const struct { std::array<std::int32_t, 4> stored; QStringList shown; std::array<std::int32_t, 4> normal; } rows[] = {
+        {{20, 1, 9, 7}, {"2", "16", "LAN", "DM"}, {2, 16, 5, 0}}, {{14, 6, -1, -2}, {"6", "6", "", ""}, {6, 6, -1, -2}},
+        {{12, 40, 5, 4}, {"12", "16", "LAN", "Tourney"}, {12, 16, 5, 4}}, {{20, 8, 0, 0}, {"2", "8", "128 kbs", "DM"}, {2, 8, 0, 0}}};
+    for (const auto& row : rows) {
+        ServerSettings stored;
+        stored.si_minPlayers = row.stored[0], stored.si_maxPlayers = row.stored[1];
+        stored.gui_configServerRate = row.stored[2], stored.gameTypeIndex = row.stored[3];
+        Open(stored);
+        EXPECT_EQ(std::pair(Texts({kWarmupPlayers, kMaxPlayers, kSpeed, kGameType}), std::array{settings.si_minPlayers,
+                            settings.si_maxPlayers, settings.gui_configServerRate, settings.gameTypeIndex}), std::pair(row.shown, row.normal));
+    }
 }
 
 // The window carries the program's cursor and a close box only; five controls have tooltips, and
