@@ -17,13 +17,30 @@
 #include "tests/support/RecordingLauncher.h"
 #include "tests/support/RecordingMessages.h"
 #include "tests/support/TempInstallation.h"
-#include "tests/ui/ModalRun.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"
 #include "ui/ProgramCursor.h"
 #include "ui/UrlOpener.h"
 
 namespace kelvrin::testing {
+
+// Acts on the next window that runs modally (or pops up) once it is there, so that a test that
+// opens one with exec() never hangs: after a few seconds the wait gives up.
+inline void WhenWindowAppears(std::function<void(QWidget*)> act,
+                              std::function<QWidget*()> find = [] { return QApplication::activeModalWidget(); }) {
+    auto* poll = new QTimer;
+    auto* clock = new QElapsedTimer;
+    clock->start();
+    QObject::connect(poll, &QTimer::timeout, [poll, clock, act, find] {
+        QWidget* window = find();
+        if (window == nullptr && clock->elapsed() < 5000) return;
+        poll->stop();
+        poll->deleteLater();
+        delete clock;
+        if (window != nullptr) act(window);
+    });
+    poll->start(10);
+}
 
 // Whether the widget shows the program's own cursor (a bitmap cursor: it has no pixmap).
 inline bool HasProgramCursor(const QWidget& widget) {
