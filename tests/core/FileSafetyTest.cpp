@@ -109,19 +109,6 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
 }
 #endif
 
-// Text files are read with CR LF as LF, and the limit counts characters as read.
-TEST(ReadTextFile, TurnsCrLfIntoLfAndCountsCharacters) {
-    const struct { std::string bytes; std::size_t limit; std::string text; } rows[] = {
-        {"a\r\nb\r\n", 100, "a\nb\n"}, {"a\r\nb\r\n", 2, "a\n"}, {"a\rb", 100, "a\rb"},
-        {"\r\n\r\n\r\n", 2, "\n\n"},   {"ab\r", 3, "ab\r"},      {"", 10, ""},
-    };
-    for (const auto& row : rows) {
-        TempInstallation install;
-        install.WriteFile("file", row.bytes);
-        EXPECT_EQ(ReadTextFile("file", row.limit), row.text) << row.bytes;
-    }
-}
-
 #ifndef _WIN32
 TEST(FileSafety, AFileSizeLimitMakesASaveFailNotTheProgram) {
     TempInstallation install;

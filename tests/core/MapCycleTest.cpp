@@ -41,22 +41,6 @@ TEST(ReadMapCycle, ListsTheEntriesOfTheQuotedPart) {
     }
 }
 
-// 17 + "mp/" + a row + closing quote + line end may fill the 10000 characters exactly.
-TEST(BuildMapCycle, HoldsAtMostTenThousandCharacters) {
-    const std::size_t fits = 10000 - 17 - 3 - 2;
-    const struct { MapRows rows; bool built; } rows[] = {
-        {{std::string(fits, 'm')}, true}, {{std::string(fits + 1, 'm')}, false},
-        {{std::string(fits - 5, 'm'), "a"}, true}, {{std::string(fits - 5, 'm'), "ab"}, false},
-    };
-    for (const auto& row : rows) {
-        ServerSettings settings;
-        RecordingMessages messages;
-        const auto text = BuildMapCycle(settings, row.rows, messages);
-        EXPECT_EQ(text ? text->size() : 0u, row.built ? 10000u : 0u);
-        EXPECT_EQ(messages.shown, row.built ? Shown{} : Shown{"your maplist is too long !!!"});
-    }
-}
-
 // OK in the dialog: the script is written when the folder and the file allow; the dialog stays
 // open only for a list too long, which keeps the previous script.
 TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
@@ -65,7 +49,10 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
                    Shown shown; std::string startMap; } rows[] = {
         {"dvbase", false, {"dvdm3.map", "dvctf1.map", "x"}, MapDialogOutcome::Close, "set si_mapcycle \"mp/dvdm3.map;mp/dvctf1.map;mp/x\"\r\n", {},
          "mp/dvdm3.map"},
-        {"dvbase", false, {"x", std::string(10000, 'y')}, MapDialogOutcome::StayOpen, old, {"your maplist is too long !!!"}, "mp/dvdm1"},
+        // 17 + "mp/" + a row + closing quote + line end may fill the 10000 characters exactly.
+        {"dvbase", false, {std::string(9973, 'm'), "a"}, MapDialogOutcome::Close,
+         "set si_mapcycle \"mp/" + std::string(9973, 'm') + ";mp/a\"\r\n", {}, "mp/" + std::string(9973, 'm')},
+        {"dvbase", false, {std::string(9973, 'm'), "ab"}, MapDialogOutcome::StayOpen, old, {"your maplist is too long !!!"}, "mp/dvdm1"},
         {"missing", false, {"dvctf2.map"}, MapDialogOutcome::Close, old, {}, "mp/dvdm1"},
         {"dvbase", true, {"dvctf2.map"}, MapDialogOutcome::Close, "", {"can't write \"kelvrin.scriptcfg\" !"}, "mp/dvdm1"},
     };
