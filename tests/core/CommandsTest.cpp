@@ -77,7 +77,6 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
         {"dvbase", true, "kvr_dvbase.bat", "can't write \"kvr_dvbase.bat\"!", ""},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.saveMessage);
         TempInstallation install;
         if (row.makeFolder) install.MakeFolder(row.folder);
         if (!row.blockAsFolder.empty()) install.MakeFolder(row.blockAsFolder);
@@ -89,7 +88,7 @@ TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
         SaveConfig(settings, saving), StartServer(settings, starting, launcher);
         EXPECT_EQ(std::tuple(saving.shown, starting.shown, launcher.launches.size(), install.Exists("kelvrin.cfg"), CurrentDirectoryNow()),
                   std::tuple(Shown{row.saveMessage}, row.startMessage.empty() ? Shown{} : Shown{row.startMessage},
-                             row.startMessage.empty() ? 1u : 0u, false, install.Root()));
+                             row.startMessage.empty() ? 1u : 0u, false, install.Root())) << row.saveMessage;
     }
 }
 
@@ -108,7 +107,6 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
          "can't write \"kelvrin.scriptcfg\" !"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.message);
         TempInstallation install;
         install.WriteFile(row.file, "kept as it was\r\n");
         fs::permissions(install.Root(), fs::perms(0755)), fs::permissions(install.PathOf("dvbase"), fs::perms(0777));
@@ -116,8 +114,8 @@ TEST(SaveAndStart, AReadOnlyFileIsRefusedAndKept) {
         ServerSettings settings = install.Settings();
         const auto command = row.command;
         const std::string message = row.message;
-        EXPECT_EQ(RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0);
-        EXPECT_EQ(std::pair(install.ReadFile(row.file), install.Exists("kvr_dvbase.bat")), std::pair(std::string("kept as it was\r\n"), false));
+        EXPECT_EQ(RunUnprivileged([&] { return command(settings) == Shown{message} ? 0 : 1; }), 0) << row.message;
+        EXPECT_EQ(std::pair(install.ReadFile(row.file), install.Exists("kvr_dvbase.bat")), std::pair(std::string("kept as it was\r\n"), false)) << row.message;
     }
 }
 

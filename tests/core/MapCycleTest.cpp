@@ -57,7 +57,6 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         {"dvbase", true, {"dvctf2.map"}, MapDialogOutcome::Close, "", {"can't write \"kelvrin.scriptcfg\" !"}, "mp/dvdm1"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.script);
         TempInstallation install;
         if (row.scriptIsFolder) install.MakeFolder("dvbase/kelvrin.scriptcfg");
         else install.WriteFile("dvbase/kelvrin.scriptcfg", old);
@@ -65,10 +64,10 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         settings.gameFolder = row.folder;
         RecordingMessages messages;
 
-        EXPECT_EQ(WriteMapCycle(settings, row.rows, messages), row.outcome);
+        EXPECT_EQ(WriteMapCycle(settings, row.rows, messages), row.outcome) << row.script;
         EXPECT_EQ(std::tuple(install.ReadFile("dvbase/kelvrin.scriptcfg"), messages.shown, settings.si_map, settings.mapCycleScriptPresent,
                              CurrentDirectoryNow()), std::tuple(row.script, row.shown, row.startMap, row.shown.empty() && row.folder == "dvbase",
-                                                                install.Root()));
+                                                                install.Root())) << row.script;
     }
 }
 
@@ -87,7 +86,6 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
         {longest, "set si_mapcycle \"mp/dvdm4.map\"", "", {}, {"dvdm4.map"}, "mp/dvdm4.map"},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.folder + " " + row.script);
         TempInstallation install;
         // Names the script could not carry back are not offered.
         for (const std::string file : {"zz.map", "Beta.MAP", "alpha.map", "dvdm1.map", "notes.txt", "caf\xc3\xa9.map",
@@ -109,7 +107,7 @@ TEST(LoadMapLists, ListsTheMapsAndTheCycle) {
         MapRows expected = kDefaults;
         expected.insert(expected.end(), row.extraMaps.begin(), row.extraMaps.end());
         EXPECT_EQ(std::tuple(available, selected, settings.si_map, CurrentDirectoryNow()),
-                  std::tuple(expected, row.selected, row.startMapAfter, install.Root()));
+                  std::tuple(expected, row.selected, row.startMapAfter, install.Root())) << (row.folder + " " + row.script);
     }
 }
 

@@ -63,7 +63,6 @@ TEST_F(MainWindowTest, CommandsReportAFolderOrFileTheyCannotUse) {
         {kExit, false, "can't open subdirectory \"dvbase\" !"},
         {kExit, true, "can't write \"kelvrin.cfg\"!"}};
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.message);
         installation.MakeFolder(row.configIsAFolder ? "dvbase/kelvrin.cfg" : "dvbase");
         Open();
         Type(kServerName, "Lost");
@@ -71,7 +70,7 @@ TEST_F(MainWindowTest, CommandsReportAFolderOrFileTheyCannotUse) {
         messages.answers.push_back(true);
         Click(row.command);
         EXPECT_EQ(std::tuple(messages.shown, window->isVisible(), installation.Exists("kvr_dvbase.bat"), launcher.launches.size()),
-                  std::tuple(Shown{row.message}, row.command != kExit, false, 0u));
+                  std::tuple(Shown{row.message}, row.command != kExit, false, 0u)) << row.message;
     }
 }
 
@@ -173,16 +172,15 @@ TEST_F(MapCycleCommandsTest, MapCycleBoxFollowsTheScript) {
         {true, kSelectMaps, true, kDialogCancel, true},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(std::to_string(&row - rows));
         std::filesystem::remove(installation.PathOf("dvbase/kelvrin.scriptcfg"));
         if (row.scriptBefore) installation.WriteFile("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm3.map\"\r\n");
         Open();
         if (Check(kMapCycle)->isChecked() != row.tickedBefore) Click(kMapCycle);  // clearing opens nothing
-        ASSERT_EQ(Check(kMapCycle)->isChecked(), row.tickedBefore);
+        ASSERT_EQ(Check(kMapCycle)->isChecked(), row.tickedBefore) << (std::to_string(&row - rows));
         WhenDialogRuns(row.closeWith);
         Click(row.command);
         EXPECT_EQ(std::tuple(seenCaption, Check(kMapCycle)->isChecked(), installation.Exists("dvbase/kelvrin.scriptcfg")),
-                  std::tuple(QString("Kelvrin - Map Selection"), row.tickedAfter, row.scriptBefore || row.closeWith == kDialogOk));
+                  std::tuple(QString("Kelvrin - Map Selection"), row.tickedAfter, row.scriptBefore || row.closeWith == kDialogOk)) << (std::to_string(&row - rows));
     }
 }
 
@@ -190,7 +188,6 @@ TEST_F(MapCycleCommandsTest, MapCycleBoxFollowsTheScript) {
 // a change made in that dialog alone does not make Exit ask, an edit in the main window does.
 TEST_F(MapCycleCommandsTest, NetStuffTakesTheLanBoxAndLeavesExitToMainWindowChanges) {
     for (const bool clearLanBox : {false, true}) {
-        SCOPED_TRACE(clearLanBox);
         Open();
         if (clearLanBox) Click(kPureLanServer);
         bool mastersEnabled = !clearLanBox;
@@ -200,10 +197,10 @@ TEST_F(MapCycleCommandsTest, NetStuffTakesTheLanBoxAndLeavesExitToMainWindowChan
         });
         Click(kNetStuff);
         EXPECT_EQ(std::tuple(seenCaption, mastersEnabled, settings.net_LANServer, settings.settingsChanged, settings.net_serverZombieTimeout),
-                  std::tuple(QString("Kelvrin - Advanced Settings"), clearLanBox, clearLanBox ? 0 : 1, clearLanBox, 9));
+                  std::tuple(QString("Kelvrin - Advanced Settings"), clearLanBox, clearLanBox ? 0 : 1, clearLanBox, 9)) << clearLanBox;
         if (clearLanBox) Type(kServerName, QStringLiteral("Elsewhere"));
         Click(kExit);
-        EXPECT_EQ(messages.asked.size(), clearLanBox ? 1U : 0U);
+        EXPECT_EQ(messages.asked.size(), clearLanBox ? 1U : 0U) << clearLanBox;
     }
 }
 

@@ -28,7 +28,6 @@ TEST_F(MainWindowTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
         {{}, {}, "", "Hollowmere", {noFolders}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.selected.toStdString() + std::to_string(row.folders.size()));
         for (const auto& entry : std::filesystem::directory_iterator(installation.Root())) std::filesystem::remove_all(entry);
         ServerSettings saved;
         saved.si_name = "Saved";
@@ -36,9 +35,9 @@ TEST_F(MainWindowTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
         installation.WriteFile("readme.txt", "a file is no game folder");
         Open();
         EXPECT_EQ(std::tuple(Items(Combo(kGameBase)), Texts({kGameBase, kServerName}), messages.shown),
-                  std::tuple(row.items, QStringList({row.selected, row.name}), row.shown));
+                  std::tuple(row.items, QStringList({row.selected, row.name}), row.shown)) << (row.selected.toStdString() + std::to_string(row.folders.size()));
         Click(kExit);
-        EXPECT_EQ(std::pair(messages.asked.size(), window->isVisible()), std::pair(0ul, false)) << "usable, nothing to ask";
+        EXPECT_EQ(std::pair(messages.asked.size(), window->isVisible()), std::pair(0ul, false)) << "usable, nothing to ask" << (row.selected.toStdString() + std::to_string(row.folders.size()));
     }
 }
 
@@ -101,11 +100,10 @@ TEST_F(MainWindowTest, AChosenGameFolderReplacesWhatTheWindowShows) {
     Open();
     EXPECT_EQ(Texts({kServerName, kFragLimit, kGameBase}), QStringList({"Base Server", "20", "[dvbase]"}));
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.folder);
         Type(kServerName, "Typed But Not Taken");
         Choose(kGameBase, Combo(kGameBase)->findText(QString::fromStdString("[" + row.folder + "]")));
         EXPECT_EQ(std::tuple(Texts({kServerName, kFragLimit, kGameType}), Check(kMapCycle)->isChecked(), settings.gameFolder,
-                             settings.settingsChanged, messages.shown), std::tuple(row.shown, row.mapCycle, row.folder, true, Shown{}));
+                             settings.settingsChanged, messages.shown), std::tuple(row.shown, row.mapCycle, row.folder, true, Shown{})) << row.folder;
     }
     Combo(kGameBase)->setCurrentIndex(Combo(kGameBase)->findText("[dvbase]"));
     window->CollectSettings();

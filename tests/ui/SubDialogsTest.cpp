@@ -82,12 +82,11 @@ TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
         {[](T t) { t.Add(std::string(120, 'q')); }, -1, false, false, {"a", "b", "c", std::string(99, 'q')}},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.rows.back() + " " + std::to_string(&row - rows));
         Open(row.script);
         row.act(*this);
         const QList<QListWidgetItem*> chosen = List(kSelected)->selectedItems();
         EXPECT_EQ(std::tuple(chosen.isEmpty() ? -1 : List(kSelected)->row(chosen.front()), Button(kUp)->isEnabled(), Button(kDown)->isEnabled(),
-                             RowsOf(kSelected), RowsOf(kAvailable).size()), std::tuple(row.chosen, row.up, row.down, row.rows, 13u));
+                             RowsOf(kSelected), RowsOf(kAvailable).size()), std::tuple(row.chosen, row.up, row.down, row.rows, 13u)) << (row.rows.back() + " " + std::to_string(&row - rows));
     }
 }
 
@@ -220,7 +219,6 @@ TEST(AdvancedSettingsDlg, OkStoresTheEditsAndCancelNothing) {
         {kAllowServerMod, "", [](ServerSettings&) {}, kCancel},
     };
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.edit);
         ServerSettings settings;
         settings.net_LANServer = 0, settings.net_serverZombieTimeout = -5, settings.settingsChanged = true;
         ServerSettings expected = settings;
@@ -229,7 +227,7 @@ TEST(AdvancedSettingsDlg, OkStoresTheEditsAndCancelNothing) {
         if (row.edit == kAllowServerMod) advanced.Click(kAllowServerMod);
         else advanced.Retype(row.edit, row.typed);
         advanced.Click(row.button);
-        EXPECT_EQ(DialogFields(settings), DialogFields(expected));
+        EXPECT_EQ(DialogFields(settings), DialogFields(expected)) << row.edit;
     }
 }
 

@@ -106,7 +106,6 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
         {{"kelvrin", "--choose-folder"}, "pick", true, "/game"}, {{"kelvrin", "--choose-folder"}, "cancel", false, ""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.arguments.join(' ').toStdString() + " " + c.dialog);
         testing::TempInstallation install;
         install.MakeFolder("game");
         const QString game = QString::fromStdString(install.PathOf("game").string());
@@ -124,7 +123,7 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
         const bool started = !commandLine.exitCode && (!commandLine.chooseFolder || ChooseStartDirectory());
 
         EXPECT_EQ(std::tuple(commandLine.chooseFolder, started, testing::CurrentDirectoryNow()),
-                  std::tuple(!c.dialog.empty(), c.started, install.Root() + c.directory));
+                  std::tuple(!c.dialog.empty(), c.started, install.Root() + c.directory)) << (c.arguments.join(' ').toStdString() + " " + c.dialog);
     }
 }
 
