@@ -62,10 +62,7 @@ protected:
 
     // Opens a new window on a fresh store, with nothing recorded yet.
     void Open(ServerSettings stored = {}) {
-        window.reset();
-        settings = stored;
-        messages = {};
-        launcher.launches.clear();
+        window.reset(), settings = stored, messages = {}, launcher.launches.clear();
         window = std::make_unique<CKelvrinDlg>(settings, messages, launcher, urls);
         window->show();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
@@ -77,10 +74,7 @@ protected:
     QComboBox* Combo(int id) const { return Item<QComboBox>(id); }
 
     // An edit, or the edit field of a drop-down.
-    QLineEdit* Field(int id) const {
-        if (auto* combo = Combo(id)) return combo->lineEdit();
-        return Item<QLineEdit>(id);
-    }
+    QLineEdit* Field(int id) const { return Combo(id) ? Combo(id)->lineEdit() : Item<QLineEdit>(id); }
     QStringList Texts(std::initializer_list<int> ids) const {
         QStringList texts;
         for (const int id : ids) texts << Field(id)->text();
@@ -104,10 +98,7 @@ protected:
 
     // The operator replaces the text of an edit or drop-down by typing.
     void Type(int id, const QString& text) const {
-        Field(id)->setFocus();
-        Field(id)->selectAll();
-        QTest::keyClick(Field(id), Qt::Key_Delete);
-        QTest::keyClicks(Field(id), text);
+        Field(id)->setFocus(), Field(id)->selectAll(), QTest::keyClick(Field(id), Qt::Key_Delete), QTest::keyClicks(Field(id), text);
     }
 
     // Writes the folder's kelvrin.cfg as the program itself writes it for these settings.

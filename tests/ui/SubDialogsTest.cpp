@@ -23,31 +23,22 @@ class MapSelectionDlgTest : public ::testing::Test {
 public:
     // A fresh store, and the script holding these rows (none when empty).
     void Open(const Rows& script) {
-        settings = ServerSettings{};
-        settings.startDirectory = install.Root();
-        messages.shown.clear();
+        settings = install.Settings(), messages.shown.clear(), install.MakeFolder("dvbase");
         std::filesystem::remove(install.PathOf("dvbase/kelvrin.scriptcfg"));
-        install.MakeFolder("dvbase");
         if (!script.empty()) install.WriteFile("dvbase/kelvrin.scriptcfg", ScriptBytes(script));
         dialog = std::make_unique<CMapSelectionDlg>(settings, messages);
-        dialog->show();
-        dialog->activateWindow();
+        dialog->show(), dialog->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
     }
 
     QListWidget* List(int id) const { return dialog->ItemAs<QListWidget>(id); }
     QPushButton* Button(int id) const { return dialog->ItemAs<QPushButton>(id); }
     void Click(int id) const { QTest::mouseClick(Button(id), Qt::LeftButton); }
-    void Click(int id, int row) const {
-        QTest::mouseClick(List(id)->viewport(), Qt::LeftButton, {}, List(id)->visualItemRect(List(id)->item(row)).center());
-    }
-    void DoubleClick(int id, int row) const {
-        Click(id, row);
-        QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, List(id)->visualItemRect(List(id)->item(row)).center());
-    }
+    QPoint Centre(int id, int row) const { return List(id)->visualItemRect(List(id)->item(row)).center(); }
+    void Click(int id, int row) const { QTest::mouseClick(List(id)->viewport(), Qt::LeftButton, {}, Centre(id, row)); }
+    void DoubleClick(int id, int row) const { Click(id, row), QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, Centre(id, row)); }
     void Add(const std::string& text) const {
-        dialog->ItemAs<QLineEdit>(kTypedName)->clear();
-        QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
+        dialog->ItemAs<QLineEdit>(kTypedName)->clear(), QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
         Click(kAdd);
     }
     Rows RowsOf(int id) const {
@@ -168,10 +159,7 @@ auto DialogFields(const ServerSettings& s) {
 
 struct AdvancedDialog {
     explicit AdvancedDialog(ServerSettings& settings) : dialog(settings) { dialog.show(); }
-    QLineEdit* Edit(int id) const {
-        if (id == kClientRate) return dialog.ItemAs<QComboBox>(id)->lineEdit();
-        return dialog.ItemAs<QLineEdit>(id);
-    }
+    QLineEdit* Edit(int id) const { return id == kClientRate ? dialog.ItemAs<QComboBox>(id)->lineEdit() : dialog.ItemAs<QLineEdit>(id); }
     QStringList Texts() const {
         QStringList texts;
         for (const int id : {kZombieTimeout, kMaxUsercmdRelay, kClientTimeout, kClientRate, 1012, 1015, 1026, 1027, 1042})
@@ -179,11 +167,7 @@ struct AdvancedDialog {
         return texts;
     }
     void Click(int id) { QTest::mouseClick(dialog.ItemAs<QAbstractButton>(id), Qt::LeftButton); }
-    void Retype(int id, const QString& text) {
-        Edit(id)->selectAll();
-        QTest::keyClick(Edit(id), Qt::Key_Delete);
-        QTest::keyClicks(Edit(id), text);
-    }
+    void Retype(int id, const QString& text) { Edit(id)->clear(), QTest::keyClicks(Edit(id), text); }
     CAdvancedSettingsDlg dialog;
 };
 
