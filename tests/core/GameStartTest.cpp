@@ -39,16 +39,14 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.folder + " " + row.started + " " + row.message);
         TempInstallation install;
-        install.MakeFolder(row.folder);
-        install.MakeFolder("elsewhere");
+        install.MakeFolder(row.folder), install.MakeFolder("elsewhere"), install.WriteFile("bin/wine", kRecorder);
         if (!row.game.empty()) install.WriteFile("dravekDed.exe", row.game), fs::permissions(install.PathOf("dravekDed.exe"), row.mode);
-        install.WriteFile("bin/wine", kRecorder);
         fs::permissions(install.PathOf("bin/wine"), fs::perms(0755));
         // Only our recording wine may be found: the machine may have a real one.
         ::setenv("PATH", (install.Root() + (row.wineOnPath ? "/bin" : "/nowhere")).c_str(), 1);
         fs::current_path(install.PathOf("elsewhere"));
-        ServerSettings settings;
-        settings.startDirectory = install.Root(), settings.gameFolder = row.folder, settings.si_mapCycle = 0;
+        ServerSettings settings = install.Settings();
+        settings.gameFolder = row.folder, settings.si_mapCycle = 0;
         RecordingMessages messages;
 
         const auto start = Clock::now();

@@ -18,21 +18,19 @@ namespace {
 // name, or by the label relation Qt gives an editable drop-down).
 TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
     const QFont previous = QApplication::font();
-    testing::TempInstallation install;
-    install.MakeFolder("dvbase");
+    TempInstallation install;
     ServerSettings settings;
-    testing::RecordingMessages messages;
-    testing::RecordingLauncher launcher;
-    testing::RecordingUrlOpener urls;
+    RecordingMessages messages;
+    RecordingLauncher launcher;
+    RecordingUrlOpener urls;
     for (const int points : {7, 9, 12}) {
         QApplication::setFont(QFont(previous.family(), points));
-        std::vector<std::unique_ptr<TemplateDialog>> windows;
-        windows.push_back(std::make_unique<CKelvrinDlg>(settings, messages, launcher, urls));
-        windows.push_back(std::make_unique<CAboutDlg>());
-        windows.push_back(std::make_unique<CAdvancedSettingsDlg>(settings));
-        windows.push_back(std::make_unique<CMapSelectionDlg>(settings, messages));
+        CKelvrinDlg main(settings, messages, launcher, urls);
+        CAboutDlg about;
+        CAdvancedSettingsDlg advanced(settings);
+        CMapSelectionDlg maps(settings, messages);
         QStringList named;
-        for (const auto& window : windows) {
+        for (TemplateDialog* window : std::initializer_list<TemplateDialog*>{&main, &about, &advanced, &maps}) {
             SCOPED_TRACE(window->windowTitle().toStdString() + " at " + std::to_string(points) + " pt");
             const QFontMetrics metrics(window->font());
             const int unitX = qRound(metrics.horizontalAdvance(QStringLiteral(
@@ -49,9 +47,7 @@ TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
                     for (const auto& relation : field->relations(QAccessible::Label)) names << relation.first->text(QAccessible::Name);
                     if (names.contains(label->text())) named << label->text();
                 }
-                if (auto* button = qobject_cast<QAbstractButton*>(child)) {
-                    EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text()));
-                }
+                if (auto* button = qobject_cast<QAbstractButton*>(child)) { EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text())); }
                 if (qobject_cast<QGroupBox*>(child) == nullptr) controls.append(child);
             }
             // Controls that stand one above another keep at least 4 px between them.
@@ -64,9 +60,7 @@ TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
                         << a.y() << "+" << a.height() << " over " << b.y();
                 }
             }
-            if (qobject_cast<CAboutDlg*>(window.get()) == nullptr) {
-                EXPECT_TRUE(testing::HasProgramCursor(*window));
-            }
+            EXPECT_EQ(HasProgramCursor(*window), window != &about);
         }
         EXPECT_EQ(named, QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players", "Time Limit", "Frag Limit",
                                       "Capture Limit", "Tourney Limit", "Countdown", "Admin Password", "Client Password",
