@@ -30,9 +30,7 @@ constexpr uid_t kNobody = 65534;
 // Every name in the tree, so that a stray temporary file shows.
 std::set<std::string> NamesIn(const TempInstallation& install) {
     std::set<std::string> names;
-    for (const auto& entry : fs::recursive_directory_iterator(install.Root())) {
-        names.insert(entry.path().lexically_relative(install.Root()).string());
-    }
+    for (const auto& entry : fs::recursive_directory_iterator(install.Root())) names.insert(entry.path().lexically_relative(install.Root()).string());
     return names;
 }
 
@@ -40,8 +38,7 @@ enum Saver { Config, Plain, RootOnly, AsUser };  // the last two save the config
 
 // Saves "new" as kelvrin.cfg through the config writer, or as a file of another kind.
 bool Save(const TempInstallation& install, Saver saver) {
-    ServerSettings settings;
-    settings.startDirectory = install.Root();
+    ServerSettings settings = install.Settings();
     settings.gameFolder = ".";
     return saver == Plain ? ReplaceTextFile("kelvrin.cfg", "new\n")
                           : WriteServerConfigFile(settings, "new\n") == ConfigWriteResult::Written;

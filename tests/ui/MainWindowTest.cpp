@@ -184,10 +184,8 @@ TEST_F(MainWindowTest, ControlsShowAndCollectTheirValue) {
 TEST_F(MainWindowTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
     const std::vector<int> team{kAutobalance, kShuffleTeams, kTeamDamage};
     const std::vector<int> capture{kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage};
-    const std::tuple<int, std::vector<int>, const char*> rows[] = {
-        {0, {}, "Hit Scan Tint ( 1 )"},      {1, team, "Hit Scan Tint ( 2 )"},
-        {2, capture, "Hit Scan Tint ( 2 )"}, {3, capture, "Hit Scan Tint ( 2 )"},
-        {4, {kTourneyLimit}, "Hit Scan Tint ( 1 )"}};
+    const std::tuple<int, std::vector<int>, const char*> rows[] = {{0, {}, "Hit Scan Tint ( 1 )"}, {1, team, "Hit Scan Tint ( 2 )"},
+        {2, capture, "Hit Scan Tint ( 2 )"}, {3, capture, "Hit Scan Tint ( 2 )"}, {4, {kTourneyLimit}, "Hit Scan Tint ( 1 )"}};
     const auto enabled = [this] {
         for (const int id : {kTimeLimit, kFragLimit, kCountdown}) EXPECT_TRUE(Item<QWidget>(id)->isEnabled());
         std::vector<int> ids;
@@ -195,20 +193,15 @@ TEST_F(MainWindowTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
             if (Item<QWidget>(id)->isEnabled()) ids.push_back(id);
         return ids;
     };
-    ServerSettings stored;
-    stored.si_allowHitscanTint = 1;
-    Open(stored);
+    Open();
     for (const auto& [index, ids, tinted] : rows) {
         SCOPED_TRACE(index);
-        settings.gameTypeIndex = index;
+        settings.gameTypeIndex = index, settings.si_allowHitscanTint = 1;
         window->ShowSettings();
         EXPECT_EQ(enabled(), ids);
         Choose(kGameType, index == 0 ? 1 : 0), Choose(kGameType, index);
         EXPECT_EQ(std::pair(enabled(), Check(kHitScanTint)->text()), std::pair(ids, QString(tinted)));
-        for (const char* caption : {"Hit Scan Tint ( 0 )", tinted}) {
-            Click(kHitScanTint);
-            EXPECT_EQ(Check(kHitScanTint)->text(), caption);
-        }
+        for (const char* caption : {"Hit Scan Tint ( 0 )", tinted}) { Click(kHitScanTint); EXPECT_EQ(Check(kHitScanTint)->text(), caption); }
     }
     for (const bool ticked : {true, false}) {  // "Warm up" enables its player count
         Click(kWarmup);
