@@ -81,10 +81,8 @@ TEST_F(MainWindowTest, InfoAndTheWindowsMenuEntryOpenTheAboutBox) {
     const auto seeAbout = [&seen](Qt::Key key) {
         WhenWindowAppears([&seen, key](QWidget* about) {
             QStringList texts{about->windowTitle()};
-            for (const QLabel* label : about->findChildren<QLabel*>()) {
-                const bool decorative = label->pixmap().toImage() == DecorativeIcon().toImage();
-                texts << (decorative ? QStringLiteral("icon 134") : label->text());
-            }
+            for (const QLabel* label : about->findChildren<QLabel*>())
+                texts << (label->pixmap().toImage() == DecorativeIcon().toImage() ? QStringLiteral("icon 134") : label->text());
             seen.push_back(texts);
             QTest::keyClick(about, key);
         });
@@ -102,9 +100,8 @@ TEST_F(MainWindowTest, InfoAndTheWindowsMenuEntryOpenTheAboutBox) {
     ASSERT_EQ(window->childAt(background), nullptr);
     QContextMenuEvent click(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
     QApplication::sendEvent(window.get(), &click);
-    const QStringList about{"Info über Kelvrin", "icon 134", "icon 134", "Kelvrin - Dravek (TM) Server-Frontend ",
-                            "Version 0.22 - beta -", "download at http://www.kelvrin.example.org",
-                            "mail: kelvrin@example.org", "by the Kelvrin team"};
+    const QStringList about{"Info über Kelvrin", "icon 134", "icon 134", "Kelvrin - Dravek (TM) Server-Frontend ", "Version 0.22 - beta -",
+                            "download at http://www.kelvrin.example.org", "mail: kelvrin@example.org", "by the Kelvrin team"};
     EXPECT_EQ(seen, std::vector<QStringList>(2, about));
     EXPECT_TRUE(window->isVisible());
 }
