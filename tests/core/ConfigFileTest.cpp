@@ -79,8 +79,8 @@ TEST(ComposeServerConfig, OverflowShowsTheMessageAndGivesNoText) {
     for (const std::size_t capacity : {kDefaultConfig.size() + 1, kDefaultConfig.size()}) {
         RecordingMessages messages;
         const bool fits = capacity > kDefaultConfig.size();
-        EXPECT_EQ(ComposeServerConfig(settings, messages, capacity), fits ? kDefaultConfig : "");
-        EXPECT_EQ(messages.shown, fits ? Shown{} : Shown{"your cfg is too long ! Please use shorter names/passwords !"});
+        EXPECT_EQ(std::pair(ComposeServerConfig(settings, messages, capacity), messages.shown),
+                  std::pair(fits ? kDefaultConfig : "", fits ? Shown{} : Shown{"your cfg is too long ! Please use shorter names/passwords !"}));
     }
 }
 

@@ -127,8 +127,7 @@ TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
     TempInstallation install;
     install.WriteFile("elsewhere/deep/dvbase/kelvrin.cfg", "set si_name \"Linked\"\r\n");
     fs::create_directory_symlink("elsewhere/deep/dvbase", install.PathOf("dvbase"));
-    ServerSettings settings;
-    settings.startDirectory = install.Root();
+    ServerSettings settings = install.Settings();
     LoadGameFolderConfig(settings, "dvbase");
     EXPECT_EQ(settings.si_name, "Linked");
     EXPECT_EQ(CurrentDirectoryNow(), install.Root());

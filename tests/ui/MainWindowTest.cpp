@@ -233,13 +233,12 @@ TEST_F(MainWindowTest, SpeedAndPlayerCountHandlers) {
         rows.push_back({16, 16, {{kSpeed, speed}}, suggested[speed], suggested[speed], 16, 16});
     Open();
     for (const Row& row : rows) {
-        SCOPED_TRACE(::testing::Message() << row.most << "/" << row.warmup << ", last choice in "
-                                          << row.choices.back().first << ": " << row.choices.back().second);
         settings.si_maxPlayers = row.most, settings.si_minPlayers = row.warmup, settings.si_warmup = 1;
         window->ShowSettings();
         for (const auto& [control, index] : row.choices) Choose(control, index);
         EXPECT_EQ(std::tuple(Texts({kMaxPlayers, kWarmupPlayers}), settings.si_maxPlayers, settings.si_minPlayers, settings.settingsChanged),
-                  std::tuple(QStringList({row.shownMost, row.shownWarmup}), row.storedMost, row.storedWarmup, false));
+                  std::tuple(QStringList({row.shownMost, row.shownWarmup}), row.storedMost, row.storedWarmup, false))
+            << row.most << "/" << row.warmup << ", last choice in " << row.choices.back().first << ": " << row.choices.back().second;
     }
     Combo(kMaxPlayers)->setFocus();
     QTest::keyClick(Combo(kMaxPlayers), Qt::Key_Up);
