@@ -136,7 +136,7 @@ TEST(AdvancedSettingsDlg, DigitsOnlyEditsStayDigits) {
 }
 
 // Message boxes are owned by the map dialog while it is open, and by the main window again after.
-TEST(ReviewedMessages, BelongToTheMapDialogWhileItIsOpen) {
+TEST(MapSelectionDlg, MessagesBelongToTheDialogWhileItIsOpen) {
     QWidget mainWindow;
     QtOperatorMessages messages(&mainWindow);
     ServerSettings store;

@@ -62,9 +62,9 @@ TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
             }
             EXPECT_EQ(HasProgramCursor(*window), window != &about);
         }
-        EXPECT_EQ(named, QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players", "Time Limit", "Frag Limit",
-                                      "Capture Limit", "Tourney Limit", "Countdown", "Admin Password", "Client Password",
-                                      "ZombieTimeout", "ClientTimeout", "ClientRate", "MaxUsercmdRelay", "selected maps"}));
+        EXPECT_EQ(named, QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players", "Time Limit", "Frag Limit", "Capture Limit",
+                                      "Tourney Limit", "Countdown", "Admin Password", "Client Password", "ZombieTimeout", "ClientTimeout",
+                                      "ClientRate", "MaxUsercmdRelay", "selected maps"}));
     }
     QApplication::setFont(previous);
 }
