@@ -110,17 +110,14 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
 TEST(FileSafety, AFileSizeLimitMakesASaveFailNotTheProgram) {
     TempInstallation install;
     install.WriteFile("kelvrin.cfg", "old");
-    fs::permissions(install.Root(), fs::perms::all);
-    fs::permissions(install.PathOf("kelvrin.cfg"), fs::perms(0666));
+    fs::permissions(install.Root(), fs::perms::all), fs::permissions(install.PathOf("kelvrin.cfg"), fs::perms(0666));
     const int result = RunUnprivileged([] {
         IgnoreFileSizeSignal();
         const rlimit limit{16, 16};
         setrlimit(RLIMIT_FSIZE, &limit);
         return ReplaceTextFile("kelvrin.cfg", std::string(400, 'x')) ? 1 : 2;
     });
-    EXPECT_EQ(result, 2);
-    EXPECT_EQ(install.ReadFile("kelvrin.cfg"), "old");
-    EXPECT_EQ(NamesIn(install), std::set<std::string>{"kelvrin.cfg"});
+    EXPECT_EQ(std::tuple(result, install.ReadFile("kelvrin.cfg"), NamesIn(install)), std::tuple(2, std::string("old"), std::set<std::string>{"kelvrin.cfg"}));
 }
 
 TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
@@ -129,8 +126,7 @@ TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
     fs::create_directory_symlink("elsewhere/deep/dvbase", install.PathOf("dvbase"));
     ServerSettings settings = install.Settings();
     LoadGameFolderConfig(settings, "dvbase");
-    EXPECT_EQ(settings.si_name, "Linked");
-    EXPECT_EQ(CurrentDirectoryNow(), install.Root());
+    EXPECT_EQ(std::pair(settings.si_name, CurrentDirectoryNow()), std::pair(std::string("Linked"), install.Root()));
 }
 #endif
 

@@ -59,8 +59,7 @@ TEST(LoadGameFolderConfig, ReadsOnlyTheFirst5000Characters) {
     install.WriteFile("dvbase/kelvrin.cfg", "\r\n" + std::string(4989, ' ') + "si_name \"AB\"\r\nset si_fragLimit \"9\"\r\n");
     ServerSettings settings = install.Settings();
     LoadGameFolderConfig(settings, "dvbase");
-    EXPECT_EQ(settings.si_name, "A");
-    EXPECT_EQ(settings.si_fragLimit, 0);
+    EXPECT_EQ(std::pair(settings.si_name, settings.si_fragLimit), std::pair(std::string("A"), 0));
 }
 
 TEST(CurrentDirectory, TakesDeepPathsWhole) {
