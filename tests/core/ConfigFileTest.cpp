@@ -69,8 +69,8 @@ TEST(ComposeServerConfig, LinesFollowTheStore) {
         ServerSettings settings;
         row.change(settings);
         const std::string text = Compose(settings);
-        EXPECT_NE(text.find(row.present), std::string::npos) << row.present << "\n" << text;
-        EXPECT_EQ(text.find(row.absent), std::string::npos) << row.absent << "\n" << text;
+        EXPECT_EQ(std::pair(text.find(row.present) != std::string::npos, text.find(row.absent) == std::string::npos), std::pair(true, true))
+            << row.present << " without " << row.absent << " in\n" << text;
     }
 }
 

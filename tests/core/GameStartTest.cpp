@@ -51,9 +51,9 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
 
         const auto start = Clock::now();
         StartServer(settings, messages, *MakeSystemLauncher());
-        EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
+        const bool atOnce = Clock::now() - start < std::chrono::seconds(3);
         ::setenv("PATH", previousPath.c_str(), 1);
-        EXPECT_EQ(messages.shown, row.message.empty() ? std::vector<std::string>{} : std::vector<std::string>{row.message});
+        EXPECT_EQ(std::pair(atOnce, messages.shown), std::pair(true, row.message.empty() ? Shown{} : Shown{row.message}));
         while (!row.started.empty() && !install.Exists("launch-record.txt") && Clock::now() - start < std::chrono::seconds(20))
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         const std::string wineArgument = row.started == "wine" ? install.Root() + "/dravekDed.exe\n" : "";

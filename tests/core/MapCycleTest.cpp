@@ -35,9 +35,8 @@ TEST(ReadMapCycle, ListsTheEntriesOfTheQuotedPart) {
         ServerSettings settings;
         MapRows selected;
         ReadMapCycle(settings, row.text, selected);
-        EXPECT_EQ(selected, row.rows) << row.text;
-        EXPECT_EQ(settings.si_map, row.startMap) << row.text;
-        EXPECT_EQ(settings.mapCycleScriptPresent, !row.rows.empty()) << row.text;
+        EXPECT_EQ(std::tuple(selected, settings.si_map, settings.mapCycleScriptPresent), std::tuple(row.rows, row.startMap, !row.rows.empty()))
+            << row.text;
     }
 }
 
