@@ -9,8 +9,7 @@
 #include "app/GameFolder.h"
 #include "launch/ServerLaunch.h"
 #include "maps/MapCycle.h"
-#include "tests/support/RecordingLauncher.h"
-#include "tests/support/RecordingMessages.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 #include "tests/support/Unprivileged.h"
 

@@ -7,7 +7,7 @@
 
 #include "settings/ConfigReader.h"
 #include "settings/ConfigWriter.h"
-#include "tests/support/RecordingMessages.h"
+#include "tests/support/Recorders.h"
 
 namespace kelvrin::testing {
 namespace {

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "launch/ServerLaunch.h"
-#include "tests/support/RecordingMessages.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {

@@ -6,7 +6,7 @@
 
 #include "maps/MapCycle.h"
 #include "maps/MapList.h"
-#include "tests/support/RecordingMessages.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {

@@ -10,7 +10,7 @@
 #include "app/RawFile.h"
 #include "app/TextFile.h"
 #include "launch/ServerLaunch.h"
-#include "tests/support/RecordingMessages.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {

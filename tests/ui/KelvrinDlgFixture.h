@@ -14,8 +14,7 @@
 #include <vector>
 
 #include "settings/ConfigWriter.h"
-#include "tests/support/RecordingLauncher.h"
-#include "tests/support/RecordingMessages.h"
+#include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MainWindowControls.h"

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <deque>
+#include <string>
+#include <vector>
+
+#include "app/OperatorMessages.h"
+#include "launch/ProgramLauncher.h"
+
+namespace kelvrin::testing {
+
+using Shown = std::vector<std::string>;
+
+// Records every message and question; questions are answered from a queue (No when empty).
+class RecordingMessages : public OperatorMessages {
+public:
+    struct Question { std::string text, caption; };
+
+    void Show(const std::string& text) override { shown.push_back(text); }
+    bool AskYesNo(const std::string& text, const std::string& caption) override {
+        asked.push_back({text, caption});
+        const bool answer = !answers.empty() && answers.front();
+        if (!answers.empty()) answers.pop_front();
+        return answer;
+    }
+
+    Shown shown;
+    std::vector<Question> asked;
+    std::deque<bool> answers;
+};
+
+// Records every start of a program instead of starting it; every start succeeds.
+class RecordingLauncher : public ProgramLauncher {
+public:
+    struct Launch { std::string startDirectory, executable, parameters; };
+
+    bool Start(const std::string& startDirectory, const std::string& executable, const std::string& parameters) override {
+        launches.push_back({startDirectory, executable, parameters});
+        return true;
+    }
+
+    std::vector<Launch> launches;
+};
+
+}  // namespace kelvrin::testing
