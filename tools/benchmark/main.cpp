@@ -48,6 +48,7 @@
 #include "ui/KelvrinDlg.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/UrlOpener.h"
+#include "tools/common/QuietServices.h"
 
 namespace {
 
@@ -85,22 +86,6 @@ extern "C" int fdatasync(int fd) {
 namespace {
 
 using namespace kelvrin;
-
-class SilentMessages : public OperatorMessages {
-public:
-    void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-class NoLauncher : public ProgramLauncher {
-public:
-    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
-};
-
-class NoUrls : public UrlOpener {
-public:
-    void Open(const QString&) override {}
-};
 
 double Median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
@@ -234,9 +219,9 @@ private:
 
 struct Services {
     ServerSettings settings;
-    SilentMessages messages;
-    NoLauncher launcher;
-    NoUrls urls;
+    tools::QuietMessages messages;
+    tools::NoLauncher launcher;
+    tools::NoUrlOpener urls;
 };
 
 double TimeMainWindow(const QString& startDirectory) {

@@ -19,28 +19,11 @@
 #include "ui/KelvrinDlg.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/UrlOpener.h"
+#include "tools/common/QuietServices.h"
 
 namespace {
 
 using namespace kelvrin;
-
-class QuietMessages : public OperatorMessages {
-public:
-    void Show(const std::string& text) override {
-        QTextStream(stderr) << "message: " << QString::fromStdString(text) << "\n";
-    }
-    bool AskYesNo(const std::string&, const std::string&) override { return false; }
-};
-
-class NoLauncher : public ProgramLauncher {
-public:
-    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
-};
-
-class NoUrlOpener : public UrlOpener {
-public:
-    void Open(const QString&) override {}
-};
 
 bool CopyTree(const QString& from, const QString& to) {
     QDirIterator entries(from, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
@@ -85,9 +68,9 @@ int main(int argc, char** argv) {
     QDir::setCurrent(installation.path());
 
     ServerSettings settings;
-    QuietMessages messages;
-    NoLauncher launcher;
-    NoUrlOpener urls;
+    tools::QuietMessages messages;
+    tools::NoLauncher launcher;
+    tools::NoUrlOpener urls;
     bool rendered = false;
     {
         CKelvrinDlg mainWindow(settings, messages, launcher, urls);

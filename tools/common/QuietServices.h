@@ -1,0 +1,32 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include <QString>
+
+#include "app/OperatorMessages.h"
+#include "launch/ProgramLauncher.h"
+#include "ui/UrlOpener.h"
+
+// Stand-ins for the program's services in the tools, which open windows nobody looks at: a
+// message goes to standard error, a question is answered No, nothing is started or opened.
+namespace kelvrin::tools {
+
+class QuietMessages : public OperatorMessages {
+public:
+    void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    bool AskYesNo(const std::string&, const std::string&) override { return false; }
+};
+
+class NoLauncher : public ProgramLauncher {
+public:
+    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
+};
+
+class NoUrlOpener : public UrlOpener {
+public:
+    void Open(const QString&) override {}
+};
+
+}  // namespace kelvrin::tools
