@@ -65,23 +65,22 @@ int syncCalls = 0;
 
 }  // namespace
 
-// Every sync of the program passes through here (this program's own definition comes before
-// the C library's).
-extern "C" int fsync(int fd) {
+namespace {
+
+int CountedSync(long call, int fd) {
     const double start = CpuMilliseconds();
-    const int result = static_cast<int>(::syscall(SYS_fsync, fd));
+    const int result = static_cast<int>(::syscall(call, fd));
     syncMilliseconds += CpuMilliseconds() - start;
     ++syncCalls;
     return result;
 }
 
-extern "C" int fdatasync(int fd) {
-    const double start = CpuMilliseconds();
-    const int result = static_cast<int>(::syscall(SYS_fdatasync, fd));
-    syncMilliseconds += CpuMilliseconds() - start;
-    ++syncCalls;
-    return result;
-}
+}  // namespace
+
+// Every sync of the program passes through here (this program's own definition comes before
+// the C library's).
+extern "C" int fsync(int fd) { return CountedSync(SYS_fsync, fd); }
+extern "C" int fdatasync(int fd) { return CountedSync(SYS_fdatasync, fd); }
 
 namespace {
 
