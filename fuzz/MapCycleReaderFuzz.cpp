@@ -1,8 +1,9 @@
-// Any bytes as the text of a kelvrin.scriptcfg: every entry read is a part of the text no longer
-// than an entry may be (empty when the entry was no longer than its "mp/"), and the start map
-// is the first entry.
+// Any bytes as the text of a kelvrin.scriptcfg: every row read is a part of the text no longer
+// than a row may be (empty when the entry was no longer than its "mp/") and without a control
+// character, and the start map is the first entry.
 #include "fuzz/FuzzInput.h"
 #include "maps/MapCycle.h"
+#include "maps/MapList.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text = kelvrin::fuzz::TextOf(data, size);
@@ -10,7 +11,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     kelvrin::MapRows selected;
     kelvrin::ReadMapCycle(settings, text, selected);
     for (const std::string& entry : selected) {
-        if (entry.size() > kelvrin::kMaxMapEntryLength ||
+        if (entry.size() > kelvrin::kMaxMapRowLength || kelvrin::HoldsControlCharacter(entry) ||
             text.find(entry) == std::string_view::npos) {
             __builtin_trap();
         }
