@@ -17,6 +17,7 @@
 namespace kelvrin::rawfile {
 
 namespace {
+
 class FileDescriptor {
 public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
