@@ -66,7 +66,7 @@ void LeaveGameFolder(const ServerSettings& settings) {
     [[maybe_unused]] const int ignored = KELVRIN_CHDIR(settings.startDirectory.c_str());
 }
 
-GameFolderVisit::GameFolderVisit(const ServerSettings& settings, std::string name)
+GameFolderVisit::GameFolderVisit(const ServerSettings& settings, std::string_view name)
     : settings_(settings), entered_(EnterGameFolder(settings, name)) {}
 
 GameFolderVisit::~GameFolderVisit() {
@@ -74,7 +74,7 @@ GameFolderVisit::~GameFolderVisit() {
 }
 
 void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder) {
-    const GameFolderVisit visit(settings, std::string(folder));
+    const GameFolderVisit visit(settings, folder);
     if (!visit.Entered()) return;
 
     const std::optional<std::string> config = ReadTextFile("kelvrin.cfg", kConfigReadLimit);

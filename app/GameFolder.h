@@ -38,7 +38,7 @@ void LeaveGameFolder(const ServerSettings& settings);
 // directory.
 class GameFolderVisit {
 public:
-    GameFolderVisit(const ServerSettings& settings, std::string name);
+    GameFolderVisit(const ServerSettings& settings, std::string_view name);
     ~GameFolderVisit();
     GameFolderVisit(const GameFolderVisit&) = delete;
     GameFolderVisit& operator=(const GameFolderVisit&) = delete;
