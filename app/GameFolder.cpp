@@ -17,8 +17,8 @@ int ChangeDirectoryUtf8(const char* path) { return ::_wchdir(kelvrin::WideFromUt
 }  // namespace
 #define KELVRIN_CHDIR ChangeDirectoryUtf8
 #else
-#include <cerrno>
 #include <unistd.h>
+#include <cerrno>
 #define KELVRIN_CHDIR ::chdir
 #endif
 

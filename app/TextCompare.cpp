@@ -19,7 +19,8 @@ char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned 
 std::array<unsigned char, 256> KeyBytes() {
     std::array<unsigned char, 256> bytes{};
     for (std::size_t c = 0; c < bytes.size(); ++c) {
-        bytes[c] = static_cast<unsigned char>(static_cast<unsigned char>(Lower(static_cast<char>(c))) ^ 0x80u);
+        bytes[c] = static_cast<unsigned char>(
+            static_cast<unsigned char>(Lower(static_cast<char>(c))) ^ 0x80u);
     }
     return bytes;
 }
@@ -56,8 +57,8 @@ void SortIgnoringCase(std::vector<std::string>& names) {
             keys[offset + at] = byte;
             if (at < 8) head |= std::uint64_t{byte} << (56 - 8 * at);
         }
-        entries[i] = {head, static_cast<std::uint32_t>(offset), static_cast<std::uint32_t>(name.size()),
-                      static_cast<std::uint32_t>(i)};
+        entries[i] = {head, static_cast<std::uint32_t>(offset),
+                      static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(i)};
         offset += name.size();
     }
     // A shorter key that is the start of a longer one comes first; equal keys go by the names'
@@ -65,7 +66,8 @@ void SortIgnoringCase(std::vector<std::string>& names) {
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.head != b.head) return a.head < b.head;
         const std::uint32_t common = std::min(a.length, b.length);
-        const int byKey = common == 0 ? 0 : std::memcmp(keys.data() + a.offset, keys.data() + b.offset, common);
+        const int byKey =
+            common == 0 ? 0 : std::memcmp(keys.data() + a.offset, keys.data() + b.offset, common);
         if (byKey != 0) return byKey < 0;
         if (a.length != b.length) return a.length < b.length;
         return names[a.index] < names[b.index];

@@ -8,8 +8,8 @@
 #ifdef _WIN32
 #include <process.h>
 #else
-#include <csignal>
 #include <unistd.h>
+#include <csignal>
 #endif
 
 namespace kelvrin {

@@ -43,9 +43,12 @@ bool HoldsASettingName(const ServerSettings& store) {
         const auto holds = [&](std::string_view name) {
             return (store.*value.field).find(name) != std::string::npos;
         };
-        for (const auto& row : kelvrin::kTextSettings) if (holds(row.name)) return true;
-        for (const auto& row : kelvrin::kNumberSettings) if (holds(row.name)) return true;
-        for (const auto& row : kelvrin::kSwitchSettings) if (holds(row.name)) return true;
+        for (const auto& row : kelvrin::kTextSettings)
+            if (holds(row.name)) return true;
+        for (const auto& row : kelvrin::kNumberSettings)
+            if (holds(row.name)) return true;
+        for (const auto& row : kelvrin::kSwitchSettings)
+            if (holds(row.name)) return true;
     }
     return false;
 }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <windows.h>
 #include <shellapi.h>
+#include <windows.h>
 
 #include "app/WideText.h"
 #else
@@ -123,7 +123,8 @@ public:
             }
             if (grandchild <= 0) {
                 const int failure = errno;
-                [[maybe_unused]] const ssize_t written = ::write(report[1], &failure, sizeof failure);
+                [[maybe_unused]] const ssize_t written =
+                    ::write(report[1], &failure, sizeof failure);
             }
             ::_exit(grandchild == 0 ? 127 : 0);
         }

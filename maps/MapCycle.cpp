@@ -42,8 +42,7 @@ void LoadMapLists(ServerSettings& settings, MapRows& available, MapRows& selecte
     }
     {
         // The map folder counts against the same name length as the game folder.
-        const GameFolderVisit mapFolder(
-            settings, JoinPath(settings.gameFolder, kMapFolderName));
+        const GameFolderVisit mapFolder(settings, JoinPath(settings.gameFolder, kMapFolderName));
         if (mapFolder.Entered()) {
             const std::vector<std::string> maps = ListMapFiles(".");
             available.insert(available.end(), maps.begin(), maps.end());

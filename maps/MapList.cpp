@@ -12,7 +12,8 @@ namespace {
 bool HasMapExtension(const std::string& name) {
     constexpr std::string_view kExtension = ".map";
     return name.size() >= kExtension.size() &&
-           EqualIgnoringCase(std::string_view(name).substr(name.size() - kExtension.size()), kExtension);
+           EqualIgnoringCase(std::string_view(name).substr(name.size() - kExtension.size()),
+                             kExtension);
 }
 
 }  // namespace
@@ -26,8 +27,7 @@ bool HoldsControlCharacter(std::string_view text) {
 
 bool ScriptCanCarry(std::string_view name) {
     return !name.empty() && name.size() <= kMaxMapRowLength &&
-           name.find_first_of(";\"") == std::string_view::npos &&
-           !HoldsControlCharacter(name);
+           name.find_first_of(";\"") == std::string_view::npos && !HoldsControlCharacter(name);
 }
 
 std::vector<std::string> ListMapFiles(const std::string& directory) {

@@ -93,8 +93,8 @@ std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& mess
     cfg.Set("si_map", TextValue(s.si_map));
     cfg.Set("g_mapcycle", "");
     if (s.net_LANServer == 0) {
-        const std::string* masters[] = {&s.sv_master1, &s.sv_master2, &s.sv_master3,
-                                        &s.sv_master4, &s.sv_master5};
+        const std::string* masters[] = {&s.sv_master1, &s.sv_master2, &s.sv_master3, &s.sv_master4,
+                                        &s.sv_master5};
         for (std::size_t number = 0; number < std::size(masters); ++number) {
             if (masters[number]->empty()) continue;
             const std::string name = "sv_master" + std::to_string(number + 1);

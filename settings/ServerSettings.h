@@ -141,8 +141,8 @@ inline constexpr std::array<NumberSetting, 9> kLimitSettings{{
     {"net_serverZombieTimeout", &ServerSettings::net_serverZombieTimeout},
 }};
 
-inline constexpr std::array<std::string_view, 5> kGameTypeNames{
-    "DM", "Team DM", "CTF", "Arena CTF", "Tourney"};
+inline constexpr std::array<std::string_view, 5> kGameTypeNames{"DM", "Team DM", "CTF", "Arena CTF",
+                                                                "Tourney"};
 
 // A copy from a window into the store: assigns only a different value, and records that it did.
 template <typename Value>

@@ -12,7 +12,8 @@ constexpr int kOk = 1;
 }  // namespace
 
 CAboutDlg::CAboutDlg(QWidget* parent) : TemplateDialog(kAboutTemplate, parent) {
-    if (auto* ok = ItemAs<QPushButton>(kOk)) connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+    if (auto* ok = ItemAs<QPushButton>(kOk))
+        connect(ok, &QPushButton::clicked, this, &QDialog::accept);
 }
 
 }  // namespace kelvrin

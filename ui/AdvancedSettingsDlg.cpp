@@ -59,7 +59,8 @@ CAdvancedSettingsDlg::CAdvancedSettingsDlg(ServerSettings& settings, QWidget* pa
     : TemplateDialog(kTemplateId, parent), settings_(settings) {
     setWindowTitle(QStringLiteral("Kelvrin - Advanced Settings"));
     UseProgramCursor(this);
-    for (const TextEdit& edit : kMasterServerEdits) AcceptWrittenTextOnly(ItemAs<QLineEdit>(edit.id));
+    for (const TextEdit& edit : kMasterServerEdits)
+        AcceptWrittenTextOnly(ItemAs<QLineEdit>(edit.id));
     ShowSettings();
     connect(ItemAs<QPushButton>(kOkButton), &QPushButton::clicked, this,
             &CAdvancedSettingsDlg::accept);

@@ -76,8 +76,10 @@ CommandLine ReadCommandLine(const QStringList& arguments) {
         return commandLine;
     }
     const QString& directory = directories.front();
-    if (!QFileInfo(directory).isDir()) return UsageError(program, "no such directory: " + directory);
-    if (!QDir::setCurrent(directory)) return UsageError(program, "can't enter directory: " + directory);
+    if (!QFileInfo(directory).isDir())
+        return UsageError(program, "no such directory: " + directory);
+    if (!QDir::setCurrent(directory))
+        return UsageError(program, "can't enter directory: " + directory);
     return commandLine;
 }
 

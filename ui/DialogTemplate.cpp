@@ -42,14 +42,16 @@ QStringList Strings(const QJsonValue& value) {
 
 QRect RectOf(const QJsonValue& value) {
     const QJsonArray numbers = value.toArray();
-    return QRect(numbers.at(0).toInt(), numbers.at(1).toInt(), numbers.at(2).toInt(), numbers.at(3).toInt());
+    return QRect(numbers.at(0).toInt(), numbers.at(1).toInt(), numbers.at(2).toInt(),
+                 numbers.at(3).toInt());
 }
 
 // Controls of an unknown kind are skipped with a warning.
 DialogTemplate ParseDialogTemplate(const QByteArray& json) {
     QJsonParseError error;
     const QJsonObject root = QJsonDocument::fromJson(json, &error).object();
-    if (error.error != QJsonParseError::NoError) qWarning() << "dialog template:" << error.errorString();
+    if (error.error != QJsonParseError::NoError)
+        qWarning() << "dialog template:" << error.errorString();
 
     DialogTemplate dialog;
     dialog.id = root.value(QLatin1String("id")).toInt();

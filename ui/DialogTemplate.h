@@ -9,18 +9,30 @@
 
 namespace kelvrin {
 
-enum class ControlKind { Label, Group, Icon, Edit, DigitsEdit, Combo, Check, Button, DefaultButton, List, Link };
+enum class ControlKind {
+    Label,
+    Group,
+    Icon,
+    Edit,
+    DigitsEdit,
+    Combo,
+    Check,
+    Button,
+    DefaultButton,
+    List,
+    Link
+};
 
 // One control of a dialog template: what to create, where (in dialog units) and with which text.
 struct ControlTemplate {
-    int id = -1;                // -1: a static control nobody looks up
+    int id = -1;  // -1: a static control nobody looks up
     ControlKind kind = ControlKind::Label;
     QString text;
-    QRect rect;                 // dialog units; a combo's height includes its drop-down list
-    QStringList items;          // initial items of a combo
-    QStringList styles;         // "sort", "hscroll", "centre", "disabled"
-    int icon = 0;               // icon resource of an "icon" control
-    int buddy = -1;             // a label: the id of the field it names
+    QRect rect;          // dialog units; a combo's height includes its drop-down list
+    QStringList items;   // initial items of a combo
+    QStringList styles;  // "sort", "hscroll", "centre", "disabled"
+    int icon = 0;        // icon resource of an "icon" control
+    int buddy = -1;      // a label: the id of the field it names
 
     bool HasStyle(const QString& style) const { return styles.contains(style); }
 };

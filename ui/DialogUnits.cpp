@@ -16,7 +16,8 @@ int Scaled(int value, int base, int divisor) {
 
 DialogBaseUnits BaseUnitsOf(const QFont& font) {
     const QFontMetrics metrics(font);
-    const int letters = metrics.horizontalAdvance(QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    const int letters = metrics.horizontalAdvance(
+        QStringLiteral("abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ"));
     // Rounded average of 52 letters, computed in whole numbers as the original platform does.
     return DialogBaseUnits{(letters / 26 + 1) / 2, metrics.height()};
 }

@@ -29,7 +29,8 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::KeyPress) return QObject::eventFilter(watched, event);
         const auto* key = static_cast<QKeyEvent*>(event);
-        if (key->matches(QKeySequence::Paste)) return !AllDigits(QGuiApplication::clipboard()->text());
+        if (key->matches(QKeySequence::Paste))
+            return !AllDigits(QGuiApplication::clipboard()->text());
         return IsPrintable(key->text()) && !AllDigits(key->text());
     }
 };

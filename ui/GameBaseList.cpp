@@ -31,9 +31,11 @@ void CKelvrinDlg::FillGameFolderList(const std::vector<std::string>& folders) {
     std::vector<std::string> entries;
     entries.reserve(static_cast<std::size_t>(list.count()));
     if (wasEmpty) {
-        for (const qsizetype index : order) entries.push_back(std::move(listed[static_cast<std::size_t>(index)]));
+        for (const qsizetype index : order)
+            entries.push_back(std::move(listed[static_cast<std::size_t>(index)]));
     } else {
-        for (int row = 0; row < list.count(); ++row) entries.push_back(list.itemText(row).toStdString());
+        for (int row = 0; row < list.count(); ++row)
+            entries.push_back(list.itemText(row).toStdString());
     }
 
     const GameFolderSelection selection = ChooseGameFolderEntry(entries, settings_.gameFolder);

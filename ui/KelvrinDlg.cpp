@@ -76,17 +76,18 @@ void CKelvrinDlg::SetUpWindow() {
     setWindowIcon(WindowIcon());
     setWindowTitle(QString::fromLatin1(kMainWindowCaption));
     UseProgramCursor(this);
-    for (const int id : {kServerName, kClientPassword, kAdminPassword}) AcceptWrittenTextOnly(Edit(id));
+    for (const int id : {kServerName, kClientPassword, kAdminPassword})
+        AcceptWrittenTextOnly(Edit(id));
 }
 
 void CKelvrinDlg::SetUpToolTips() {
     Edit(kServerName)->setToolTip(QStringLiteral("Enter the name of your Server"));
-    Button(kSaveConfig)->setToolTip(
-        QStringLiteral("Saves the current settings and creates a batch file"));
+    Button(kSaveConfig)
+        ->setToolTip(QStringLiteral("Saves the current settings and creates a batch file"));
     Button(kStartServer)->setToolTip(QStringLiteral("Start a server with the current settings"));
     Check(kDedicated)->setToolTip(QStringLiteral("this will select dravekded.exe"));
-    Check(kPureLanServer)->setToolTip(
-        QStringLiteral("play without connection to the internet - LAN only"));
+    Check(kPureLanServer)
+        ->setToolTip(QStringLiteral("play without connection to the internet - LAN only"));
 }
 
 void CKelvrinDlg::SetUpLinks() {

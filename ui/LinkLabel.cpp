@@ -12,13 +12,9 @@ CLinkLabel::CLinkLabel(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
 }
 
-void CLinkLabel::SetTarget(const QString& target) {
-    target_ = target;
-}
+void CLinkLabel::SetTarget(const QString& target) { target_ = target; }
 
-void CLinkLabel::SetUrlOpener(UrlOpener* opener) {
-    opener_ = opener;
-}
+void CLinkLabel::SetUrlOpener(UrlOpener* opener) { opener_ = opener; }
 
 bool CLinkLabel::HitTest(const QPoint& p) const {
     MeasureText();
@@ -49,11 +45,13 @@ void CLinkLabel::paintEvent(QPaintEvent* /*event*/) {
     if (fontMade_) painter.setFont(underlineFont_);
     // No background of its own: the parent shows behind the characters.
     painter.setPen(QColor(0, 0, 255));
-    painter.drawText(QRect(QPoint(0, 0), size()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text());
+    painter.drawText(QRect(QPoint(0, 0), size()), Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine,
+                     text());
 }
 
 void CLinkLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && HitTest(event->position().toPoint()) && opener_ != nullptr) {
+    if (event->button() == Qt::LeftButton && HitTest(event->position().toPoint()) &&
+        opener_ != nullptr) {
         opener_->Open(target_);
     }
     QLabel::mousePressEvent(event);
@@ -61,9 +59,7 @@ void CLinkLabel::mousePressEvent(QMouseEvent* event) {
 
 // The first press of a double click has opened the target already; the widget's default would
 // treat the second as another press and open it again.
-void CLinkLabel::mouseDoubleClickEvent(QMouseEvent* event) {
-    event->accept();
-}
+void CLinkLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 
 void CLinkLabel::mouseMoveEvent(QMouseEvent* event) {
     // The first move only starts watching for the leave; the cursor follows from the next one.

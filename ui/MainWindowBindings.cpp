@@ -79,7 +79,8 @@ void CKelvrinDlg::CollectSettings() {
     TakeSelectedGameFolder();
     for (std::size_t row = 0; row < kLimitControls.size(); ++row) {
         const std::string text = Edit(kLimitControls[row])->text().toStdString();
-        AssignFromWindow(settings_, settings_.*kLimitSettings[row].field, ParseLeadingInteger(text));
+        AssignFromWindow(settings_, settings_.*kLimitSettings[row].field,
+                         ParseLeadingInteger(text));
     }
     for (std::size_t row = 0; row < kSwitchControls.size(); ++row) {
         const std::int32_t ticked = Check(kSwitchControls[row])->isChecked() ? 1 : 0;

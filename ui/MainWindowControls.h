@@ -47,13 +47,13 @@ inline constexpr int kIcon = 1030;
 
 // The check boxes, paired row by row with the first fifteen rows of kSwitchSettings.
 inline constexpr std::array<int, 15> kSwitchControls{
-    kMapCycle,   kWeaponStay, kWaitForReady, kTeamDamage, kDedicated,
-    kWarmup,     kPureServer, kShuffleTeams, kSpectators, kAutobalance,
-    kPunkbuster, kHitScanTint, kVoting,      kPureLanServer, kLogFile};
+    kMapCycle,   kWeaponStay,  kWaitForReady, kTeamDamage,    kDedicated,
+    kWarmup,     kPureServer,  kShuffleTeams, kSpectators,    kAutobalance,
+    kPunkbuster, kHitScanTint, kVoting,       kPureLanServer, kLogFile};
 
 // The limit edits, paired row by row with the first five rows of kLimitSettings.
 inline constexpr std::array<int, 5> kLimitControls{kCountdown, kTourneyLimit, kCaptureLimit,
-                                                  kFragLimit, kTimeLimit};
+                                                   kFragLimit, kTimeLimit};
 }  // namespace mainwindow
 
 }  // namespace kelvrin

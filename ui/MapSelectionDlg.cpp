@@ -46,7 +46,8 @@ constexpr int kRowBytesRole = Qt::UserRole;
 constexpr std::size_t kMeasuredNames = 8;
 
 bool IsAscii(const std::string& row) {
-    return std::all_of(row.begin(), row.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    return std::all_of(row.begin(), row.end(),
+                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
 }
 
 // A map file name spelt in UTF-8 shows as the file system spells it; other bytes show one
@@ -71,7 +72,8 @@ void Fill(QListWidget& list, const MapRows& rows) {
     // One call per list: thousands of map files must not relayout row by row.
     list.addItems(texts);
     for (const int row : spelt)
-        list.item(row)->setData(kRowBytesRole, QByteArray::fromStdString(rows[static_cast<std::size_t>(row)]));
+        list.item(row)->setData(kRowBytesRole,
+                                QByteArray::fromStdString(rows[static_cast<std::size_t>(row)]));
 }
 
 std::string RowBytes(const QListWidgetItem& item) {
@@ -142,14 +144,16 @@ void CMapSelectionDlg::FitRowsToWidestNames(const MapRows& rows) {
     if (rows.empty()) return;
     std::vector<int> longest(rows.size());
     std::iota(longest.begin(), longest.end(), 0);
-    const auto measured = longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredNames, rows.size()));
+    const auto measured =
+        longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredNames, rows.size()));
     std::partial_sort(longest.begin(), measured, longest.end(), [&rows](int a, int b) {
         return rows[static_cast<std::size_t>(a)].size() > rows[static_cast<std::size_t>(b)].size();
     });
     const QAbstractItemModel& model = *available_->model();
     QSize widest = available_->sizeHintForIndex(model.index(0, 0));
     for (auto row = longest.begin(); row != measured; ++row)
-        widest.setWidth(std::max(widest.width(), available_->sizeHintForIndex(model.index(*row, 0)).width()));
+        widest.setWidth(
+            std::max(widest.width(), available_->sizeHintForIndex(model.index(*row, 0)).width()));
     available_->item(0)->setSizeHint(widest);
     available_->item(available_->count() - 1)->setSizeHint(widest);
 }
@@ -166,8 +170,7 @@ void CMapSelectionDlg::ConnectControls() {
     connect(down_, &QPushButton::clicked, this, &CMapSelectionDlg::OnMoveDown);
     connect(ItemAs<QPushButton>(kAddButton), &QPushButton::clicked, this,
             &CMapSelectionDlg::OnAddTyped);
-    connect(available_, &QListWidget::itemDoubleClicked, this,
-            &CMapSelectionDlg::OnCopyToSelected);
+    connect(available_, &QListWidget::itemDoubleClicked, this, &CMapSelectionDlg::OnCopyToSelected);
     connect(selected_, &QListWidget::itemDoubleClicked, this,
             &CMapSelectionDlg::OnRemoveFromSelected);
     connect(selected_, &QListWidget::itemSelectionChanged, this,
@@ -185,7 +188,8 @@ void CMapSelectionDlg::OnCopyToSelected() {
     if (row < 0) return;
     const QListWidgetItem& source = *available_->item(row);
     auto* copy = new QListWidgetItem(source.text());
-    if (const QVariant bytes = source.data(kRowBytesRole); bytes.isValid()) copy->setData(kRowBytesRole, bytes);
+    if (const QVariant bytes = source.data(kRowBytesRole); bytes.isValid())
+        copy->setData(kRowBytesRole, bytes);
     selected_->addItem(copy);
 }
 

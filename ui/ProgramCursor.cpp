@@ -26,13 +26,9 @@ QImage MonochromeWhere(const QImage& source, bool (*test)(QRgb)) {
     return bits;
 }
 
-bool IsBlack(QRgb pixel) {
-    return qAlpha(pixel) != 0 && qGray(pixel) < 128;
-}
+bool IsBlack(QRgb pixel) { return qAlpha(pixel) != 0 && qGray(pixel) < 128; }
 
-bool IsOpaque(QRgb pixel) {
-    return qAlpha(pixel) != 0;
-}
+bool IsOpaque(QRgb pixel) { return qAlpha(pixel) != 0; }
 
 struct CursorImages {
     QImage bitmap;
@@ -40,8 +36,8 @@ struct CursorImages {
 };
 
 CursorImages DecodeCursorImages() {
-    const QImage image =
-        ReadXpmResource(QStringLiteral(":/icons/cursor133.xpm")).convertToFormat(QImage::Format_ARGB32);
+    const QImage image = ReadXpmResource(QStringLiteral(":/icons/cursor133.xpm"))
+                             .convertToFormat(QImage::Format_ARGB32);
     // Black where the bitmap is set, white where only the mask is, clear elsewhere.
     return {MonochromeWhere(image, IsBlack), MonochromeWhere(image, IsOpaque)};
 }

@@ -17,7 +17,8 @@ constexpr int kDecorativeIcon = 134;
 // Decoded once: every window and its icon controls share the images. Kept as images, which
 // need no window system, so that they may outlive the application object.
 const QImage& Decoded(int resource) {
-    static const QImage window = ReadXpmResource(QStringLiteral(":/icons/icon%1.xpm").arg(kWindowIcon));
+    static const QImage window =
+        ReadXpmResource(QStringLiteral(":/icons/icon%1.xpm").arg(kWindowIcon));
     static const QImage decorative =
         ReadXpmResource(QStringLiteral(":/icons/icon%1.xpm").arg(kDecorativeIcon));
     return resource == kWindowIcon ? window : decorative;
@@ -44,13 +45,9 @@ QImage ReadXpmResource(const QString& path) {
     return QImage(lines.data());
 }
 
-QIcon WindowIcon() {
-    return QIcon(QPixmap::fromImage(Decoded(kWindowIcon)));
-}
+QIcon WindowIcon() { return QIcon(QPixmap::fromImage(Decoded(kWindowIcon))); }
 
-QPixmap DecorativeIcon() {
-    return QPixmap::fromImage(Decoded(kDecorativeIcon));
-}
+QPixmap DecorativeIcon() { return QPixmap::fromImage(Decoded(kDecorativeIcon)); }
 
 QPixmap ProgramIconPixmap(int resource) {
     if (resource != kWindowIcon && resource != kDecorativeIcon) {

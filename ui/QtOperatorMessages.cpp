@@ -21,17 +21,17 @@ int RunMessageBox(QMessageBox::Icon icon, const QString& caption, const std::str
 
 QtOperatorMessages::QtOperatorMessages(QWidget* owner) : owner_(owner) {}
 
-void QtOperatorMessages::SetOwner(QWidget* owner) {
-    owner_ = owner;
-}
+void QtOperatorMessages::SetOwner(QWidget* owner) { owner_ = owner; }
 
 void QtOperatorMessages::Show(const std::string& text) {
-    RunMessageBox(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok, owner_);
+    RunMessageBox(QMessageBox::NoIcon, ApplicationTitle(), text, QMessageBox::Ok, QMessageBox::Ok,
+                  owner_);
 }
 
 bool QtOperatorMessages::AskYesNo(const std::string& text, const std::string& caption) {
     return RunMessageBox(QMessageBox::Warning, QString::fromStdString(caption), text,
-                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes, owner_) == QMessageBox::Yes;
+                         QMessageBox::Yes | QMessageBox::No, QMessageBox::Yes,
+                         owner_) == QMessageBox::Yes;
 }
 
 MessageOwnerScope::MessageOwnerScope(OperatorMessages& messages, QWidget* owner)

@@ -93,7 +93,8 @@ void KeepSorted(QComboBox* combo) {
     model->setSortRole(kSortKeyRole);
     QObject::connect(model, &QAbstractItemModel::rowsInserted, combo,
                      [model](const QModelIndex& parent, int first, int last) {
-                         if (fillingInOrder || parent.isValid() || InOrder(*model, first, last)) return;
+                         if (fillingInOrder || parent.isValid() || InOrder(*model, first, last))
+                             return;
                          if (first == last) {
                              MoveIntoPlace(*model, first);
                          } else {
@@ -106,9 +107,9 @@ std::vector<qsizetype> AddSorted(QComboBox* combo, const QStringList& items) {
     std::vector<qsizetype> order(static_cast<std::size_t>(items.size()));
     std::iota(order.begin(), order.end(), qsizetype{0});
     // Items that come in order already (as listings mostly do) are added as they are.
-    const bool inOrder = std::is_sorted(items.begin(), items.end(), [](const QString& a, const QString& b) {
-        return FoldedLess(a, b);
-    });
+    const bool inOrder =
+        std::is_sorted(items.begin(), items.end(),
+                       [](const QString& a, const QString& b) { return FoldedLess(a, b); });
     QStringList sorted;
     if (!inOrder) {
         std::vector<std::pair<QString, qsizetype>> keyed;

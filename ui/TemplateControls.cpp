@@ -44,7 +44,8 @@ QWidget* MakeLabel(QLabel* label, const ControlTemplate& control, const QRect& p
     const bool centred = control.HasStyle(QStringLiteral("centre"));
     label->setText(control.text);
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    label->setGeometry(FitToText(pixels, label->sizeHint(), centred ? Grow::BothSides : Grow::Right, false));
+    label->setGeometry(
+        FitToText(pixels, label->sizeHint(), centred ? Grow::BothSides : Grow::Right, false));
     return label;
 }
 
@@ -96,7 +97,8 @@ protected:
     }
 };
 
-QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect& pixels, DialogBaseUnits base) {
+QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect& pixels,
+                   DialogBaseUnits base) {
     auto* combo = new QComboBox(dialog);
     combo->setEditable(true);
     combo->setInsertPolicy(QComboBox::NoInsert);
@@ -111,8 +113,8 @@ QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect&
     combo->addItems(control.items);
     combo->setCurrentIndex(-1);
 
-    const int closedHeight =
-        std::max(combo->sizeHint().height(), ToPixels(QRect(0, 0, 0, kClosedComboUnits), base).height());
+    const int closedHeight = std::max(combo->sizeHint().height(),
+                                      ToPixels(QRect(0, 0, 0, kClosedComboUnits), base).height());
     const int lineHeight = QFontMetrics(combo->font()).height() + 2;
     combo->setMaxVisibleItems(std::max(1, (pixels.height() - closedHeight) / lineHeight));
     combo->setGeometry(pixels.x(), pixels.y(), pixels.width(), closedHeight);
@@ -146,26 +148,37 @@ QWidget* MakeList(const ControlTemplate& control, QWidget* dialog, const QRect& 
     auto* list = new QListWidget(dialog);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(control.HasStyle(QStringLiteral("hscroll")) ? Qt::ScrollBarAsNeeded
-                                                                                   : Qt::ScrollBarAlwaysOff);
+    list->setHorizontalScrollBarPolicy(control.HasStyle(QStringLiteral("hscroll"))
+                                           ? Qt::ScrollBarAsNeeded
+                                           : Qt::ScrollBarAlwaysOff);
     list->setSortingEnabled(control.HasStyle(QStringLiteral("sort")));
     list->setGeometry(pixels);
     return list;
 }
 
-QWidget* MakeControl(const ControlTemplate& control, QWidget* dialog, const QRect& pixels, DialogBaseUnits base) {
+QWidget* MakeControl(const ControlTemplate& control, QWidget* dialog, const QRect& pixels,
+                     DialogBaseUnits base) {
     switch (control.kind) {
-        case ControlKind::Label: return MakeStaticText(control, dialog, pixels);
-        case ControlKind::Group: return MakeGroup(control, dialog, pixels);
-        case ControlKind::Icon: return MakeIcon(control, dialog, pixels);
+        case ControlKind::Label:
+            return MakeStaticText(control, dialog, pixels);
+        case ControlKind::Group:
+            return MakeGroup(control, dialog, pixels);
+        case ControlKind::Icon:
+            return MakeIcon(control, dialog, pixels);
         case ControlKind::Edit:
-        case ControlKind::DigitsEdit: return MakeEdit(control, dialog, pixels);
-        case ControlKind::Combo: return MakeCombo(control, dialog, pixels, base);
-        case ControlKind::Check: return MakeCheck(control, dialog, pixels);
+        case ControlKind::DigitsEdit:
+            return MakeEdit(control, dialog, pixels);
+        case ControlKind::Combo:
+            return MakeCombo(control, dialog, pixels, base);
+        case ControlKind::Check:
+            return MakeCheck(control, dialog, pixels);
         case ControlKind::Button:
-        case ControlKind::DefaultButton: return MakeButton(control, dialog, pixels);
-        case ControlKind::List: return MakeList(control, dialog, pixels);
-        case ControlKind::Link: return MakeLabel(new CLinkLabel(dialog), control, pixels);
+        case ControlKind::DefaultButton:
+            return MakeButton(control, dialog, pixels);
+        case ControlKind::List:
+            return MakeList(control, dialog, pixels);
+        case ControlKind::Link:
+            return MakeLabel(new CLinkLabel(dialog), control, pixels);
     }
     return nullptr;
 }
@@ -187,13 +200,16 @@ void KeepControlsApart(const std::vector<QWidget*>& controls) {
             bottom = std::min(bottom, below.top() - kMinControlGap - 1);
         }
         // Shorter only, never moved, and never to nothing.
-        if (bottom < rect.bottom() && bottom > rect.top()) upper->resize(rect.width(), bottom - rect.top() + 1);
+        if (bottom < rect.bottom() && bottom > rect.top())
+            upper->resize(rect.width(), bottom - rect.top() + 1);
     }
 }
 
-QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base) {
+QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog,
+                               DialogBaseUnits base) {
     QWidget* widget = MakeControl(control, dialog, ToPixels(control.rect, base), base);
-    if (widget != nullptr && control.HasStyle(QStringLiteral("disabled"))) widget->setEnabled(false);
+    if (widget != nullptr && control.HasStyle(QStringLiteral("disabled")))
+        widget->setEnabled(false);
     return widget;
 }
 

@@ -13,7 +13,8 @@ namespace kelvrin {
 // Texts are never clipped: a label, check box or button grows beyond its rectangle to its
 // size hint (to the right, or evenly to both sides when centred); a button only as far as its
 // text needs.
-QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog, DialogBaseUnits base);
+QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog,
+                               DialogBaseUnits base);
 
 // Controls grown for their text (or a drop-down for its closed box) can come too close to the
 // control below them at small fonts: each is made shorter where it would stand nearer than

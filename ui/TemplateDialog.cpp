@@ -27,8 +27,10 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
         if (auto* label = qobject_cast<QLabel*>(widget); label != nullptr && control.buddy != -1)
             buddies.emplace_back(label, control.buddy);
         if (control.id != -1) {
-            if (items_.contains(control.id)) qWarning() << "dialog template" << templateId << ": id" << control.id << "twice";
-            else items_.insert(control.id, widget);
+            if (items_.contains(control.id))
+                qWarning() << "dialog template" << templateId << ": id" << control.id << "twice";
+            else
+                items_.insert(control.id, widget);
         }
         if ((widget->focusPolicy() & Qt::TabFocus) != 0) {
             if (previousInTabOrder != nullptr) setTabOrder(previousInTabOrder, widget);
@@ -41,7 +43,8 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     for (const auto& [label, buddy] : buddies) {
         QWidget* field = Item(buddy);
         if (field == nullptr) {
-            qWarning() << "dialog template" << templateId << ": no control" << buddy << "for a label";
+            qWarning() << "dialog template" << templateId << ": no control" << buddy
+                       << "for a label";
             continue;
         }
         label->setBuddy(field);
@@ -54,9 +57,7 @@ TemplateDialog::TemplateDialog(int templateId, QWidget* parent)
     setFixedSize(DialogUnitsToPixels(QRect(QPoint(0, 0), dialogTemplate.size)).size());
 }
 
-QWidget* TemplateDialog::Item(int id) const {
-    return items_.value(id, nullptr);
-}
+QWidget* TemplateDialog::Item(int id) const { return items_.value(id, nullptr); }
 
 QRect TemplateDialog::DialogUnitsToPixels(const QRect& units) const {
     return ToPixels(units, baseUnits_);

@@ -19,29 +19,32 @@ namespace kelvrin {
 //
 // Only the operator's actions may run handlers. Connect handlers to these signals, which Qt
 // emits for the operator's input only (and for QAbstractButton::click(), which code never calls):
-//   QPushButton                 clicked()                     (a click, Space, or Enter on the default button)
-//   QCheckBox                   clicked(bool)                 (never toggled/stateChanged)
-//   QComboBox, choosing an item activated(int)                (never currentIndexChanged/currentTextChanged;
-//                                                              this covers a selection change and a confirmed choice)
+//   QPushButton                 clicked()                     (a click, Space, or Enter on the
+//   default button) QCheckBox                   clicked(bool)                 (never
+//   toggled/stateChanged) QComboBox, choosing an item activated(int)                (never
+//   currentIndexChanged/currentTextChanged;
+//                                                              this covers a selection change and a
+//                                                              confirmed choice)
 //   QComboBox, typing           lineEdit()->textEdited(...)   (never editTextChanged)
 //   QLineEdit                   textEdited(const QString&)    (never textChanged)
 //   QListWidget, double click   itemDoubleClicked(QListWidgetItem*)
-//   QListWidget, selection      itemSelectionChanged() has no operator-only twin in Qt: select rows from code
-//                               under a QSignalBlocker(list) so that the handler runs for the operator only.
-// Setting texts, checking boxes (setChecked) and selecting items (setCurrentIndex, setCurrentRow) from code
-// therefore runs no handler.
+//   QListWidget, selection      itemSelectionChanged() has no operator-only twin in Qt: select rows
+//   from code
+//                               under a QSignalBlocker(list) so that the handler runs for the
+//                               operator only.
+// Setting texts, checking boxes (setChecked) and selecting items (setCurrentIndex, setCurrentRow)
+// from code therefore runs no handler.
 //
-// Combo boxes behave as the original drop-down combos: typed text is never added as an item, nothing
-// completes the typed text, a "sort" combo keeps every item sorted (letter case ignored) also when
-// items are added later, and the template's items start with no selection (empty text). Typed text
-// that matches an item does not emit activated(); the wheel changes a box only while it has the focus.
-// currentIndex() is the item last chosen or selected from code; the typed text is currentText(), and
-// findText(currentText(), Qt::MatchFixedString) tells which item (if any) it matches.
-// "edit-digits" holds digits only, however text arrives (a leading minus sign only when not typed);
-// text set from code is shown as given.
-// A "label" with a "buddy" id is the buddy of that control, which a screen reader then names by
-// the label's text. Controls grown for their text are shortened where they would stand closer
-// than kMinControlGap pixels to a control below them.
+// Combo boxes behave as the original drop-down combos: typed text is never added as an item,
+// nothing completes the typed text, a "sort" combo keeps every item sorted (letter case ignored)
+// also when items are added later, and the template's items start with no selection (empty text).
+// Typed text that matches an item does not emit activated(); the wheel changes a box only while it
+// has the focus. currentIndex() is the item last chosen or selected from code; the typed text is
+// currentText(), and findText(currentText(), Qt::MatchFixedString) tells which item (if any) it
+// matches. "edit-digits" holds digits only, however text arrives (a leading minus sign only when
+// not typed); text set from code is shown as given. A "label" with a "buddy" id is the buddy of
+// that control, which a screen reader then names by the label's text. Controls grown for their text
+// are shortened where they would stand closer than kMinControlGap pixels to a control below them.
 // Buttons run nothing until the window connects them, ids 1 and 2 included. Escape calls reject(),
 // Enter clicks the default button (or the push button that has the focus).
 class TemplateDialog : public QDialog {

@@ -11,7 +11,6 @@
 namespace kelvrin::testing {
 namespace {
 
-
 #ifndef _WIN32  // a dot-folder is not hidden there, and "A" is "a"
 // Letter case ignored; names equal but for case in byte order; bytes above 127 before all ASCII;
 // a name that starts another comes first, also beyond the eighth byte. Hidden folders and plain
@@ -19,12 +18,15 @@ namespace {
 TEST(GameFolders, ListsVisibleSubfoldersIgnoringCaseInAFixedOrder) {
     const std::vector<std::vector<std::string>> expectedOrders = {
         {"A", "a", "B", "b"},
-        {"\xc3\xa9" "cole", "_x", "Alpha", "zeta"},
+        {"\xc3\xa9"
+         "cole",
+         "_x", "Alpha", "zeta"},
         {"LONGNAME_b", "longname_B", "mapsforal", "mapsforall", "MAPSFORALL2"},
     };
     for (const std::vector<std::string>& expected : expectedOrders) {
         TempInstallation install;
-        for (auto name = expected.rbegin(); name != expected.rend(); ++name) install.MakeFolder(*name);
+        for (auto name = expected.rbegin(); name != expected.rend(); ++name)
+            install.MakeFolder(*name);
         install.MakeFolder(".hidden"), install.WriteFile("plainfile", "x");
         EXPECT_EQ(ListGameFolders(install.Root()), expected);
     }
@@ -34,29 +36,45 @@ TEST(GameFolders, ListsVisibleSubfoldersIgnoringCaseInAFixedOrder) {
 // The folder's file is read over the store; without a map-cycle script the cycle goes off. A folder
 // that cannot be entered is passed over.
 TEST(LoadGameFolderConfig, ReadsTheConfigAndChecksTheScript) {
-    const struct { std::string folder; bool config, script; std::string name; std::int32_t cycle; bool present; } rows[] = {
-        {"dvbase", true, true, "Loaded", 1, true}, {"dvbase", true, false, "Loaded", 0, false}, {"dvbase", false, false, "Before", 0, false},
-        {"missing", false, false, "Before", 1, false}, {std::string(32, 'x'), true, true, "Before", 1, false},
+    const struct {
+        std::string folder;
+        bool config, script;
+        std::string name;
+        std::int32_t cycle;
+        bool present;
+    } rows[] = {
+        {"dvbase", true, true, "Loaded", 1, true},
+        {"dvbase", true, false, "Loaded", 0, false},
+        {"dvbase", false, false, "Before", 0, false},
+        {"missing", false, false, "Before", 1, false},
+        {std::string(32, 'x'), true, true, "Before", 1, false},
     };
     for (const auto& row : rows) {
         TempInstallation install;
         install.MakeFolder("dvbase");
-        if (row.config) install.WriteFile(row.folder + "/kelvrin.cfg", "set si_name \"Loaded\"\r\n//set si_mapCycle \"1\"\r\n");
-        if (row.script) install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"\"\r\n");
+        if (row.config)
+            install.WriteFile(row.folder + "/kelvrin.cfg",
+                              "set si_name \"Loaded\"\r\n//set si_mapCycle \"1\"\r\n");
+        if (row.script)
+            install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"\"\r\n");
         ServerSettings settings = install.Settings();
         settings.si_name = "Before";
 
         LoadGameFolderConfig(settings, row.folder);
-        EXPECT_EQ(std::tuple(settings.si_name, settings.si_mapCycle, settings.mapCycleScriptPresent, settings.si_maxPlayers,
-                             settings.settingsChanged, CurrentDirectoryNow()),
-                  std::tuple(row.name, row.cycle, row.present, row.name == "Loaded" ? 0 : 16, false, install.Root())) << row.folder;
+        EXPECT_EQ(
+            std::tuple(settings.si_name, settings.si_mapCycle, settings.mapCycleScriptPresent,
+                       settings.si_maxPlayers, settings.settingsChanged, CurrentDirectoryNow()),
+            std::tuple(row.name, row.cycle, row.present, row.name == "Loaded" ? 0 : 16, false,
+                       install.Root()))
+            << row.folder;
     }
 }
 
 TEST(LoadGameFolderConfig, ReadsOnlyTheFirst5000Characters) {
     TempInstallation install;
     // CR LF counts as one character, so the value's "A" is the 5000th character read.
-    install.WriteFile("dvbase/kelvrin.cfg", "\r\n" + std::string(4989, ' ') + "si_name \"AB\"\r\nset si_fragLimit \"9\"\r\n");
+    install.WriteFile("dvbase/kelvrin.cfg", "\r\n" + std::string(4989, ' ') +
+                                                "si_name \"AB\"\r\nset si_fragLimit \"9\"\r\n");
     ServerSettings settings = install.Settings();
     LoadGameFolderConfig(settings, "dvbase");
     EXPECT_EQ(std::pair(settings.si_name, settings.si_fragLimit), std::pair(std::string("A"), 0));

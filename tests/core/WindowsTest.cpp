@@ -16,7 +16,6 @@
 namespace kelvrin::testing {
 namespace {
 
-
 const std::string kNonAscii = "Gr\xC3\xBC\xC3\x9F\x65";  // "Grüße" in UTF-8
 
 TEST(WindowsGameFolders, HiddenOnesLeftOutNonAsciiOnesListedAndSavedInto) {
@@ -53,7 +52,10 @@ TEST(WindowsSave, PassesAStaleTemporaryAndWaitsForAReaderToLetGo) {
                                                   GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                                   nullptr, OPEN_EXISTING, 0, nullptr);
         ASSERT_NE(held, INVALID_HANDLE_VALUE);
-        std::thread reader([held] { ::Sleep(300); if (held) ::CloseHandle(held); });
+        std::thread reader([held] {
+            ::Sleep(300);
+            if (held) ::CloseHandle(held);
+        });
         EXPECT_TRUE(ReplaceTextFile("kelvrin.cfg", "new\n")) << stale;
         reader.join();
         EXPECT_EQ(install.ReadFile("kelvrin.cfg"), "new\r\n") << stale;

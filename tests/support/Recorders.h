@@ -14,7 +14,9 @@ using Shown = std::vector<std::string>;
 // Records every message and question; questions are answered from a queue (No when empty).
 class RecordingMessages : public OperatorMessages {
 public:
-    struct Question { std::string text, caption; };
+    struct Question {
+        std::string text, caption;
+    };
 
     void Show(const std::string& text) override { shown.push_back(text); }
     bool AskYesNo(const std::string& text, const std::string& caption) override {
@@ -32,9 +34,12 @@ public:
 // Records every start of a program instead of starting it; every start succeeds.
 class RecordingLauncher : public ProgramLauncher {
 public:
-    struct Launch { std::string startDirectory, executable, parameters; };
+    struct Launch {
+        std::string startDirectory, executable, parameters;
+    };
 
-    bool Start(const std::string& startDirectory, const std::string& executable, const std::string& parameters) override {
+    bool Start(const std::string& startDirectory, const std::string& executable,
+               const std::string& parameters) override {
         launches.push_back({startDirectory, executable, parameters});
         return true;
     }

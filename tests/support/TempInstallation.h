@@ -40,7 +40,8 @@ private:
     std::string root_;
 };
 
-// The process's current directory in UTF-8, for checking that every operation came back to the start.
+// The process's current directory in UTF-8, for checking that every operation came back to the
+// start.
 std::string CurrentDirectoryNow();
 
 }  // namespace kelvrin::testing

@@ -2,9 +2,9 @@
 
 // Every window test includes this header: Qt's widgets and test library whole, GoogleTest, the
 // standard library parts the tests use, and the recording stand-ins for the program's services.
+#include <gtest/gtest.h>
 #include <QtTest>
 #include <QtWidgets>
-#include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -25,8 +25,9 @@ namespace kelvrin::testing {
 
 // Acts on the next window that runs modally (or pops up) once it is there, so that a test that
 // opens one with exec() never hangs: after a few seconds the wait gives up.
-inline void WhenWindowAppears(std::function<void(QWidget*)> act,
-                              std::function<QWidget*()> find = [] { return QApplication::activeModalWidget(); }) {
+inline void WhenWindowAppears(
+    std::function<void(QWidget*)> act,
+    std::function<QWidget*()> find = [] { return QApplication::activeModalWidget(); }) {
     auto* poll = new QTimer;
     auto* clock = new QElapsedTimer;
     clock->start();
@@ -44,8 +45,10 @@ inline void WhenWindowAppears(std::function<void(QWidget*)> act,
 // Whether the widget shows the program's own cursor (a bitmap cursor: it has no pixmap).
 inline bool HasProgramCursor(const QWidget& widget) {
     const QCursor cursor = widget.cursor(), program = ProgramCursor();
-    return cursor.shape() == Qt::BitmapCursor && cursor.bitmap().toImage() == program.bitmap().toImage() &&
-           cursor.mask().toImage() == program.mask().toImage() && cursor.hotSpot() == program.hotSpot();
+    return cursor.shape() == Qt::BitmapCursor &&
+           cursor.bitmap().toImage() == program.bitmap().toImage() &&
+           cursor.mask().toImage() == program.mask().toImage() &&
+           cursor.hotSpot() == program.hotSpot();
 }
 
 class RecordingUrlOpener : public UrlOpener {
@@ -68,12 +71,16 @@ protected:
     }
 
     template <class T>
-    T* Item(int id) const { return window->ItemAs<T>(id); }
+    T* Item(int id) const {
+        return window->ItemAs<T>(id);
+    }
     QCheckBox* Check(int id) const { return Item<QCheckBox>(id); }
     QComboBox* Combo(int id) const { return Item<QComboBox>(id); }
 
     // An edit, or the edit field of a drop-down.
-    QLineEdit* Field(int id) const { return Combo(id) ? Combo(id)->lineEdit() : Item<QLineEdit>(id); }
+    QLineEdit* Field(int id) const {
+        return Combo(id) ? Combo(id)->lineEdit() : Item<QLineEdit>(id);
+    }
     QStringList Texts(std::initializer_list<int> ids) const {
         QStringList texts;
         for (const int id : ids) texts << Field(id)->text();
@@ -92,12 +99,14 @@ protected:
         QAbstractItemView* list = Combo(id)->view();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(list->window()));
         const QRect row = list->visualRect(list->model()->index(index, 0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(row.left() + 4, row.center().y()));
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {},
+                          QPoint(row.left() + 4, row.center().y()));
     }
 
     // The operator replaces the text of an edit or drop-down by typing.
     void Type(int id, const QString& text) const {
-        Field(id)->setFocus(), Field(id)->selectAll(), QTest::keyClick(Field(id), Qt::Key_Delete), QTest::keyClicks(Field(id), text);
+        Field(id)->setFocus(), Field(id)->selectAll(), QTest::keyClick(Field(id), Qt::Key_Delete),
+            QTest::keyClicks(Field(id), text);
     }
 
     // Writes the folder's kelvrin.cfg as the program itself writes it for these settings.

@@ -34,16 +34,25 @@ public:
     QListWidget* List(int id) const { return dialog->ItemAs<QListWidget>(id); }
     QPushButton* Button(int id) const { return dialog->ItemAs<QPushButton>(id); }
     void Click(int id) const { QTest::mouseClick(Button(id), Qt::LeftButton); }
-    QPoint Centre(int id, int row) const { return List(id)->visualItemRect(List(id)->item(row)).center(); }
-    void Click(int id, int row) const { QTest::mouseClick(List(id)->viewport(), Qt::LeftButton, {}, Centre(id, row)); }
-    void DoubleClick(int id, int row) const { Click(id, row), QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, Centre(id, row)); }
+    QPoint Centre(int id, int row) const {
+        return List(id)->visualItemRect(List(id)->item(row)).center();
+    }
+    void Click(int id, int row) const {
+        QTest::mouseClick(List(id)->viewport(), Qt::LeftButton, {}, Centre(id, row));
+    }
+    void DoubleClick(int id, int row) const {
+        Click(id, row),
+            QTest::mouseDClick(List(id)->viewport(), Qt::LeftButton, {}, Centre(id, row));
+    }
     void Add(const std::string& text) const {
-        dialog->ItemAs<QLineEdit>(kTypedName)->clear(), QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
+        dialog->ItemAs<QLineEdit>(kTypedName)->clear(),
+            QTest::keyClicks(dialog->ItemAs<QLineEdit>(kTypedName), QString::fromStdString(text));
         Click(kAdd);
     }
     Rows RowsOf(int id) const {
         Rows rows;
-        for (int row = 0; row < List(id)->count(); ++row) rows.push_back(List(id)->item(row)->text().toStdString());
+        for (int row = 0; row < List(id)->count(); ++row)
+            rows.push_back(List(id)->item(row)->text().toStdString());
         return rows;
     }
 
@@ -57,45 +66,104 @@ public:
 // the selected list.
 TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
     using T = const MapSelectionDlgTest&;
-    const struct { void (*act)(T); int chosen; bool up, down; Rows rows; Rows script = {"a", "b", "c"}; } rows[] = {
-        {[](T t) { t.Click(kSelected, 0); }, 0, false, true, {"a", "b", "c"}}, {[](T t) { t.Click(kSelected, 1); }, 1, true, true, {"a", "b", "c"}},
+    const struct {
+        void (*act)(T);
+        int chosen;
+        bool up, down;
+        Rows rows;
+        Rows script = {"a", "b", "c"};
+    } rows[] = {
+        {[](T t) { t.Click(kSelected, 0); }, 0, false, true, {"a", "b", "c"}},
+        {[](T t) { t.Click(kSelected, 1); }, 1, true, true, {"a", "b", "c"}},
         {[](T t) { t.Click(kSelected, 2); }, 2, true, false, {"a", "b", "c"}},
-        {[](T t) { t.Click(kSelected, 0); t.Click(kRemove); }, 0, false, false, {"a"}, {"a"}},
-        {[](T t) { t.Click(kSelected, 1), t.Button(kAdd)->setFocus(), QTest::keyClick(t.Button(kAdd), Qt::Key_Tab); }, -1,
-         false, false, {"a", "b", "c"}},
-        {[](T t) { t.Click(kAvailable, 9), t.Click(kSelected, 1), t.Click(kCopy); }, 1, true, true, {"a", "b", "c", "dvctf1.map"}},
-        {[](T t) { t.DoubleClick(kAvailable, 9); }, -1, false, false, {"a", "b", "c", "dvctf1.map"}},
+        {[](T t) {
+             t.Click(kSelected, 0);
+             t.Click(kRemove);
+         },
+         0,
+         false,
+         false,
+         {"a"},
+         {"a"}},
+        {[](T t) {
+             t.Click(kSelected, 1), t.Button(kAdd)->setFocus(),
+                 QTest::keyClick(t.Button(kAdd), Qt::Key_Tab);
+         },
+         -1,
+         false,
+         false,
+         {"a", "b", "c"}},
+        {[](T t) { t.Click(kAvailable, 9), t.Click(kSelected, 1), t.Click(kCopy); },
+         1,
+         true,
+         true,
+         {"a", "b", "c", "dvctf1.map"}},
+        {[](T t) { t.DoubleClick(kAvailable, 9); },
+         -1,
+         false,
+         false,
+         {"a", "b", "c", "dvctf1.map"}},
         {[](T t) { t.Click(kSelected, 1), t.Click(kRemove); }, -1, false, false, {"a", "c"}},
         {[](T t) { t.DoubleClick(kSelected, 1); }, -1, false, false, {"a", "c"}},
         {[](T t) { t.Click(kSelected, 1), t.Click(kUp); }, 0, false, true, {"b", "a", "c"}},
         {[](T t) { t.Click(kSelected, 1), t.Click(kDown); }, 2, true, false, {"a", "c", "b"}},
         {[](T t) { t.Add("my.map"); }, -1, false, false, {"a", "b", "c", "my.map"}},
-        {[](T t) { t.Add(std::string(120, 'q')); }, -1, false, false, {"a", "b", "c", std::string(99, 'q')}},
+        {[](T t) { t.Add(std::string(120, 'q')); },
+         -1,
+         false,
+         false,
+         {"a", "b", "c", std::string(99, 'q')}},
     };
     for (const auto& row : rows) {
         Open(row.script);
         row.act(*this);
         const QList<QListWidgetItem*> chosen = List(kSelected)->selectedItems();
-        EXPECT_EQ(std::tuple(chosen.isEmpty() ? -1 : List(kSelected)->row(chosen.front()), Button(kUp)->isEnabled(), Button(kDown)->isEnabled(),
-                             RowsOf(kSelected), RowsOf(kAvailable).size()), std::tuple(row.chosen, row.up, row.down, row.rows, 13u)) << (row.rows.back() + " " + std::to_string(&row - rows));
+        EXPECT_EQ(std::tuple(chosen.isEmpty() ? -1 : List(kSelected)->row(chosen.front()),
+                             Button(kUp)->isEnabled(), Button(kDown)->isEnabled(),
+                             RowsOf(kSelected), RowsOf(kAvailable).size()),
+                  std::tuple(row.chosen, row.up, row.down, row.rows, 13u))
+            << (row.rows.back() + " " + std::to_string(&row - rows));
     }
 }
 
 // OK writes the script and closes, or asks for a map when the list is empty; Cancel writes
 // nothing but keeps the start map that opening took from the script.
 TEST_F(MapSelectionDlgTest, OkAndCancel) {
-    const struct { Rows script; int button; Rows shown; std::string written, startMap; bool open; } rows[] = {
-        {{"dvdm3.map", "dvctf1.map"}, kOk, {}, ScriptBytes({"dvctf1.map", "dvdm3.map", "dvdm2.map"}), "mp/dvctf1.map", false},
-        {{"dvdm3.map", "dvctf1.map"}, kCancel, {}, ScriptBytes({"dvdm3.map", "dvctf1.map"}), "mp/dvdm3.map", false},
-        {{"only.map"}, kOk, {"Please select at least one map ( startmap ) or press \"Cancel\""},
-         ScriptBytes({"only.map"}), "mp/only.map", true},
+    const struct {
+        Rows script;
+        int button;
+        Rows shown;
+        std::string written, startMap;
+        bool open;
+    } rows[] = {
+        {{"dvdm3.map", "dvctf1.map"},
+         kOk,
+         {},
+         ScriptBytes({"dvctf1.map", "dvdm3.map", "dvdm2.map"}),
+         "mp/dvctf1.map",
+         false},
+        {{"dvdm3.map", "dvctf1.map"},
+         kCancel,
+         {},
+         ScriptBytes({"dvdm3.map", "dvctf1.map"}),
+         "mp/dvdm3.map",
+         false},
+        {{"only.map"},
+         kOk,
+         {"Please select at least one map ( startmap ) or press \"Cancel\""},
+         ScriptBytes({"only.map"}),
+         "mp/only.map",
+         true},
     };
     for (const auto& row : rows) {
         Open(row.script);
-        if (row.open) delete List(kSelected)->takeItem(0);
-        else Click(kSelected, 1), Click(kUp), Click(kAvailable, 1), Click(kCopy);
+        if (row.open)
+            delete List(kSelected)->takeItem(0);
+        else
+            Click(kSelected, 1), Click(kUp), Click(kAvailable, 1), Click(kCopy);
         Click(row.button);
-        EXPECT_EQ(std::tuple(messages.shown, install.ReadFile("dvbase/kelvrin.scriptcfg"), settings.si_map, dialog->isVisible()),
+        EXPECT_EQ(std::tuple(messages.shown, install.ReadFile("dvbase/kelvrin.scriptcfg"),
+                             settings.si_map, dialog->isVisible()),
                   std::tuple(row.shown, row.written, row.startMap, row.open));
     }
 }
@@ -103,7 +171,8 @@ TEST_F(MapSelectionDlgTest, OkAndCancel) {
 // "dn" pressed twice moves the row twice; a UTF-8 name shows as spelt and reaches the script byte
 // for byte; a long name scrolls the list sideways; names the script cannot carry are not added.
 TEST_F(MapSelectionDlgTest, MovesShowsAndWritesNamesAsTheOperatorMeans) {
-    install.WriteFile("dvbase/mp/caf\xc3\xa9.map", ""), install.WriteFile("dvbase/mp/" + std::string(96, 'a') + ".map", "");
+    install.WriteFile("dvbase/mp/caf\xc3\xa9.map", ""),
+        install.WriteFile("dvbase/mp/" + std::string(96, 'a') + ".map", "");
     Open({"a", "b", "c"});
     Click(kSelected, 0);
     Button(kDown)->setFocus();
@@ -113,7 +182,8 @@ TEST_F(MapSelectionDlgTest, MovesShowsAndWritesNamesAsTheOperatorMeans) {
     Click(kAvailable, 14), Click(kCopy);
     for (const char* typed : {"a;b", "say\"x", ""}) Add(typed);
     Click(kOk);
-    EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), "set si_mapcycle \"mp/b;mp/c;mp/a;mp/caf\xc3\xa9.map\"\r\n");
+    EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"),
+              "set si_mapcycle \"mp/b;mp/c;mp/a;mp/caf\xc3\xa9.map\"\r\n");
 }
 
 // A digits-only edit holds digits however text arrives; a stored negative number shows its sign.
@@ -123,7 +193,11 @@ TEST(AdvancedSettingsDlg, DigitsOnlyEditsStayDigits) {
     CAdvancedSettingsDlg advanced(store);
     QLineEdit* digits = advanced.ItemAs<QLineEdit>(1009);
     EXPECT_EQ(digits->text(), "-5");  // as stored
-    const struct { const char* way; std::function<void()> act; const char* text; } rows[] = {
+    const struct {
+        const char* way;
+        std::function<void()> act;
+        const char* text;
+    } rows[] = {
         {"keys", [digits] { QTest::keyClicks(digits, "1a-2"); }, "12"},  // a typed minus is refused
         {"Ctrl+V", [digits] { QTest::keyClick(digits, Qt::Key_V, Qt::ControlModifier); }, ""},
         {"context menu Paste", [digits] { digits->paste(); }, ""},
@@ -152,22 +226,29 @@ constexpr std::array<int, 5> kMasters{1012, 1015, 1026, 1027, 1042};
 
 // Everything the dialog may assign, for checking that nothing else moved.
 auto DialogFields(const ServerSettings& s) {
-    return std::tie(s.net_serverZombieTimeout, s.net_serverMaxUsercmdRelay, s.net_serverClientTimeout,
-                    s.net_serverMaxClientRate, s.net_serverAllowServerMod, s.sv_master1, s.sv_master2,
-                    s.sv_master3, s.sv_master4, s.sv_master5, s.settingsChanged);
+    return std::tie(s.net_serverZombieTimeout, s.net_serverMaxUsercmdRelay,
+                    s.net_serverClientTimeout, s.net_serverMaxClientRate,
+                    s.net_serverAllowServerMod, s.sv_master1, s.sv_master2, s.sv_master3,
+                    s.sv_master4, s.sv_master5, s.settingsChanged);
 }
 
 struct AdvancedDialog {
     explicit AdvancedDialog(ServerSettings& settings) : dialog(settings) { dialog.show(); }
-    QLineEdit* Edit(int id) const { return id == kClientRate ? dialog.ItemAs<QComboBox>(id)->lineEdit() : dialog.ItemAs<QLineEdit>(id); }
+    QLineEdit* Edit(int id) const {
+        return id == kClientRate ? dialog.ItemAs<QComboBox>(id)->lineEdit()
+                                 : dialog.ItemAs<QLineEdit>(id);
+    }
     QStringList Texts() const {
         QStringList texts;
-        for (const int id : {kZombieTimeout, kMaxUsercmdRelay, kClientTimeout, kClientRate, 1012, 1015, 1026, 1027, 1042})
+        for (const int id : {kZombieTimeout, kMaxUsercmdRelay, kClientTimeout, kClientRate, 1012,
+                             1015, 1026, 1027, 1042})
             texts << Edit(id)->text();
         return texts;
     }
     void Click(int id) { QTest::mouseClick(dialog.ItemAs<QAbstractButton>(id), Qt::LeftButton); }
-    void Retype(int id, const QString& text) { Edit(id)->clear(), QTest::keyClicks(Edit(id), text); }
+    void Retype(int id, const QString& text) {
+        Edit(id)->clear(), QTest::keyClicks(Edit(id), text);
+    }
     CAdvancedSettingsDlg dialog;
 };
 
@@ -175,15 +256,17 @@ struct AdvancedDialog {
 TEST(AdvancedSettingsDlg, ShowsTheStore) {
     for (const std::int32_t lan : {1, 0}) {
         ServerSettings settings;
-        settings.net_LANServer = lan, settings.sv_master4 = "four", settings.net_serverMaxClientRate = lan ? 3 : 10;
+        settings.net_LANServer = lan, settings.sv_master4 = "four",
+        settings.net_serverMaxClientRate = lan ? 3 : 10;
         const ServerSettings before = settings;
         AdvancedDialog advanced(settings);
-        EXPECT_EQ(advanced.Texts(), QStringList({"5", "3", "60", lan ? "19000" : "", "master.dravek.example.org", "", "",
-                                                 "four", ""}));
+        EXPECT_EQ(advanced.Texts(), QStringList({"5", "3", "60", lan ? "19000" : "",
+                                                 "master.dravek.example.org", "", "", "four", ""}));
         for (const int id : kMasters) EXPECT_EQ(advanced.Edit(id)->isEnabled(), lan == 0) << id;
         EXPECT_FALSE(advanced.dialog.ItemAs<QCheckBox>(kAllowServerMod)->isChecked());
         advanced.Click(kOk);
-        EXPECT_EQ(settings.net_serverMaxClientRate, lan ? 3 : -1) << "a rate outside the list is no entry";
+        EXPECT_EQ(settings.net_serverMaxClientRate, lan ? 3 : -1)
+            << "a rate outside the list is no entry";
         settings.net_serverMaxClientRate = before.net_serverMaxClientRate;
         EXPECT_EQ(DialogFields(settings), DialogFields(before));
     }
@@ -192,24 +275,33 @@ TEST(AdvancedSettingsDlg, ShowsTheStore) {
 // OK stores what was typed into one field and nothing else, a stored negative number keeps its
 // sign, and settingsChanged stays as it was; Cancel after edits assigns nothing.
 TEST(AdvancedSettingsDlg, OkStoresTheEditsAndCancelNothing) {
-    const struct { int edit; QString typed; void (*expect)(ServerSettings&); int button = kOk; } rows[] = {
+    const struct {
+        int edit;
+        QString typed;
+        void (*expect)(ServerSettings&);
+        int button = kOk;
+    } rows[] = {
         {kClientRate, "25000", [](ServerSettings& s) { s.net_serverMaxClientRate = 9; }},
         {kClientRate, "15000", [](ServerSettings& s) { s.net_serverMaxClientRate = -1; }},
         {kMaxUsercmdRelay, "", [](ServerSettings& s) { s.net_serverMaxUsercmdRelay = 0; }},
         {kClientTimeout, "7x1-", [](ServerSettings& s) { s.net_serverClientTimeout = 71; }},
-        {kMasters[2], QString(120, 'h'), [](ServerSettings& s) { s.sv_master3 = std::string(99, 'h'); }},
+        {kMasters[2], QString(120, 'h'),
+         [](ServerSettings& s) { s.sv_master3 = std::string(99, 'h'); }},
         {kAllowServerMod, "", [](ServerSettings& s) { s.net_serverAllowServerMod = 1; }},
         {kMasters[0], "other", [](ServerSettings&) {}, kCancel},
         {kAllowServerMod, "", [](ServerSettings&) {}, kCancel},
     };
     for (const auto& row : rows) {
         ServerSettings settings;
-        settings.net_LANServer = 0, settings.net_serverZombieTimeout = -5, settings.settingsChanged = true;
+        settings.net_LANServer = 0, settings.net_serverZombieTimeout = -5,
+        settings.settingsChanged = true;
         ServerSettings expected = settings;
         row.expect(expected);
         AdvancedDialog advanced(settings);
-        if (row.edit == kAllowServerMod) advanced.Click(kAllowServerMod);
-        else advanced.Retype(row.edit, row.typed);
+        if (row.edit == kAllowServerMod)
+            advanced.Click(kAllowServerMod);
+        else
+            advanced.Retype(row.edit, row.typed);
         advanced.Click(row.button);
         EXPECT_EQ(DialogFields(settings), DialogFields(expected)) << row.edit;
     }

@@ -30,24 +30,35 @@ TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
         CAdvancedSettingsDlg advanced(settings);
         CMapSelectionDlg maps(settings, messages);
         QStringList named;
-        for (TemplateDialog* window : std::initializer_list<TemplateDialog*>{&main, &about, &advanced, &maps}) {
-            SCOPED_TRACE(window->windowTitle().toStdString() + " at " + std::to_string(points) + " pt");
+        for (TemplateDialog* window :
+             std::initializer_list<TemplateDialog*>{&main, &about, &advanced, &maps}) {
+            SCOPED_TRACE(window->windowTitle().toStdString() + " at " + std::to_string(points) +
+                         " pt");
             const QFontMetrics metrics(window->font());
             const int unitX = qRound(metrics.horizontalAdvance(QStringLiteral(
-                                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0);
-            EXPECT_EQ(window->DialogUnitsToPixels(QRect(40, 80, 400, 800)),
-                      QRect(10 * unitX, 10 * metrics.height(), 100 * unitX, 100 * metrics.height()));
+                                         "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) /
+                                     52.0);
+            EXPECT_EQ(
+                window->DialogUnitsToPixels(QRect(40, 80, 400, 800)),
+                QRect(10 * unitX, 10 * metrics.height(), 100 * unitX, 100 * metrics.height()));
             QList<QWidget*> controls;
             for (QWidget* child : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-                if (auto* label = qobject_cast<QLabel*>(child); label != nullptr && label->pixmap().isNull()) {
-                    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text())) << label->text().toStdString();
+                if (auto* label = qobject_cast<QLabel*>(child);
+                    label != nullptr && label->pixmap().isNull()) {
+                    EXPECT_GE(label->width(), label->fontMetrics().horizontalAdvance(label->text()))
+                        << label->text().toStdString();
                     if (label->buddy() == nullptr) continue;
-                    QAccessibleInterface* field = QAccessible::queryAccessibleInterface(label->buddy());
+                    QAccessibleInterface* field =
+                        QAccessible::queryAccessibleInterface(label->buddy());
                     QStringList names{field->text(QAccessible::Name)};
-                    for (const auto& relation : field->relations(QAccessible::Label)) names << relation.first->text(QAccessible::Name);
+                    for (const auto& relation : field->relations(QAccessible::Label))
+                        names << relation.first->text(QAccessible::Name);
                     if (names.contains(label->text())) named << label->text();
                 }
-                if (auto* button = qobject_cast<QAbstractButton*>(child)) { EXPECT_GT(button->width(), button->fontMetrics().horizontalAdvance(button->text())); }
+                if (auto* button = qobject_cast<QAbstractButton*>(child)) {
+                    EXPECT_GT(button->width(),
+                              button->fontMetrics().horizontalAdvance(button->text()));
+                }
                 if (qobject_cast<QGroupBox*>(child) == nullptr) controls.append(child);
             }
             // Controls that stand one above another keep at least 4 px between them.
@@ -56,48 +67,72 @@ TEST(WindowLayout, TextsAreWholeControlsApartAndLabelsNameTheirFields) {
                 EXPECT_TRUE(window->rect().contains(a));
                 for (const QWidget* lower : controls) {
                     const QRect b = lower->geometry();
-                    EXPECT_TRUE(b.top() <= a.top() || b.left() > a.right() || a.left() > b.right() || b.top() - a.bottom() > 4)
+                    EXPECT_TRUE(b.top() <= a.top() || b.left() > a.right() ||
+                                a.left() > b.right() || b.top() - a.bottom() > 4)
                         << a.y() << "+" << a.height() << " over " << b.y();
                 }
             }
             EXPECT_EQ(HasProgramCursor(*window), window != &about);
         }
-        EXPECT_EQ(named, QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players", "Time Limit", "Frag Limit", "Capture Limit",
-                                      "Tourney Limit", "Countdown", "Admin Password", "Client Password", "ZombieTimeout", "ClientTimeout",
-                                      "ClientRate", "MaxUsercmdRelay", "selected maps"}));
+        EXPECT_EQ(named,
+                  QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players",
+                               "Time Limit", "Frag Limit", "Capture Limit", "Tourney Limit",
+                               "Countdown", "Admin Password", "Client Password", "ZombieTimeout",
+                               "ClientTimeout", "ClientRate", "MaxUsercmdRelay", "selected maps"}));
     }
     QApplication::setFont(previous);
 }
 
 TEST(QtOperatorMessages, MessagesAndTheQuestionLookAsTheyShould) {
-    const struct { bool question; Qt::Key key; QString caption; QMessageBox::Icon icon;
-                   QMessageBox::StandardButtons buttons; bool answer; } rows[] = {
+    const struct {
+        bool question;
+        Qt::Key key;
+        QString caption;
+        QMessageBox::Icon icon;
+        QMessageBox::StandardButtons buttons;
+        bool answer;
+    } rows[] = {
         {false, Qt::Key_Return, "ui_tests", QMessageBox::NoIcon, QMessageBox::Ok, false},
-        {true, Qt::Key_Return, "Question", QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, true},
-        {true, Qt::Key_N, "Question", QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No, false},
+        {true, Qt::Key_Return, "Question", QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+         true},
+        {true, Qt::Key_N, "Question", QMessageBox::Warning, QMessageBox::Yes | QMessageBox::No,
+         false},
     };
     for (const auto& row : rows) {
         QtOperatorMessages messages(nullptr);
-        std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, Qt::TextFormat, QString> seen;
+        std::tuple<QString, QMessageBox::Icon, QMessageBox::StandardButtons, Qt::TextFormat,
+                   QString>
+            seen;
         testing::WhenWindowAppears([&seen, key = row.key](QWidget* modal) {
             if (auto* box = qobject_cast<QMessageBox*>(modal))
-                seen = {box->windowTitle(), box->icon(), box->standardButtons(), box->textFormat(), box->text()};
+                seen = {box->windowTitle(), box->icon(), box->standardButtons(), box->textFormat(),
+                        box->text()};
             QTest::keyClick(modal, key);
         });
-        const bool answer = row.question ? messages.AskYesNo("Save <b>changed</b> configuration ?", "Question")
-                                         : (messages.Show("Save <b>changed</b> configuration ?"), false);
-        EXPECT_EQ(seen, std::tuple(row.caption, row.icon, row.buttons, Qt::PlainText, QString("Save <b>changed</b> configuration ?")));
+        const bool answer =
+            row.question ? messages.AskYesNo("Save <b>changed</b> configuration ?", "Question")
+                         : (messages.Show("Save <b>changed</b> configuration ?"), false);
+        EXPECT_EQ(seen, std::tuple(row.caption, row.icon, row.buttons, Qt::PlainText,
+                                   QString("Save <b>changed</b> configuration ?")));
         EXPECT_EQ(answer, row.answer);
     }
 }
 
 // The start directory a command line leads to, and whether it asks for the folder first.
 TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
-    // "@" stands for an existing folder "game"; the dialog is "" (none expected), "pick" or "cancel";
-    // the current directory afterwards is given below the start.
-    const struct { QStringList arguments; std::string dialog; bool started; std::string directory; } cases[] = {
-        {{"kelvrin"}, "", true, ""}, {{"kelvrin", "@"}, "", true, "/game"}, {{"kelvrin", "--choose-folder", "@"}, "", true, "/game"},
-        {{"kelvrin", "--choose-folder"}, "pick", true, "/game"}, {{"kelvrin", "--choose-folder"}, "cancel", false, ""},
+    // "@" stands for an existing folder "game"; the dialog is "" (none expected), "pick" or
+    // "cancel"; the current directory afterwards is given below the start.
+    const struct {
+        QStringList arguments;
+        std::string dialog;
+        bool started;
+        std::string directory;
+    } cases[] = {
+        {{"kelvrin"}, "", true, ""},
+        {{"kelvrin", "@"}, "", true, "/game"},
+        {{"kelvrin", "--choose-folder", "@"}, "", true, "/game"},
+        {{"kelvrin", "--choose-folder"}, "pick", true, "/game"},
+        {{"kelvrin", "--choose-folder"}, "cancel", false, ""},
     };
     for (const auto& c : cases) {
         testing::TempInstallation install;
@@ -114,10 +149,12 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
                 static_cast<QDialog*>(dialog)->accept();  // takes the directory shown; public there
             });
         }
-        const bool started = !commandLine.exitCode && (!commandLine.chooseFolder || ChooseStartDirectory());
+        const bool started =
+            !commandLine.exitCode && (!commandLine.chooseFolder || ChooseStartDirectory());
 
         EXPECT_EQ(std::tuple(commandLine.chooseFolder, started, testing::CurrentDirectoryNow()),
-                  std::tuple(!c.dialog.empty(), c.started, install.Root() + c.directory)) << (c.arguments.join(' ').toStdString() + " " + c.dialog);
+                  std::tuple(!c.dialog.empty(), c.started, install.Root() + c.directory))
+            << (c.arguments.join(' ').toStdString() + " " + c.dialog);
     }
 }
 

@@ -43,12 +43,12 @@
 #include "launch/ProgramLauncher.h"
 #include "settings/ConfigWriter.h"
 #include "settings/ServerSettings.h"
+#include "tools/common/QuietServices.h"
 #include "ui/DialogTemplate.h"
 #include "ui/DialogUnits.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/UrlOpener.h"
-#include "tools/common/QuietServices.h"
 
 namespace {
 
@@ -111,7 +111,8 @@ public:
     Installation(int folders, int maps) {
         root_ = dir_.path().toStdString();
         bool made = dir_.isValid() && MakeFolder("dvbase") && MakeFolder("dvbase/mp");
-        for (int i = 1; made && i < folders; ++i) made = MakeFolder(SeriesName("mod", i, folders, ""));
+        for (int i = 1; made && i < folders; ++i)
+            made = MakeFolder(SeriesName("mod", i, folders, ""));
         for (int i = 0; made && i < maps; ++i) {
             const std::string path = root_ + "/dvbase/mp/" + SeriesName("map", i, maps, ".map");
             const int fd = ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0644);
@@ -127,7 +128,9 @@ public:
     void Enter() const { QDir::setCurrent(dir_.path()); }
 
 private:
-    bool MakeFolder(const std::string& name) { return ::mkdir((root_ + "/" + name).c_str(), 0755) == 0; }
+    bool MakeFolder(const std::string& name) {
+        return ::mkdir((root_ + "/" + name).c_str(), 0755) == 0;
+    }
 
     QTemporaryDir dir_;
     std::string root_;
@@ -183,16 +186,23 @@ public:
             QWidget* widget = nullptr;
             switch (control.kind) {
                 case ControlKind::Label:
-                case ControlKind::Link: widget = new QLabel(control.text, dialog.get()); break;
+                case ControlKind::Link:
+                    widget = new QLabel(control.text, dialog.get());
+                    break;
                 case ControlKind::Icon: {
                     auto* label = new QLabel(dialog.get());
-                    label->setPixmap(QPixmap(QStringLiteral(":/icons/icon%1.xpm").arg(control.icon)));
+                    label->setPixmap(
+                        QPixmap(QStringLiteral(":/icons/icon%1.xpm").arg(control.icon)));
                     widget = label;
                     break;
                 }
-                case ControlKind::Group: widget = new QGroupBox(control.text, dialog.get()); break;
+                case ControlKind::Group:
+                    widget = new QGroupBox(control.text, dialog.get());
+                    break;
                 case ControlKind::Edit:
-                case ControlKind::DigitsEdit: widget = new QLineEdit(control.text, dialog.get()); break;
+                case ControlKind::DigitsEdit:
+                    widget = new QLineEdit(control.text, dialog.get());
+                    break;
                 case ControlKind::Combo: {
                     auto* combo = new QComboBox(dialog.get());
                     combo->setEditable(true);
@@ -200,10 +210,16 @@ public:
                     widget = combo;
                     break;
                 }
-                case ControlKind::Check: widget = new QCheckBox(control.text, dialog.get()); break;
+                case ControlKind::Check:
+                    widget = new QCheckBox(control.text, dialog.get());
+                    break;
                 case ControlKind::Button:
-                case ControlKind::DefaultButton: widget = new QPushButton(control.text, dialog.get()); break;
-                case ControlKind::List: widget = new QListWidget(dialog.get()); break;
+                case ControlKind::DefaultButton:
+                    widget = new QPushButton(control.text, dialog.get());
+                    break;
+                case ControlKind::List:
+                    widget = new QListWidget(dialog.get());
+                    break;
             }
             widget->setGeometry(ToPixels(control.rect, base));
         }
@@ -227,8 +243,8 @@ double TimeMainWindow(const QString& startDirectory) {
     QDir::setCurrent(startDirectory);
     Services services;
     return TimeWindow([&] {
-        return std::make_unique<CKelvrinDlg>(services.settings, services.messages, services.launcher,
-                                             services.urls);
+        return std::make_unique<CKelvrinDlg>(services.settings, services.messages,
+                                             services.launcher, services.urls);
     });
 }
 
@@ -236,7 +252,8 @@ double TimeMapDialog(const Installation& installation) {
     installation.Enter();
     Services services;
     services.settings.startDirectory = installation.Root();
-    return TimeWindow([&] { return std::make_unique<CMapSelectionDlg>(services.settings, services.messages); });
+    return TimeWindow(
+        [&] { return std::make_unique<CMapSelectionDlg>(services.settings, services.messages); });
 }
 
 // The CPU time of one save without the time inside its syncs, and the syncs it made.
@@ -248,7 +265,8 @@ double TimeSave(const Installation& installation, int& syncs, double& syncTime) 
     const int callsBefore = syncCalls;
     const double start = CpuMilliseconds();
     const std::string text = ComposeServerConfig(services.settings, services.messages);
-    const bool written = WriteServerConfigFile(services.settings, text) == ConfigWriteResult::Written;
+    const bool written =
+        WriteServerConfigFile(services.settings, text) == ConfigWriteResult::Written;
     const double spent = CpuMilliseconds() - start;
     syncTime = syncMilliseconds - syncsBefore;
     syncs = syncCalls - callsBefore;
@@ -275,15 +293,16 @@ int RunFirstWindow(const QString& which, const QString& mode, const QString& sta
 double TimeInFreshProcess(const char* which, const char* mode, const Installation& installation) {
     QProcess child;
     child.start(QCoreApplication::applicationFilePath(),
-                {QStringLiteral("--first-window"), QString::fromLatin1(which), QString::fromLatin1(mode),
-                 QString::fromStdString(installation.Root())});
+                {QStringLiteral("--first-window"), QString::fromLatin1(which),
+                 QString::fromLatin1(mode), QString::fromStdString(installation.Root())});
     bool number = false;
     double spent = 0;
     if (child.waitForFinished(120000) && child.exitCode() == 0) {
         spent = child.readAllStandardOutput().trimmed().toDouble(&number);
     }
     if (!number) {
-        std::fprintf(stderr, "the fresh process failed: %s\n", child.readAllStandardError().constData());
+        std::fprintf(stderr, "the fresh process failed: %s\n",
+                     child.readAllStandardError().constData());
         std::exit(1);
     }
     return spent;
@@ -319,10 +338,12 @@ int main(int argc, char** argv) {
     const Installation maps100k(1, 100000);
     const BareDialog bare;
     auto inProcess = [](const Installation& installation) {
-        return [&installation] { return TimeMainWindow(QString::fromStdString(installation.Root())); };
+        return
+            [&installation] { return TimeMainWindow(QString::fromStdString(installation.Root())); };
     };
     auto fresh = [](const char* which, const char* mode, const Installation& installation) {
-        return [which, mode, &installation] { return TimeInFreshProcess(which, mode, installation); };
+        return
+            [which, mode, &installation] { return TimeInFreshProcess(which, mode, installation); };
     };
 
     Series series[] = {
@@ -372,30 +393,37 @@ int main(int argc, char** argv) {
     }
     std::printf(" a save (compose and write kelvrin.cfg), %d saves:\n", 10 * runs);
     const auto [fewest, most] = std::minmax_element(saves.begin(), saves.end());
-    std::printf("  %-31s %8.3f   (%.3f .. %.3f)\n", "besides its syncs", Median(saves), *fewest, *most);
-    std::printf("  %-31s %8.3f   (%d syncs per save)\n", "inside its syncs", Median(syncTimes), syncsPerSave);
+    std::printf("  %-31s %8.3f   (%.3f .. %.3f)\n", "besides its syncs", Median(saves), *fewest,
+                *most);
+    std::printf("  %-31s %8.3f   (%d syncs per save)\n", "inside its syncs", Median(syncTimes),
+                syncsPerSave);
 
     const double bareMs = series[0].Median(), oneMs = series[1].Median();
     const double twoThousandMs = series[2].Median(), twentyThousandMs = series[3].Median();
     const double noMapsMs = series[11].Median();
-    const double extra20k = series[12].Median() - noMapsMs, extra100k = series[13].Median() - noMapsMs;
+    const double extra20k = series[12].Median() - noMapsMs,
+                 extra100k = series[13].Median() - noMapsMs;
     const double saveMs = Median(saves);
     std::printf("Goals (start-up: first window of a fresh process):\n");
-    std::printf("  start-up / bare dialog, %zu controls:   %6.3f x   goal <= 1.10  %s\n", bare.ControlCount(),
-                oneMs / bareMs, Verdict(oneMs / bareMs <= 1.10));
-    std::printf("  start-up, 2,000 folders / 1 folder:    %6.3f x   goal <= 1.15  %s\n", twoThousandMs / oneMs,
-                Verdict(twoThousandMs / oneMs <= 1.15));
-    std::printf("  start-up, 20,000 folders:              %6.1f ms  goal < 200    %s\n", twentyThousandMs,
-                Verdict(twentyThousandMs < 200));
+    std::printf("  start-up / bare dialog, %zu controls:   %6.3f x   goal <= 1.10  %s\n",
+                bare.ControlCount(), oneMs / bareMs, Verdict(oneMs / bareMs <= 1.10));
+    std::printf("  start-up, 2,000 folders / 1 folder:    %6.3f x   goal <= 1.15  %s\n",
+                twoThousandMs / oneMs, Verdict(twoThousandMs / oneMs <= 1.15));
+    std::printf("  start-up, 20,000 folders:              %6.1f ms  goal < 200    %s\n",
+                twentyThousandMs, Verdict(twentyThousandMs < 200));
     std::printf("  map dialog, 20,000 map files, extra:   %6.1f ms  goal <= 15    %s\n", extra20k,
                 Verdict(extra20k <= 15));
     std::printf("  map dialog, 100,000 map files, extra:  %6.1f ms  goal <= 80    %s\n", extra100k,
                 Verdict(extra100k <= 80));
-    std::printf("  a save besides its %d syncs:            %6.3f ms  goal <= 0.1   %s\n", syncsPerSave, saveMs,
-                Verdict(saveMs <= 0.1));
-    std::printf("Font looked up before the clock: start-up / bare dialog %.3f x, 2,000 folders / 1 folder %.3f x\n",
-                series[5].Median() / series[4].Median(), series[6].Median() / series[5].Median());
-    std::printf("In a running process:            start-up / bare dialog %.3f x, 2,000 folders / 1 folder %.3f x\n",
-                series[8].Median() / series[7].Median(), series[9].Median() / series[8].Median());
+    std::printf("  a save besides its %d syncs:            %6.3f ms  goal <= 0.1   %s\n",
+                syncsPerSave, saveMs, Verdict(saveMs <= 0.1));
+    std::printf(
+        "Font looked up before the clock: start-up / bare dialog %.3f x, 2,000 folders / 1 folder "
+        "%.3f x\n",
+        series[5].Median() / series[4].Median(), series[6].Median() / series[5].Median());
+    std::printf(
+        "In a running process:            start-up / bare dialog %.3f x, 2,000 folders / 1 folder "
+        "%.3f x\n",
+        series[8].Median() / series[7].Median(), series[9].Median() / series[8].Median());
     return 0;
 }

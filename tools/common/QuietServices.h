@@ -15,7 +15,9 @@ namespace kelvrin::tools {
 
 class QuietMessages : public OperatorMessages {
 public:
-    void Show(const std::string& text) override { std::fprintf(stderr, "message: %s\n", text.c_str()); }
+    void Show(const std::string& text) override {
+        std::fprintf(stderr, "message: %s\n", text.c_str());
+    }
     bool AskYesNo(const std::string&, const std::string&) override { return false; }
 };
 

@@ -14,12 +14,12 @@
 #include "app/OperatorMessages.h"
 #include "launch/ProgramLauncher.h"
 #include "settings/ServerSettings.h"
+#include "tools/common/QuietServices.h"
 #include "ui/AboutDlg.h"
 #include "ui/AdvancedSettingsDlg.h"
 #include "ui/KelvrinDlg.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/UrlOpener.h"
-#include "tools/common/QuietServices.h"
 
 namespace {
 
@@ -31,8 +31,8 @@ bool CopyTree(const QString& from, const QString& to) {
     while (entries.hasNext()) {
         const QString source = entries.next();
         const QString target = to + "/" + QDir(from).relativeFilePath(source);
-        const bool copied = QFileInfo(source).isDir() ? QDir().mkpath(target)
-                                                      : QFile::copy(source, target);
+        const bool copied =
+            QFileInfo(source).isDir() ? QDir().mkpath(target) : QFile::copy(source, target);
         if (!copied) return false;
     }
     return true;
@@ -59,8 +59,7 @@ int main(int argc, char** argv) {
     const QString demo = QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath();
     const QString output = QFileInfo(QString::fromLocal8Bit(argv[2])).absoluteFilePath();
     QTemporaryDir installation;
-    if (!installation.isValid() || !CopyTree(demo, installation.path()) ||
-        !QDir().mkpath(output)) {
+    if (!installation.isValid() || !CopyTree(demo, installation.path()) || !QDir().mkpath(output)) {
         QTextStream(stderr) << "cannot prepare a copy of " << demo << "\n";
         return 1;
     }
