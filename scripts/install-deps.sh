@@ -3,7 +3,8 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ libgtest-dev qt6-base-dev fonts-dejavu-core
-          desktop-file-utils appstream dpkg-dev file librsvg2-bin clang libclang-rt-14-dev)
+          desktop-file-utils appstream dpkg-dev file librsvg2-bin clang libclang-rt-14-dev
+          clang-format)
 missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \

@@ -1,10 +1,12 @@
 #!/usr/bin/env bash
-# Builds Kelvrin and runs every test: once as it is, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer; then a short fuzzing run of the readers, and the core built for
-# Windows and tested under Wine. Installs what a fresh Debian machine lacks first.
+# Checks the layout of the C++ files, builds Kelvrin and runs every test: once as it is, once
+# under AddressSanitizer and UndefinedBehaviorSanitizer; then a short fuzzing run of the readers,
+# and the core built for Windows and tested under Wine. Installs what a fresh Debian machine
+# lacks first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/install-deps.sh
+scripts/check-layout.sh
 
 for preset in dev sanitize; do
   echo "== $preset"
