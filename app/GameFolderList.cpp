@@ -1,7 +1,7 @@
 #include "app/GameFolderList.h"
 
-#include "app/DirectoryListing.h"
-#include "app/TextCompare.h"
+#include "files/DirectoryListing.h"
+#include "files/TextCompare.h"
 
 namespace kelvrin {
 
@@ -22,6 +22,13 @@ bool IsHidden(const std::string& name) {
 std::vector<std::string> ListGameFolders(const std::string& directory) {
     return ListSortedNames(directory, EntryKind::Folder,
                            [](const std::string& name) { return !IsHidden(name); });
+}
+
+std::string ListedDefaultGameFolder(const std::vector<std::string>& folders) {
+    for (const std::string& folder : folders) {
+        if (EqualIgnoringCase(folder, kDefaultGameFolder)) return folder;
+    }
+    return std::string(kDefaultGameFolder);
 }
 
 std::string GameFolderEntry(std::string_view folder) { return "[" + std::string(folder) + "]"; }

@@ -8,6 +8,7 @@
 
 namespace kelvrin {
 
+inline constexpr std::string_view kDefaultGameFolder = "dvbase";
 inline constexpr std::string_view kNoGameFoldersMessage =
     "can't find game folders in the current directory !\n"
     "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
@@ -15,6 +16,10 @@ inline constexpr std::string_view kNoGameFoldersMessage =
 // The game folders of a directory: its direct subfolders without "." and "..", and without
 // hidden ones, in case-insensitive alphabetical order.
 std::vector<std::string> ListGameFolders(const std::string& directory);
+
+// The default game folder as the file system spells it, found among the folders with letter
+// case ignored; "dvbase" when there is none.
+std::string ListedDefaultGameFolder(const std::vector<std::string>& folders);
 
 // The Game Base list entry of a folder: its name in square brackets.
 std::string GameFolderEntry(std::string_view folder);

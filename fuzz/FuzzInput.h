@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/OperatorMessages.h"
+#include "messages/OperatorMessages.h"
 
 namespace kelvrin::fuzz {
 

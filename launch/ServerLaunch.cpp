@@ -1,8 +1,9 @@
 #include "launch/ServerLaunch.h"
 
-#include "app/GameFolder.h"
-#include "app/TextFile.h"
+#include "files/Directories.h"
+#include "files/TextFile.h"
 #include "settings/ConfigWriter.h"
+#include "settings/GameFolderConfig.h"
 
 namespace kelvrin {
 
@@ -10,12 +11,46 @@ namespace {
 
 constexpr std::string_view kWithMapCycle = "+exec kelvrin.scriptcfg +exec kelvrin.cfg";
 constexpr std::string_view kWithoutMapCycle = "+exec kelvrin.cfg";
+constexpr std::string_view kConfigNotWritten = "can't write \"kelvrin.cfg\"!";
 
 // Built by appending: "\"" + name + "\"" draws a false -Wrestrict from GCC 12 at -O3.
 std::string QuotedName(std::string_view name) {
     std::string quoted(1, '"');
     quoted.append(name).push_back('"');
     return quoted;
+}
+
+// How a command words the two ways writing kelvrin.cfg can fail.
+struct ConfigFailures {
+    void (*folderNotEntered)(OperatorMessages& messages, std::string_view folder);
+    std::string_view fileNotOpened;
+};
+
+void ReportFolderNotChanged(OperatorMessages& messages, std::string_view folder) {
+    messages.Show("can't change to subdirectory " + QuotedName(folder));
+}
+
+// Writes the composed text and tells the operator what failed; true when it was written.
+bool WriteConfig(const ServerSettings& settings, std::string_view text, OperatorMessages& messages,
+                 const ConfigFailures& failures) {
+    switch (WriteServerConfigFile(settings, text)) {
+        case ConfigWriteResult::Written:
+            return true;
+        case ConfigWriteResult::FolderNotEntered:
+            failures.folderNotEntered(messages, settings.gameFolder);
+            return false;
+        case ConfigWriteResult::FileNotOpened:
+            messages.Show(std::string(failures.fileNotOpened));
+            return false;
+    }
+    return false;
+}
+
+// Composes and writes kelvrin.cfg; a text too long was reported while composing.
+bool ComposeAndWriteConfig(ServerSettings& settings, OperatorMessages& messages,
+                           const ConfigFailures& failures) {
+    const std::string text = ComposeServerConfig(settings, messages);
+    return !text.empty() && WriteConfig(settings, text, messages, failures);
 }
 
 }  // namespace
@@ -38,22 +73,14 @@ std::string BatchFileLine(const ServerSettings& settings) {
     return line + std::string(kWithoutMapCycle) + "\n";
 }
 
+void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder) {
+    messages.Show("can't open subdirectory " + QuotedName(folder) + " !");
+}
+
 void SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
-    const std::string text = ComposeServerConfig(settings, messages);
-    // An overflowing text was reported while composing; writing it would lose the saved file.
-    if (text.empty()) return;
-
-    switch (WriteServerConfigFile(settings, text)) {
-        case ConfigWriteResult::FolderNotEntered:
-            messages.Show("can't change to subdirectory " + QuotedName(settings.gameFolder));
-            return;
-        case ConfigWriteResult::FileNotOpened:
-            messages.Show(std::string(kConfigNotWrittenMessage));
-            return;
-        case ConfigWriteResult::Written:
-            break;
+    if (!ComposeAndWriteConfig(settings, messages, {ReportFolderNotChanged, kConfigNotWritten})) {
+        return;
     }
-
     const std::string batchName = BatchFileName(settings.gameFolder);
     if (!ReplaceTextFile(JoinPath(settings.startDirectory, batchName), BatchFileLine(settings))) {
         messages.Show("can't write " + QuotedName(batchName) + "!");
@@ -64,24 +91,26 @@ void SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
 }
 
 void StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher) {
-    const std::string text = ComposeServerConfig(settings, messages);
-    if (text.empty()) return;
-
-    switch (WriteServerConfigFile(settings, text)) {
-        case ConfigWriteResult::FolderNotEntered:
-            ReportFolderNotOpened(messages, settings.gameFolder);
-            return;
-        case ConfigWriteResult::FileNotOpened:
-            messages.Show("can't write server-config ...");
-            return;
-        case ConfigWriteResult::Written:
-            break;
+    if (!ComposeAndWriteConfig(settings, messages,
+                               {ReportFolderNotOpened, "can't write server-config ..."})) {
+        return;
     }
     const std::string executable = GameExecutable(settings);
     // The operator would otherwise believe the server runs.
     if (!launcher.Start(settings.startDirectory, executable, LaunchParameters(settings))) {
         messages.Show("can't start " + QuotedName(executable));
     }
+}
+
+bool SaveChangedConfigOnExit(ServerSettings& settings, OperatorMessages& messages) {
+    const std::string text = ComposeServerConfig(settings, messages);
+    // The overflow message has asked for shorter texts: stay open so they can be shortened.
+    if (text.empty()) return false;
+    if (settings.settingsChanged && messages.AskYesNo("Save changed configuration ?", "Question")) {
+        // The window closes whether or not the file could be written.
+        WriteConfig(settings, text, messages, {ReportFolderNotOpened, kConfigNotWritten});
+    }
+    return true;
 }
 
 }  // namespace kelvrin

@@ -8,7 +8,7 @@
 #include <shellapi.h>
 #include <windows.h>
 
-#include "app/WideText.h"
+#include "files/WideText.h"
 #else
 #include <fcntl.h>
 #include <sys/wait.h>

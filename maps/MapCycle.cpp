@@ -1,8 +1,9 @@
 #include "maps/MapCycle.h"
 
-#include "app/GameFolder.h"
-#include "app/TextFile.h"
+#include "files/Directories.h"
+#include "files/TextFile.h"
 #include "maps/MapList.h"
+#include "settings/GameFolderConfig.h"
 
 namespace kelvrin {
 
@@ -36,13 +37,14 @@ void LoadMapLists(ServerSettings& settings, MapRows& available, MapRows& selecte
 
     std::optional<std::string> script;
     {
-        const GameFolderVisit gameFolder(settings, settings.gameFolder);
+        const GameFolderVisit gameFolder(settings.startDirectory, settings.gameFolder);
         if (!gameFolder.Entered()) return;
         script = ReadTextFile(std::string(kMapCycleFileName), kMapCycleCapacity);
     }
     {
         // The map folder counts against the same name length as the game folder.
-        const GameFolderVisit mapFolder(settings, JoinPath(settings.gameFolder, kMapFolderName));
+        const GameFolderVisit mapFolder(settings.startDirectory,
+                                        JoinPath(settings.gameFolder, kMapFolderName));
         if (mapFolder.Entered()) {
             const std::vector<std::string> maps = ListMapFiles(".");
             available.insert(available.end(), maps.begin(), maps.end());
@@ -104,7 +106,7 @@ std::optional<std::string> BuildMapCycle(ServerSettings& settings, const MapRows
 
 MapDialogOutcome WriteMapCycle(ServerSettings& settings, const MapRows& selected,
                                OperatorMessages& messages) {
-    const GameFolderVisit gameFolder(settings, settings.gameFolder);
+    const GameFolderVisit gameFolder(settings.startDirectory, settings.gameFolder);
     if (!gameFolder.Entered()) return MapDialogOutcome::Close;
 
     // The text is built before the file is touched, so a list that is too long costs the

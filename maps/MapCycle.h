@@ -6,7 +6,7 @@
 #include <string_view>
 #include <vector>
 
-#include "app/OperatorMessages.h"
+#include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 
 namespace kelvrin {

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "app/DirectoryListing.h"
-#include "app/TextCompare.h"
+#include "files/DirectoryListing.h"
+#include "files/TextCompare.h"
 
 namespace kelvrin {
 

@@ -1,8 +1,5 @@
 #include "settings/ConfigWriter.h"
 
-#include "app/GameFolder.h"
-#include "app/TextFile.h"
-
 namespace kelvrin {
 
 namespace {
@@ -108,15 +105,6 @@ std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& mess
         return {};
     }
     return cfg.Take();
-}
-
-ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text) {
-    const GameFolderVisit visit(settings, settings.gameFolder);
-    if (!visit.Entered()) return ConfigWriteResult::FolderNotEntered;
-    // It holds the passwords: a new file is for its owner's eyes only.
-    return ReplaceTextFile(std::string(kConfigFileName), text, NewFile::OwnerOnly)
-               ? ConfigWriteResult::Written
-               : ConfigWriteResult::FileNotOpened;
 }
 
 void NormaliseSettings(ServerSettings& settings) {

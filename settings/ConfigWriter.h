@@ -4,29 +4,21 @@
 #include <string>
 #include <string_view>
 
-#include "app/OperatorMessages.h"
+#include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 
 namespace kelvrin {
 
 inline constexpr std::size_t kConfigCapacity = 5000;
 inline constexpr std::size_t kMaxWrittenTextLength = 199;
-inline constexpr std::string_view kConfigFileName = "kelvrin.cfg";
-inline constexpr std::string_view kConfigNotWrittenMessage = "can't write \"kelvrin.cfg\"!";
 inline constexpr std::string_view kConfigTooLongMessage =
     "your cfg is too long ! Please use shorter names/passwords !";
-
-enum class ConfigWriteResult { Written, FolderNotEntered, FileNotOpened };
 
 // The text of kelvrin.cfg for the store, with LF line ends. Resets the three teamplay switches
 // for DM and Tourney. When the text does not fit the capacity (terminating zero included), the
 // overflow message is shown and the result is empty: nothing may then be written.
 std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& messages,
                                 std::size_t capacity = kConfigCapacity);
-
-// Stores the text as kelvrin.cfg in the game folder. FileNotOpened covers every failure after
-// the folder was entered; the previous file is then left as it was.
-ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text);
 
 // Pulls the player counts, the speed index and the game type index into the shown ranges.
 void NormaliseSettings(ServerSettings& settings);

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/GameFolder.h"
 #include "app/GameFolderList.h"
-#include "app/OperatorMessages.h"
-#include "app/TextCompare.h"
+#include "files/Directories.h"
+#include "files/TextCompare.h"
+#include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 #include "ui/ComboSelection.h"
 #include "ui/KelvrinDlg.h"
@@ -52,16 +52,6 @@ std::optional<std::string> CKelvrinDlg::TakeSelectedGameFolder() {
     std::string folder = FolderOfEntry(entry);
     AssignFromWindow(settings_, settings_.gameFolder, folder);
     return folder;
-}
-
-// The default game folder as the file system spells it, found among the listed folders with
-// letter case ignored, as the Game Base list finds its entry: the folder read at start-up is
-// then the one the list shows selected.
-std::string CKelvrinDlg::ListedDefaultGameFolder(const std::vector<std::string>& folders) {
-    for (const std::string& folder : folders) {
-        if (EqualIgnoringCase(folder, kDefaultGameFolder)) return folder;
-    }
-    return std::string(kDefaultGameFolder);
 }
 
 }  // namespace kelvrin

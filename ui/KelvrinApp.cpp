@@ -1,7 +1,7 @@
 #include "ui/KelvrinApp.h"
 
 #include "ui/ApplicationTitle.h"
-#include "ui/CommandLine.h"
+#include "ui/FolderChooser.h"
 #include "ui/KelvrinDlg.h"
 
 namespace kelvrin {

@@ -7,10 +7,11 @@
 #include <QMenu>
 #include <QPushButton>
 
-#include "app/GameFolder.h"
 #include "app/GameFolderList.h"
+#include "app/StartUp.h"
 #include "launch/ServerLaunch.h"
 #include "settings/ConfigWriter.h"
+#include "settings/GameFolderConfig.h"
 #include "settings/ServerSettings.h"
 #include "ui/AboutDlg.h"
 #include "ui/AdvancedSettingsDlg.h"
@@ -56,14 +57,7 @@ void CKelvrinDlg::OnInitDialog() {
     SetUpToolTips();
     SetUpLinks();
     ConnectHandlers();
-    settings_.si_name = "Hollowmere";
-    settings_.startDirectory = CurrentDirectory();
-    // A default folder spelt in other letters is still the default folder: its file is read,
-    // and its real name is the one the list selects and later files are written into.
-    // The folders are listed once: thousands of them must not be read twice.
-    const std::vector<std::string> folders = ListGameFolders(settings_.startDirectory);
-    settings_.gameFolder = ListedDefaultGameFolder(folders);
-    LoadGameFolderConfig(settings_, settings_.gameFolder);
+    const std::vector<std::string> folders = StartUp(settings_);
     ShowSettings();
     FillGameFolderList(folders);
     Edit(kServerName)->setFocus();
@@ -120,23 +114,7 @@ void CKelvrinDlg::ConnectHandlers() {
 
 void CKelvrinDlg::OnExit() {
     CollectSettings();
-    const std::string text = ComposeServerConfig(settings_, messages_, kConfigCapacity);
-    // The overflow message has asked for shorter texts: stay open so they can be shortened,
-    // and never write an empty file over the previous one.
-    if (text.empty()) return;
-    if (settings_.settingsChanged && messages_.AskYesNo(kExitQuestion, kExitQuestionCaption)) {
-        switch (WriteServerConfigFile(settings_, text)) {
-            case ConfigWriteResult::Written:
-                break;
-            case ConfigWriteResult::FolderNotEntered:
-                ReportFolderNotOpened(messages_, settings_.gameFolder);
-                break;
-            case ConfigWriteResult::FileNotOpened:
-                messages_.Show(std::string(kConfigNotWrittenMessage));
-                break;
-        }
-    }
-    accept();
+    if (SaveChangedConfigOnExit(settings_, messages_)) accept();
 }
 
 void CKelvrinDlg::OnSaveConfig() {

@@ -25,8 +25,6 @@ inline constexpr const char* kMainWindowCaption =
 inline constexpr const char* kHomeTarget = "http://www.kelvrin.example.org";
 inline constexpr const char* kShopTarget = "http://shop.example.org";
 inline constexpr const char* kMailTarget = "mailto:kelvrin@example.org?subject=kelvrin";
-inline constexpr const char* kExitQuestion = "Save changed configuration ?";
-inline constexpr const char* kExitQuestionCaption = "Question";
 
 // The program's only top-level window: every setting the operator edits outside the two
 // sub-dialogs, and the commands that save the configuration and start the server.
@@ -57,7 +55,6 @@ protected:
 
 private:
     void OnInitDialog();
-    static std::string ListedDefaultGameFolder(const std::vector<std::string>& folders);
     void SetUpWindow();
     void SetUpToolTips();
     void SetUpLinks();

@@ -15,8 +15,8 @@
 #include <QStringDecoder>
 #include <QStringList>
 
-#include "app/OperatorMessages.h"
 #include "maps/MapList.h"
+#include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 #include "ui/ProgramCursor.h"
 #include "ui/WindowText.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/OperatorMessages.h"
+#include "messages/OperatorMessages.h"
 
 namespace kelvrin {
 

@@ -6,9 +6,10 @@
 
 #include <sys/stat.h>
 
-#include "app/GameFolder.h"
+#include "files/Directories.h"
 #include "launch/ServerLaunch.h"
 #include "maps/MapCycle.h"
+#include "settings/GameFolderConfig.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 #include "tests/support/Unprivileged.h"

@@ -13,9 +13,10 @@
 #include <unistd.h>
 #endif
 
-#include "app/GameFolder.h"
-#include "app/TextFile.h"
+#include "files/Directories.h"
+#include "files/TextFile.h"
 #include "settings/ConfigWriter.h"
+#include "settings/GameFolderConfig.h"
 #include "tests/support/TempInstallation.h"
 #include "tests/support/Unprivileged.h"
 

@@ -4,8 +4,9 @@
 #include <string>
 #include <vector>
 
-#include "app/GameFolder.h"
 #include "app/GameFolderList.h"
+#include "files/Directories.h"
+#include "settings/GameFolderConfig.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {

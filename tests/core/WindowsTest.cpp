@@ -7,8 +7,8 @@
 #include <windows.h>
 
 #include "app/GameFolderList.h"
-#include "app/RawFile.h"
-#include "app/TextFile.h"
+#include "files/RawFile.h"
+#include "files/TextFile.h"
 #include "launch/ServerLaunch.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "app/OperatorMessages.h"
 #include "launch/ProgramLauncher.h"
+#include "messages/OperatorMessages.h"
 
 namespace kelvrin::testing {
 

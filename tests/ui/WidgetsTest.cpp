@@ -1,10 +1,11 @@
 // The pieces every window is made of: layout from the templates, labels, link labels, message
 // boxes, and the command line that starts the program.
 
+#include "app/CommandLine.h"
 #include "tests/ui/KelvrinDlgFixture.h"
 #include "ui/AboutDlg.h"
 #include "ui/AdvancedSettingsDlg.h"
-#include "ui/CommandLine.h"
+#include "ui/FolderChooser.h"
 #include "ui/LinkLabel.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/ProgramCursor.h"
@@ -140,7 +141,10 @@ TEST(CommandLineStart, EntersTheDirectoryGivenOrChosen) {
         const QString game = QString::fromStdString(install.PathOf("game").string());
         QStringList arguments = c.arguments;
         arguments.replaceInStrings("@", game);
-        const CommandLine commandLine = ReadCommandLine(arguments);
+        std::vector<std::string> words;
+        for (const QString& argument : arguments) words.push_back(argument.toStdString());
+        std::ostringstream out;
+        const CommandLine commandLine = ReadCommandLine(words, out, out);
         if (commandLine.chooseFolder) {
             testing::WhenWindowAppears([&](QWidget* window) {
                 auto* dialog = qobject_cast<QFileDialog*>(window);

@@ -39,9 +39,10 @@
 #include <time.h>
 #include <unistd.h>
 
-#include "app/OperatorMessages.h"
 #include "launch/ProgramLauncher.h"
+#include "messages/OperatorMessages.h"
 #include "settings/ConfigWriter.h"
+#include "settings/GameFolderConfig.h"
 #include "settings/ServerSettings.h"
 #include "tools/common/QuietServices.h"
 #include "ui/DialogTemplate.h"

@@ -5,8 +5,8 @@
 
 #include <QString>
 
-#include "app/OperatorMessages.h"
 #include "launch/ProgramLauncher.h"
+#include "messages/OperatorMessages.h"
 #include "ui/UrlOpener.h"
 
 // Stand-ins for the program's services in the tools, which open windows nobody looks at: a

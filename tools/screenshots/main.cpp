@@ -11,8 +11,8 @@
 
 #include <string>
 
-#include "app/OperatorMessages.h"
 #include "launch/ProgramLauncher.h"
+#include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 #include "tools/common/QuietServices.h"
 #include "ui/AboutDlg.h"

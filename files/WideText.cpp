@@ -1,6 +1,6 @@
 #ifdef _WIN32
 
-#include "app/WideText.h"
+#include "files/WideText.h"
 
 #include <windows.h>
 

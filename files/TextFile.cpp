@@ -1,9 +1,9 @@
-#include "app/TextFile.h"
+#include "files/TextFile.h"
 
 #include <atomic>
 #include <string>
 
-#include "app/RawFile.h"
+#include "files/RawFile.h"
 
 #ifdef _WIN32
 #include <process.h>

@@ -1,7 +1,7 @@
 // The Windows file operations under the text files.
 #ifdef _WIN32
 
-#include "app/RawFile.h"
+#include "files/RawFile.h"
 
 #include <algorithm>
 #include <chrono>
@@ -11,7 +11,7 @@
 // The header names its own ReplaceFile; ours is the one declared in RawFile.h.
 #undef ReplaceFile
 
-#include "app/WideText.h"
+#include "files/WideText.h"
 
 namespace kelvrin::rawfile {
 

@@ -1,7 +1,7 @@
 // The POSIX file operations under the text files.
 #ifndef _WIN32
 
-#include "app/RawFile.h"
+#include "files/RawFile.h"
 
 #include <cerrno>
 #include <climits>

@@ -1,13 +1,13 @@
 // Directory listings on Windows.
 #ifdef _WIN32
 
-#include "app/DirectoryListing.h"
+#include "files/DirectoryListing.h"
 
 #include <windows.h>
 
-#include "app/GameFolder.h"
-#include "app/TextCompare.h"
-#include "app/WideText.h"
+#include "files/Directories.h"
+#include "files/TextCompare.h"
+#include "files/WideText.h"
 
 namespace kelvrin {
 

@@ -1,4 +1,4 @@
-#include "app/TextCompare.h"
+#include "files/TextCompare.h"
 
 #include <algorithm>
 #include <array>

@@ -1,13 +1,13 @@
 // Directory listings on POSIX systems.
 #ifndef _WIN32
 
-#include "app/DirectoryListing.h"
+#include "files/DirectoryListing.h"
 
 #include <dirent.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 
-#include "app/TextCompare.h"
+#include "files/TextCompare.h"
 
 namespace kelvrin {
 

@@ -1,15 +1,13 @@
-#include "app/GameFolder.h"
+#include "files/Directories.h"
 
 #include <vector>
 
-#include "app/TextFile.h"
-#include "settings/ConfigReader.h"
-
 #ifdef _WIN32
 #include <direct.h>
+#include <sys/stat.h>
 #include <windows.h>
 
-#include "app/WideText.h"
+#include "files/WideText.h"
 
 namespace {
 // Paths are UTF-8 inside Kelvrin; the wide calls reach folders of any name.
@@ -17,7 +15,9 @@ int ChangeDirectoryUtf8(const char* path) { return ::_wchdir(kelvrin::WideFromUt
 }  // namespace
 #define KELVRIN_CHDIR ChangeDirectoryUtf8
 #else
+#include <sys/stat.h>
 #include <unistd.h>
+
 #include <cerrno>
 #define KELVRIN_CHDIR ::chdir
 #endif
@@ -48,6 +48,18 @@ std::string CurrentDirectory() {
 }
 #endif
 
+bool IsDirectory(const std::string& path) {
+#ifdef _WIN32
+    struct _stat64 status {};
+    return ::_wstat64(WideFromUtf8(path).c_str(), &status) == 0 && (status.st_mode & _S_IFDIR) != 0;
+#else
+    struct stat status {};
+    return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+#endif
+}
+
+bool MakeCurrentDirectory(const std::string& path) { return KELVRIN_CHDIR(path.c_str()) == 0; }
+
 std::string JoinPath(std::string_view directory, std::string_view name) {
     std::string path(directory);
     path += kPathSeparator;
@@ -55,41 +67,22 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
     return path;
 }
 
-bool EnterGameFolder(const ServerSettings& settings, std::string_view name) {
+bool EnterGameFolder(std::string_view startDirectory, std::string_view name) {
     // An empty name would make the start directory itself the game folder.
     if (name.empty() || name.size() > kMaxFolderNameLength) return false;
-    return KELVRIN_CHDIR(JoinPath(settings.startDirectory, name).c_str()) == 0;
+    return KELVRIN_CHDIR(JoinPath(startDirectory, name).c_str()) == 0;
 }
 
-void LeaveGameFolder(const ServerSettings& settings) {
+void LeaveGameFolder(const std::string& startDirectory) {
     // Nothing sensible is left to do when the start directory cannot be entered.
-    [[maybe_unused]] const int ignored = KELVRIN_CHDIR(settings.startDirectory.c_str());
+    [[maybe_unused]] const int ignored = KELVRIN_CHDIR(startDirectory.c_str());
 }
 
-GameFolderVisit::GameFolderVisit(const ServerSettings& settings, std::string_view name)
-    : settings_(settings), entered_(EnterGameFolder(settings, name)) {}
+GameFolderVisit::GameFolderVisit(const std::string& startDirectory, std::string_view name)
+    : startDirectory_(startDirectory), entered_(EnterGameFolder(startDirectory, name)) {}
 
 GameFolderVisit::~GameFolderVisit() {
-    if (entered_) LeaveGameFolder(settings_);
-}
-
-void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder) {
-    const GameFolderVisit visit(settings, folder);
-    if (!visit.Entered()) return;
-
-    const std::optional<std::string> config = ReadTextFile("kelvrin.cfg", kConfigReadLimit);
-    if (config && !config->empty()) ReadServerConfig(settings, *config);
-
-    // Without a script the game would have no cycle to run, whatever the config says.
-    if (CanOpenForUpdate(std::string(kMapCycleFileName))) {
-        settings.mapCycleScriptPresent = true;
-    } else {
-        settings.si_mapCycle = 0;
-    }
-}
-
-void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder) {
-    messages.Show("can't open subdirectory \"" + std::string(folder) + "\" !");
+    if (entered_) LeaveGameFolder(startDirectory_);
 }
 
 }  // namespace kelvrin

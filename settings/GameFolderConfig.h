@@ -1,0 +1,25 @@
+#pragma once
+
+#include <cstddef>
+#include <string_view>
+
+#include "settings/ServerSettings.h"
+
+namespace kelvrin {
+
+// What a game folder holds of Kelvrin's: its server config and its map-cycle script.
+inline constexpr std::string_view kConfigFileName = "kelvrin.cfg";
+inline constexpr std::string_view kMapCycleFileName = "kelvrin.scriptcfg";
+inline constexpr std::size_t kConfigReadLimit = 5000;
+
+// Reads the folder's kelvrin.cfg into the store and notes whether its map-cycle script exists;
+// without a script the map cycle is switched off. A folder that cannot be entered is passed over.
+void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder);
+
+enum class ConfigWriteResult { Written, FolderNotEntered, FileNotOpened };
+
+// Stores the text as kelvrin.cfg in the game folder. FileNotOpened covers every failure after
+// the folder was entered; the previous file is then left as it was.
+ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text);
+
+}  // namespace kelvrin
