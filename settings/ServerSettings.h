@@ -144,6 +144,21 @@ inline constexpr std::array<NumberSetting, 9> kLimitSettings{{
 inline constexpr std::array<std::string_view, 5> kGameTypeNames{"DM", "Team DM", "CTF", "Arena CTF",
                                                                 "Tourney"};
 
+// A console-variable name as the operator spells it: the reader's "si_map " without the blank
+// that keeps it from matching the start of si_mapCycle.
+constexpr std::string_view SettingName(std::string_view tableName) {
+    return tableName.substr(0, tableName.find_last_not_of(' ') + 1);
+}
+
+// The row of a table that carries the name, or nullptr: settings are named, never counted.
+template <typename Row, std::size_t Size>
+constexpr const Row* FindSetting(const std::array<Row, Size>& table, std::string_view name) {
+    for (const Row& row : table) {
+        if (SettingName(row.name) == name) return &row;
+    }
+    return nullptr;
+}
+
 // A copy from a window into the store: assigns only a different value, and records that it did.
 template <typename Value>
 void AssignFromWindow(ServerSettings& settings, Value& field, const Value& value) {

@@ -6,13 +6,13 @@
 #include <vector>
 
 #include "app/GameFolderList.h"
+#include "dialogs/MainWindowIds.h"
 #include "files/Directories.h"
 #include "files/TextCompare.h"
 #include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 #include "ui/ComboSelection.h"
 #include "ui/KelvrinDlg.h"
-#include "ui/MainWindowControls.h"
 #include "ui/SortedCombo.h"
 
 namespace kelvrin {

@@ -9,6 +9,7 @@
 
 #include "app/GameFolderList.h"
 #include "app/StartUp.h"
+#include "dialogs/MainWindowIds.h"
 #include "launch/ServerLaunch.h"
 #include "settings/ConfigWriter.h"
 #include "settings/GameFolderConfig.h"
@@ -17,7 +18,6 @@
 #include "ui/AdvancedSettingsDlg.h"
 #include "ui/ComboSelection.h"
 #include "ui/LinkLabel.h"
-#include "ui/MainWindowControls.h"
 #include "ui/MapSelectionDlg.h"
 #include "ui/ProgramCursor.h"
 #include "ui/ProgramIcons.h"

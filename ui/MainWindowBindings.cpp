@@ -4,16 +4,17 @@
 #include <QComboBox>
 #include <QLineEdit>
 
+#include <array>
 #include <cstddef>
 #include <initializer_list>
 #include <iterator>
 
+#include "dialogs/MainWindowIds.h"
 #include "settings/ConfigWriter.h"
 #include "settings/DecimalNumber.h"
 #include "settings/ServerSettings.h"
 #include "ui/ComboSelection.h"
 #include "ui/KelvrinDlg.h"
-#include "ui/MainWindowControls.h"
 #include "ui/WindowText.h"
 
 namespace kelvrin {
@@ -21,6 +22,13 @@ namespace kelvrin {
 using namespace mainwindow;
 
 namespace {
+
+constexpr std::array<int, 15> kSwitchControls{
+    kMapCycle,   kWeaponStay,  kWaitForReady, kTeamDamage,    kDedicated,
+    kWarmup,     kPureServer,  kShuffleTeams, kSpectators,    kAutobalance,
+    kPunkbuster, kHitScanTint, kVoting,       kPureLanServer, kLogFile};
+constexpr std::array<int, 5> kLimitControls{kCountdown, kTourneyLimit, kCaptureLimit, kFragLimit,
+                                            kTimeLimit};
 
 struct TextBinding {
     int control;

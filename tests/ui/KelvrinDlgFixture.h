@@ -14,11 +14,11 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/MainWindowIds.h"
 #include "settings/ConfigWriter.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 #include "ui/KelvrinDlg.h"
-#include "ui/MainWindowControls.h"
 #include "ui/ProgramCursor.h"
 #include "ui/UrlOpener.h"
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 namespace kelvrin {
 
 // Control ids of the main window's template 102.
@@ -44,16 +42,9 @@ inline constexpr int kHomeLink = 1039;
 inline constexpr int kMailLink = 1051;
 inline constexpr int kShopLink = 1034;
 inline constexpr int kIcon = 1030;
+// The system-menu entry that opens the About box.
+inline constexpr int kAboutCommand = 16;
 
-// The check boxes, paired row by row with the first fifteen rows of kSwitchSettings.
-inline constexpr std::array<int, 15> kSwitchControls{
-    kMapCycle,   kWeaponStay,  kWaitForReady, kTeamDamage,    kDedicated,
-    kWarmup,     kPureServer,  kShuffleTeams, kSpectators,    kAutobalance,
-    kPunkbuster, kHitScanTint, kVoting,       kPureLanServer, kLogFile};
-
-// The limit edits, paired row by row with the first five rows of kLimitSettings.
-inline constexpr std::array<int, 5> kLimitControls{kCountdown, kTourneyLimit, kCaptureLimit,
-                                                   kFragLimit, kTimeLimit};
 }  // namespace mainwindow
 
 }  // namespace kelvrin

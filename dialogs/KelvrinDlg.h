@@ -1,0 +1,59 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialogs/Dialog.h"
+#include "launch/ProgramLauncher.h"
+#include "settings/ServerSettings.h"
+
+namespace kelvrin {
+
+// The main window (template 102): every setting the operator edits outside the two sub-dialogs,
+// and the commands that save the configuration and start the server.
+class CKelvrinDlg : public Dialog {
+public:
+    CKelvrinDlg(ServerSettings& settings, ProgramLauncher& launcher, DialogRunner& dialogs,
+                LinkOpener& links);
+
+    // Store to controls, after pulling the store into the ranges the lists can show.
+    void ShowSettings();
+    // Controls to store; settingsChanged tells whether any control differed.
+    void CollectSettings();
+    void UpdateGameTypeControls();
+    void UpdateWarmupControl();
+
+    // Lists the game folders in the Game Base list, in its order, and selects gameFolder.
+    void FillGameFolderList(const std::vector<std::string>& folders);
+    // The chosen Game Base entry without its brackets, taken into gameFolder.
+    std::optional<std::string> TakeSelectedGameFolder();
+
+    void Clicked(int id) override;
+    void Picked(int id) override;
+
+protected:
+    void OnInitDialog() override;
+
+private:
+    void OnExit();
+    void OnSpeedChanged();
+    void OnMaxPlayersChosen();
+    void OnWarmupPlayersChosen();
+    void ChoosePlayerCount(int box, std::int32_t& chosen, std::int32_t& other, int otherBox);
+    void OnGameBaseChanged();
+    void OnMapCycleClicked();
+    void OnSelectMaps();
+    void OnNetStuff();
+    void OnInfo();
+
+    ServerSettings& settings_;
+    ProgramLauncher& launcher_;
+    DialogRunner& dialogs_;
+    LinkOpener& links_;
+    // The Game Base list's entries as the list shows them, for the folder an entry names.
+    std::vector<std::string> gameBaseEntries_;
+};
+
+}  // namespace kelvrin
