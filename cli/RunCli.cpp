@@ -28,12 +28,27 @@ private:
     std::string previous_;
 };
 
-// The folder as the file system spells it when it is listed in another letter case, as the
-// window's list finds its entries.
-std::string ListedSpelling(const std::vector<std::string>& folders, const std::string& folder) {
-    for (const std::string& listed : folders) {
-        if (listed == folder) return listed;
+// The window's start-up. Its listing of the game folders only finds the default folder's spelling;
+// when it is spelled as usual, the commands that need no list skip it, so thousands of folders
+// cost them nothing.
+std::vector<std::string> StartUpFor(const cli::Invocation& invocation, ServerSettings& settings) {
+    const std::string start = CurrentDirectory();
+    if (invocation.command == cli::Command::Folders ||
+        !IsDirectory(JoinPath(start, kDefaultGameFolder))) {
+        return StartUp(settings);
     }
+    settings.startDirectory = start;
+    settings.gameFolder = std::string(kDefaultGameFolder);
+    LoadGameFolderConfig(settings, settings.gameFolder);
+    return {};
+}
+
+// The chosen folder as the file system spells it: when it is not spelled so, the one listed in
+// another letter case, as the window's list finds its entries.
+std::string FolderSpelling(const ServerSettings& settings, std::vector<std::string> folders,
+                           const std::string& folder) {
+    if (IsDirectory(JoinPath(settings.startDirectory, folder))) return folder;
+    if (folders.empty()) folders = ListGameFolders(settings.startDirectory);
     for (const std::string& listed : folders) {
         if (EqualIgnoringCase(listed, folder)) return listed;
     }
@@ -70,9 +85,9 @@ int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::os
     }
     // What the window does as it opens, and when the operator then picks the game folder.
     ServerSettings settings;
-    const std::vector<std::string> folders = StartUp(settings);
+    const std::vector<std::string> folders = StartUpFor(*invocation, settings);
     if (invocation->folder) {
-        const std::string folder = ListedSpelling(folders, *invocation->folder);
+        const std::string folder = FolderSpelling(settings, folders, *invocation->folder);
         if (folder != settings.gameFolder) {
             settings.gameFolder = folder;
             LoadGameFolderConfig(settings, folder);
