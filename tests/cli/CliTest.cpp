@@ -13,7 +13,8 @@
 namespace kelvrin::testing {
 namespace {
 
-// A file's bytes; no bytes means a folder before the run and no file at all after it.
+// A file's bytes; no bytes means a folder (in place of any file) before the run and no file at
+// all after it.
 struct File {
     std::string path;
     const char* bytes;
@@ -163,7 +164,7 @@ TEST(KelvrinCli, RunsEachCommandAndRefusesBadInput) {
          1,
          {}},
         {"config not written",
-         {{"dvbase/kelvrin.cfg/x", ""}},
+         {{"dvbase/kelvrin.cfg", nullptr}},
          {"save"},
          "",
          "can't write \"kelvrin.cfg\"!\n",
@@ -290,6 +291,7 @@ TEST(KelvrinCli, RunsEachCommandAndRefusesBadInput) {
         const TempInstallation install;
         install.WriteFile("dvbase/kelvrin.cfg", kStored);
         for (const File& file : row.before) {
+            std::filesystem::remove(install.PathOf(file.path));
             if (file.bytes == nullptr) install.MakeFolder(file.path);
             if (file.bytes != nullptr) install.WriteFile(file.path, file.bytes);
         }
