@@ -2,6 +2,7 @@
 // game folder holds afterwards.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <sstream>
 #include <string>
@@ -60,18 +61,20 @@ const char* const kSaved =
     "Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written\n";
 const char* const kBatch = "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n";
 const File kNothingWritten[] = {{"dvbase/kelvrin.cfg", kStored.c_str()},
-                                {"kvr_dvbase.bat", nullptr}};
+                                {"kvr_dvbase.bat", nullptr},
+                                {"dvbase/kelvrin.scriptcfg", nullptr}};
 
 TEST(KelvrinCli, RunsEachCommandAndRefusesBadInput) {
     const std::string longName(100, 'n');
-    const struct {
+    struct Row {
         const char* name;
         std::vector<File> before;
         std::vector<std::string> arguments;
         std::string out, err;
         int code;
         std::vector<File> after;
-    } rows[] = {
+    };
+    const Row rows[] = {
         {"folders",
          {{"Other", nullptr}, {".hidden", nullptr}},
          {"folders"},
@@ -184,109 +187,58 @@ TEST(KelvrinCli, RunsEachCommandAndRefusesBadInput) {
          "can't write \"kelvrin.scriptcfg\" !\n",
          1,
          {}},
-        {"unknown command",
-         {},
-         {"sav"},
-         "",
-         "kelvrin-cli: unknown command 'sav' (allowed: folders, show, set, save, start, maps or "
-         "cycle)\n",
-         2,
-         {}},
-        {"unknown option",
-         {},
-         {"save", "-f"},
-         "",
-         "kelvrin-cli: unknown option '-f' (allowed: -C DIR, -g FOLDER, --help, --version, and "
-         "--show after cycle)\n",
-         2,
-         {}},
-        {"unknown name",
-         {},
-         {"set", "si_nam=x"},
-         "",
-         "kelvrin-cli: 'si_nam': no such setting (allowed: the names that show prints)\n",
-         2,
-         {}},
-        {"folder path",
-         {},
-         {"-g", "dvbase/mp", "save"},
-         "",
-         "kelvrin-cli: -g 'dvbase/mp': allowed is the name of a folder in the start directory\n",
-         2,
-         {}},
-        {"quote",
-         {},
-         {"set", "si_name=a\"b"},
-         "",
-         "kelvrin-cli: si_name=a\"b: allowed is a text of at most 99 Latin-1 characters without "
-         "double quotes or control characters\n",
-         2,
-         {}},
-        {"100 characters",
-         {},
-         {"set", "g_password=" + longName},
-         "",
-         "kelvrin-cli: g_password=" + longName +
-             ": allowed is a text of at most 99 Latin-1 characters without double quotes or "
-             "control characters\n",
-         2,
-         {}},
-        {"number",
-         {},
-         {"set", "si_fragLimit=-3"},
-         "",
-         "kelvrin-cli: si_fragLimit=-3: allowed is a whole number of digits only, 0 to "
-         "2147483647\n",
-         2,
-         {}},
-        {"switch",
-         {},
-         {"set", "logFile=yes"},
-         "",
-         "kelvrin-cli: logFile=yes: allowed is 0, 1, on or off\n",
-         2,
-         {}},
-        {"speed",
-         {},
-         {"set", "gui_configServerRate=6"},
-         "",
-         "kelvrin-cli: gui_configServerRate=6: allowed is a position 0 to 5, or 128 kbs, 265 kbs, "
-         "384 kbs, 512 kbs, 768 kbs or LAN\n",
-         2,
-         {}},
-        {"client rate",
-         {},
-         {"set", "net_serverMaxClientRate=16500"},
-         "",
-         "kelvrin-cli: net_serverMaxClientRate=16500: allowed is a position 0 to 9, or a rate "
-         "16000, 17000, ... 25000\n",
-         2,
-         {}},
-        {"good and bad",
-         {},
-         {"set", "si_name=New", "si_maxPlayers=5"},
-         "",
-         "kelvrin-cli: si_maxPlayers=5: allowed is an even number from 2 to 16\n",
-         2,
-         {}},
-        {"game type",
-         {},
-         {"set", "si_gameType=Deathmatch"},
-         "",
-         "kelvrin-cli: si_gameType=Deathmatch: allowed is DM, Team DM, CTF, Arena CTF or "
-         "Tourney, in any letter case\n",
-         2,
-         {}},
-        {"map name",
-         {},
-         {"cycle", "a;b"},
-         "",
-         "kelvrin-cli: 'a;b': allowed is a map name of 1 to 99 characters without ';', double "
-         "quotes or control characters\n",
-         2,
-         {{"dvbase/kelvrin.scriptcfg", nullptr}}},
     };
-    for (const auto& row : rows) {
+    // Refused before anything is read or written: the files are found untouched afterwards.
+    const struct {
+        const char* name;
+        std::string arguments;  // separated by "|"
+        std::string refusal;
+    } refused[] = {
+        {"unknown command", "sav",
+         "unknown command 'sav' (allowed: folders, show, set, save, start, maps or cycle)"},
+        {"unknown option", "save|-f",
+         "unknown option '-f' (allowed: -C DIR, -g FOLDER, --help, --version, and --show after "
+         "cycle)"},
+        {"unknown name", "set|si_nam=x",
+         "'si_nam': no such setting (allowed: the names that show prints)"},
+        {"folder path", "-g|dvbase/mp|save",
+         "-g 'dvbase/mp': allowed is the name of a folder in the start directory"},
+        {"quote", "set|si_name=a\"b",
+         "si_name=a\"b: allowed is a text of at most 99 Latin-1 characters without double quotes "
+         "or control characters"},
+        {"100 characters", "set|g_password=" + longName,
+         "g_password=" + longName +
+             ": allowed is a text of at most 99 Latin-1 characters without double quotes or "
+             "control characters"},
+        {"number", "set|si_fragLimit=-3",
+         "si_fragLimit=-3: allowed is a whole number of digits only, 0 to 2147483647"},
+        {"switch", "set|logFile=yes", "logFile=yes: allowed is 0, 1, on or off"},
+        {"speed", "set|gui_configServerRate=6",
+         "gui_configServerRate=6: allowed is a position 0 to 5, or 128 kbs, 265 kbs, 384 kbs, 512 "
+         "kbs, 768 kbs or LAN"},
+        {"client rate", "set|net_serverMaxClientRate=16500",
+         "net_serverMaxClientRate=16500: allowed is a position 0 to 9, or a rate 16000, 17000, ... "
+         "25000"},
+        {"good and bad", "set|si_name=New|si_maxPlayers=5",
+         "si_maxPlayers=5: allowed is an even number from 2 to 16"},
+        {"game type", "set|si_gameType=Deathmatch",
+         "si_gameType=Deathmatch: allowed is DM, Team DM, CTF, Arena CTF or Tourney, in any letter "
+         "case"},
+        {"map name", "cycle|a;b",
+         "'a;b': allowed is a map name of 1 to 99 characters without ';', double quotes or control "
+         "characters"},
+    };
+    std::vector<Row> all(std::begin(rows), std::end(rows));
+    for (const auto& row : refused) {
+        std::vector<std::string> arguments;
+        for (std::size_t at = 0; at <= row.arguments.size();) {
+            const std::size_t end = std::min(row.arguments.find('|', at), row.arguments.size());
+            arguments.push_back(row.arguments.substr(at, end - at));
+            at = end + 1;
+        }
+        all.push_back({row.name, {}, arguments, "", "kelvrin-cli: " + row.refusal + "\n", 2, {}});
+    }
+    for (const Row& row : all) {
         SCOPED_TRACE(row.name);
         const TempInstallation install;
         install.WriteFile("dvbase/kelvrin.cfg", kStored);
