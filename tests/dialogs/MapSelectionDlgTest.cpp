@@ -140,8 +140,8 @@ TEST_F(MapSelectionDlgTest, OkAndCancel) {
         Do(row.folder == "dvbase" ? "pick:1 up avail:1 copy" : "");
         view->Click(row.button);
         const bool unchosen = row.folder != "dvbase";
-        EXPECT_EQ(view->shown.size(), unchosen ? 1u : 0u);
-        for (const std::string& message : view->shown) {
+        EXPECT_EQ(view->messages.shown.size(), unchosen ? 1u : 0u);
+        for (const std::string& message : view->messages.shown) {
             EXPECT_EQ(message, "Please select at least one map ( startmap ) or press \"Cancel\"");
         }
         EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), Script(row.written));
