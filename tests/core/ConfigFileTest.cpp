@@ -5,10 +5,10 @@
 #include <utility>
 #include <vector>
 
-#include "dialogs/SettingBindings.h"
 #include "settings/ConfigReader.h"
 #include "settings/ConfigWriter.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -29,19 +29,6 @@ const std::string kDefaultConfig =
     "set net_LANServer \"1\"\nset logFile \"0\"\nset net_serverAllowServerMod \"0\"\n"
     "//set si_mapCycle \"1\"\nset si_usePass \"0\"\nset si_map \"mp/dvdm1\"\n"
     "set g_mapcycle \"\"\nspawnserver\n";
-
-void Assign(ServerSettings& settings, const std::string& name, const std::string& value) {
-    if (FindSetting(kTextSettings, name) != nullptr) {
-        TextField(settings, name) = value;
-    } else {
-        NumberField(settings, name) = std::stoi(value);
-    }
-}
-
-std::string ValueOf(ServerSettings& settings, const std::string& name) {
-    if (FindSetting(kTextSettings, name) != nullptr) return TextField(settings, name);
-    return std::to_string(NumberField(settings, name));
-}
 
 // The defaults give the thirty-six lines; a text that does not fit the capacity (with the
 // terminating zero of the original buffer) is no text, and the operator is told.

@@ -5,6 +5,7 @@
 
 #include "dialogs/SettingBindings.h"
 #include "tests/dialogs/MainDialogFixture.h"
+#include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -97,23 +98,17 @@ TEST_F(MainDialogTest, ControlsShowAndCollectTheirSetting) {
     Open();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const bool text = FindSetting(kTextSettings, row.setting) != nullptr;
         const bool box = FindSetting(kSwitchSettings, row.setting) != nullptr;
-        const auto stored = [&] {
-            return text ? TextField(settings, row.setting)
-                        : std::to_string(NumberField(settings, row.setting));
-        };
         settings.si_maxPlayers = 12;
-        if (text) TextField(settings, row.setting) = row.stored;
-        if (!text) NumberField(settings, row.setting) = std::stoi(row.stored);
+        Assign(settings, row.setting, row.stored);
         dialog->ShowSettings();
         EXPECT_EQ(box ? std::to_string(window->Checked(row.control)) : window->Text(row.control),
                   row.shown);
-        const std::string shownValue = stored();
+        const std::string shownValue = ValueOf(settings, row.setting);
         window->At(row.control).checked = row.put == "1";
         window->At(row.control).text = row.put;
         dialog->CollectSettings();
-        EXPECT_EQ(stored(), row.taken);
+        EXPECT_EQ(ValueOf(settings, row.setting), row.taken);
         EXPECT_EQ(settings.settingsChanged, row.taken != shownValue);
         dialog->CollectSettings();
         EXPECT_FALSE(settings.settingsChanged) << "a second collection finds nothing new";
