@@ -37,18 +37,15 @@ void PressLink(QWidget* link) {
 void PickFromContextMenu(QWidget* control) {
     WhenWindowAppears(
         [](QWidget* popup) {
-            auto* menu = qobject_cast<QMenu*>(popup);
-            ASSERT_NE(menu, nullptr);
-            ASSERT_EQ(menu->actions().size(), 1);
-            EXPECT_EQ(menu->actions()[0]->text(), QStringLiteral("Inf&o über Kelvrin..."));
-            const QPoint entry = menu->actionGeometry(menu->actions()[0]).center();
-            QTest::mouseClick(menu, Qt::LeftButton, {}, entry);
+            const QList<QAction*> entries = popup->actions();
+            ASSERT_EQ(entries.size(), 1);
+            EXPECT_EQ(entries[0]->text(), QStringLiteral("Inf&o über Kelvrin..."));
+            const QRect entry = static_cast<QMenu*>(popup)->actionGeometry(entries[0]);
+            QTest::mouseClick(popup, Qt::LeftButton, {}, entry.center());
         },
-        [] { return QApplication::activePopupWidget(); });
-    QWidget* window = control->window();
-    const QPoint background = window->rect().center();
-    QContextMenuEvent click(QContextMenuEvent::Mouse, background, window->mapToGlobal(background));
-    QApplication::sendEvent(window, &click);
+        [] { return qobject_cast<QMenu*>(QApplication::activePopupWidget()); });
+    QContextMenuEvent click(QContextMenuEvent::Mouse, {1, 1}, control->mapToGlobal(QPoint(1, 1)));
+    QApplication::sendEvent(control->window(), &click);
 }
 
 // The main window's controls, each acted on as an operator does.

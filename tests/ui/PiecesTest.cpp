@@ -13,6 +13,7 @@ namespace {
 // question its own caption, a warning icon, Yes (the default) and No. Both show their text
 // plainly, as Latin-1, over the window.
 TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
+    const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
     const struct {
         const char* name;
         bool question;
@@ -23,13 +24,12 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
         bool answer;
     } rows[] = {
         {"message", false, Qt::Key_Return, "ui_tests", QMessageBox::NoIcon, QMessageBox::Ok, false},
-        {"question, Enter", true, Qt::Key_Return, "Question", QMessageBox::Warning,
-         QMessageBox::Yes | QMessageBox::No, true},
-        {"question, N", true, Qt::Key_N, "Question", QMessageBox::Warning,
-         QMessageBox::Yes | QMessageBox::No, false},
+        {"question, Enter", true, Qt::Key_Return, "Question", QMessageBox::Warning, yesNo, true},
+        {"question, N", true, Qt::Key_N, "Question", QMessageBox::Warning, yesNo, false},
     };
     RecordingDialog dialog(139);
     TemplateWindow window(dialog);
+    const std::string text = "Save <b>changed</b> configuration \xe9 ?";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         bool seen = false;
@@ -45,13 +45,8 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
             EXPECT_EQ(box->text(), QStringLiteral("Save <b>changed</b> configuration é ?"));
             EXPECT_EQ(box->parentWidget(), &window);
         });
-        const std::string text = "Save <b>changed</b> configuration \xe9 ?";
-        bool answer = false;
-        if (row.question) {
-            answer = window.AskYesNo(text, "Question");
-        } else {
-            window.Show(text);
-        }
+        const bool answer = row.question && window.AskYesNo(text, "Question");
+        if (!row.question) window.Show(text);
         EXPECT_TRUE(seen);
         EXPECT_EQ(answer, row.answer);
     }
