@@ -56,7 +56,7 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
 // the cursor, then the hand shows over the text and the arrow beside it and after leaving.
 TEST(LinkLabel, DrawsItselfAndFollowsTheMouse) {
     ShownTemplate main(102);
-    auto* link = main.Item<QLabel>(1039);
+    auto* link = main.window.ItemAs<QLabel>(1039);
     QFont underlined = main.window.font();
     underlined.setUnderline(true);
     const QFontMetrics metrics(underlined);

@@ -58,10 +58,6 @@ struct ShownTemplate {
         EXPECT_TRUE(QTest::qWaitForWindowActive(&window));
         dialog.events.clear();  // the focus the window gives its first control on showing
     }
-    template <class T = QWidget>
-    T* Item(int id) const {
-        return window.ItemAs<T>(id);
-    }
 
     RecordingDialog dialog;
     TemplateWindow window;
