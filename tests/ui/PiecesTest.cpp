@@ -126,7 +126,6 @@ TEST(MainWindow, RunsItsSubDialogsOverItself) {
     CKelvrinDlg dialog(settings, launcher, runner, links);
     TemplateWindow window(dialog);
     runner.SetOwner(&window);
-    window.show();
     QString caption;
     QWidget* owner = nullptr;
     WhenWindowAppears([&](QWidget* modal) {
