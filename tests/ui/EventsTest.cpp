@@ -86,10 +86,11 @@ TEST(TemplateWindowEvents, ListsReportChoiceDoubleClickAndFocus) {
     QListWidget* list = maps.window.ItemAs<QListWidget>(1037);
     const QPoint row = list->visualItemRect(list->item(1)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
-    const Events events{"focused 1036", "focused 1037", "picked 1037", "double-clicked 1037"};
-    EXPECT_EQ(maps.dialog.events, events);
+    EXPECT_EQ(maps.dialog.events, Events({"focused 1036", "focused 1037", "picked 1037"}));
     EXPECT_EQ(maps.window.Selection(1037), 1);
+    maps.dialog.events.clear();
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
+    EXPECT_EQ(maps.dialog.events, Events({"double-clicked 1037"}));
 }
 
 // What the dialog does through the view raises no event, and each verb does what it says.
