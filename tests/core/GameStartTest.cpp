@@ -6,7 +6,6 @@
 #include <filesystem>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "launch/ServerLaunch.h"
 #include "tests/support/Recorders.h"
@@ -27,52 +26,59 @@ constexpr const char* kRecorder =
 // Server comes back at once while it plays on. A Windows program the system cannot run goes
 // through the "wine" on the PATH (here a recorder too); what cannot be started is reported.
 TEST(GameStart, StartsTheGameOrSaysItCannot) {
-    const std::string dvbase = "+set\nfs_game\ndvbase+exec\nkelvrin.cfg\n",
-                      cannot = "can't start \"dravekDed.exe\"";
+    const std::string dvbase = "+set\nfs_game\ndvbase+exec\nkelvrin.cfg\n";
     const struct {
-        std::string game;
-        fs::perms mode;
+        const char* name;
+        std::string game;  // dravekDed.exe, or dravek.exe when not dedicated
+        unsigned mode;
         bool wineOnPath;
-        std::string folder, started, arguments, message;
+        std::string folder;
+        int dedicated;
+        int mapCycle;
+        std::string recorded;  // the arguments, after the program wine is given
+        std::string shown;
     } rows[] = {
-        {kRecorder, fs::perms(0755), false, "my\tmod", "direct",
+        {"a tab in the folder", kRecorder, 0755, false, "my\tmod", 1, 0,
          "+set\nfs_game\nmy\tmod+exec\nkelvrin.cfg\n", ""},
-        {"MZ\x90", fs::perms(0644), true, "dvbase", "wine", dvbase, ""},
-        {"MZ\x90", fs::perms(0755), true, "dvbase", "wine", dvbase, ""},
-        {"MZ\x90", fs::perms(0755), false, "dvbase", "", "", cannot},
-        {"", fs::perms(0755), true, "dvbase", "", "", cannot},
-        {"not a program\n", fs::perms(0644), true, "dvbase", "", "", cannot},
+        {"not dedicated, map cycle", kRecorder, 0755, false, "dvbase", 0, 1,
+         "+set\nfs_game\ndvbase+exec\nkelvrin.scriptcfg\n+exec\nkelvrin.cfg\n", ""},
+        {"Windows program, not executable", "MZ\x90", 0644, true, "dvbase", 1, 0, dvbase, ""},
+        {"Windows program, executable", "MZ\x90", 0755, true, "dvbase", 1, 0, dvbase, ""},
+        {"no wine", "MZ\x90", 0755, false, "dvbase", 1, 0, "", "can't start \"dravekDed.exe\""},
+        {"no program", "text\n", 0755, true, "dvbase", 1, 0, "", "can't start \"dravekDed.exe\""},
     };
     const std::string previousPath = std::getenv("PATH");
     for (const auto& row : rows) {
-        SCOPED_TRACE(row.folder + " " + row.started + " " + row.message);
+        SCOPED_TRACE(row.name);
         TempInstallation install;
-        install.MakeFolder(row.folder), install.MakeFolder("elsewhere"),
-            install.WriteFile("bin/wine", kRecorder);
-        if (!row.game.empty())
-            install.WriteFile("dravekDed.exe", row.game),
-                fs::permissions(install.PathOf("dravekDed.exe"), row.mode);
+        install.MakeFolder(row.folder);
+        install.MakeFolder("elsewhere");
+        install.WriteFile("bin/wine", kRecorder);
         fs::permissions(install.PathOf("bin/wine"), fs::perms(0755));
+        const std::string game = row.dedicated != 0 ? "dravekDed.exe" : "dravek.exe";
+        install.WriteFile(game, row.game);
+        fs::permissions(install.PathOf(game), fs::perms(row.mode));
         // Only our recording wine may be found: the machine may have a real one.
         ::setenv("PATH", (install.Root() + (row.wineOnPath ? "/bin" : "/nowhere")).c_str(), 1);
         fs::current_path(install.PathOf("elsewhere"));
         ServerSettings settings = install.Settings();
-        settings.gameFolder = row.folder, settings.si_mapCycle = 0;
+        settings.gameFolder = row.folder;
+        settings.net_serverDedicated = row.dedicated;
+        settings.si_mapCycle = row.mapCycle;
         RecordingMessages messages;
 
         const auto start = Clock::now();
         StartServer(settings, messages, *MakeSystemLauncher());
-        const bool atOnce = Clock::now() - start < std::chrono::seconds(3);
+        EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
         ::setenv("PATH", previousPath.c_str(), 1);
-        EXPECT_EQ(std::pair(atOnce, messages.shown),
-                  std::pair(true, row.message.empty() ? Shown{} : Shown{row.message}));
-        while (!row.started.empty() && !install.Exists("launch-record.txt") &&
-               Clock::now() - start < std::chrono::seconds(20))
+        EXPECT_EQ(messages.shown, row.shown.empty() ? Shown{} : Shown{row.shown});
+        while (!row.recorded.empty() && !install.Exists("launch-record.txt") &&
+               Clock::now() - start < std::chrono::seconds(20)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        const std::string wineArgument =
-            row.started == "wine" ? install.Root() + "/dravekDed.exe\n" : "";
-        EXPECT_EQ(install.ReadFile("launch-record.txt"),
-                  row.started.empty() ? "" : install.Root() + "\n" + wineArgument + row.arguments);
+        }
+        const std::string wine = row.wineOnPath ? install.Root() + "/" + game + "\n" : "";
+        const std::string recorded = install.Root() + "\n" + wine + row.recorded;
+        EXPECT_EQ(install.ReadFile("launch-record.txt"), row.recorded.empty() ? "" : recorded);
     }
 }
 
