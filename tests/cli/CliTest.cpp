@@ -4,13 +4,14 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <optional>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/RunCli.h"
-#include "dialogs/KelvrinDlg.h"
 #include "dialogs/MainWindowIds.h"
 #include "tests/dialogs/MainDialogFixture.h"
 #include "tests/support/TempInstallation.h"
@@ -26,22 +27,15 @@ struct File {
 };
 using Files = std::vector<File>;
 
+// An expected file kept under tests/data, read before any test enters a folder of its own.
+std::string Data(const std::string& name) {
+    std::ifstream file(KELVRIN_TEST_DATA "/" + name, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(file), {});
+}
+
 // What the window's Save Config writes with the defaults, after which the rows' lines replace
 // the lines of the same setting.
-const char* const kDefaultConfig =
-    "set si_name \"Hollowmere\"\r\nset gui_configServerRate \"5\"\r\n"
-    "set net_serverRemoteConsolePassword \"\"\r\nset si_gameType \"DM\"\r\n"
-    "set si_maxPlayers \"16\"\r\nset si_minPlayers \"4\"\r\nset g_password \"\"\r\n"
-    "set si_countDown \"0\"\r\nset si_tourneyLimit \"0\"\r\nset si_captureLimit \"5\"\r\n"
-    "set si_fragLimit \"20\"\r\nset si_timeLimit \"10\"\r\nset net_serverClientTimeout \"60\"\r\n"
-    "set net_serverMaxClientRate \"3\"\r\nset net_serverMaxUsercmdRelay \"3\"\r\n"
-    "set net_serverZombieTimeout \"5\"\r\nset si_weaponStay \"0\"\r\nset si_useReady \"0\"\r\n"
-    "set si_teamDamage \"0\"\r\nset net_serverDedicated \"1\"\r\nset si_warmup \"0\"\r\n"
-    "set si_pure \"0\"\r\nset si_shuffle \"0\"\r\nset si_spectators \"1\"\r\n"
-    "set si_autobalance \"0\"\r\nset sv_punkbuster \"0\"\r\nset si_allowHitscanTint \"0\"\r\n"
-    "set si_allowVoting \"0\"\r\nset net_LANServer \"1\"\r\nset logFile \"0\"\r\n"
-    "set net_serverAllowServerMod \"0\"\r\n//set si_mapCycle \"0\"\r\nset si_usePass \"0\"\r\n"
-    "set si_map \"mp/dvdm1\"\r\nset g_mapcycle \"\"\r\nspawnserver\r\n";
+const std::string kDefaultConfig = Data("default-kelvrin.cfg");
 
 std::string Config(const std::vector<std::string>& lines) {
     std::string config = kDefaultConfig;
@@ -56,11 +50,6 @@ std::string Config(const std::vector<std::string>& lines) {
 const std::string kStored = Config({"set si_name \"Old\""});
 const std::string kShown = Config({"set si_maxPlayers \"5\"", "set logFile \"2\"",
                                    "set si_name \"Caf\xe9\"", "set si_gameType \"CTF\""});
-const std::string kSetConfig =
-    Config({"set si_name \"Caf\xe9\"", "set gui_configServerRate \"2\"",
-            "set si_gameType \"Team DM\"", "set si_maxPlayers \"6\"", "set si_minPlayers \"6\"",
-            "set net_serverMaxClientRate \"9\"", "set net_LANServer \"0\"",
-            "set g_mapcycle \"\"\r\nset sv_master1  \"master.dravek.example.org\""});
 const std::string kNegativeSpeed = Config({"set gui_configServerRate \"-1\""});
 // CR LF counts as one character, so the name's "A" is the 5000th character read.
 const std::string kLongConfig =
@@ -100,21 +89,11 @@ Files Absent(const std::string& paths) {
 
 Files Holding(const std::string& path, const std::string& bytes) { return {{path, bytes}}; }
 
-const char* const kShowOut =
-    "si_name=Caf\xc3\xa9\ngui_configServerRate=5\nnet_serverRemoteConsolePassword=\n"
-    "si_gameType=CTF\nsi_maxPlayers=4\nsi_minPlayers=4\ng_password=\nsi_countDown=0\n"
-    "si_tourneyLimit=0\nsi_captureLimit=5\nsi_fragLimit=20\nsi_timeLimit=10\n"
-    "net_serverClientTimeout=60\nnet_serverMaxClientRate=3\nnet_serverMaxUsercmdRelay=3\n"
-    "net_serverZombieTimeout=5\nsi_weaponStay=0\nsi_useReady=0\nsi_teamDamage=0\n"
-    "net_serverDedicated=1\nsi_warmup=0\nsi_pure=0\nsi_shuffle=0\nsi_spectators=1\n"
-    "si_autobalance=0\nsv_punkbuster=0\nsi_allowHitscanTint=0\nsi_allowVoting=0\n"
-    "net_LANServer=1\nlogFile=1\nnet_serverAllowServerMod=0\nsi_mapCycle=0\n"
-    "si_map=mp/dvdm1\nsv_master1=master.dravek.example.org\nsv_master2=\nsv_master3=\n"
-    "sv_master4=\nsv_master5=\n";
 const char* const kSetArguments =
     "set|si_name=Caf\xc3\xa9|si_gameType=team dm|gui_configServerRate=384 kbs|si_minPlayers=8|"
     "si_maxPlayers=6|net_serverMaxClientRate=25000|net_LANServer=off";
-const Files kSetFiles = {{"dvbase/kelvrin.cfg", kSetConfig}, {"kvr_dvbase.bat", kBatch}};
+const Files kSetFiles = {{"dvbase/kelvrin.cfg", Data("set-kelvrin.cfg")},
+                         {"kvr_dvbase.bat", kBatch}};
 const Files kModFolder = {
     {"my mod/kelvrin.cfg", "set net_serverDedicated \"0\"\r\n//set si_mapCycle \"1\"\r\n"},
     {"my mod/kelvrin.scriptcfg", "set si_mapcycle \"mp/a\"\r\n"}};
@@ -170,7 +149,7 @@ TEST(KelvrinCli, RunsEachCommandAndReportsEachFailure) {
          "A\na\nB\nb\ndvbase\nLONGNAME_b\nlongname_B\n", none},
 #endif
         {"-C, a deep path", Absent(deep + "/b"), "-C|" + deep + "|folders", 0, "b\n", none},
-        {"show", Holding("dvbase/kelvrin.cfg", kShown), "show", 0, kShowOut, none},
+        {"show", Holding("dvbase/kelvrin.cfg", kShown), "show", 0, Data("show.txt"), none},
         {"show names, of 5000 characters", Holding("dvbase/kelvrin.cfg", kLongConfig),
          "-g|DVBASE|show|si_fragLimit|si_name", 0, "si_fragLimit=0\nsi_name=A\n", none},
         {"set", none, kSetArguments, 0, kSaved, kSetFiles},
@@ -278,32 +257,28 @@ TEST(KelvrinCli, RefusesBadInputAndWritesNothing) {
 }
 
 // For one set of settings, set writes the files that the window's Save Config writes.
-TEST(KelvrinCli, SetWritesWhatSaveConfigInTheWindowWrites) {
+using SetAndTheWindow = MainDialogTest;
+
+TEST_F(SetAndTheWindow, WriteTheSameFilesForTheSameSettings) {
     using namespace mainwindow;
-    const TempInstallation install;
-    install.WriteFile("dvbase/kelvrin.cfg", kStored);
-    ServerSettings settings;
-    RecordingLauncher launcher;
-    RecordingRunner runner;
-    RecordingLinks links;
-    CKelvrinDlg dialog(settings, launcher, runner, links);
-    RecordingView window(dialog);
-    window.Type(kServerName, "Caf\xe9");
-    window.Pick(kGameType, 1);
-    window.Pick(kSpeed, 2);
-    window.Pick(kMaxPlayers, 2);
-    window.Click(kPureLanServer);
-    window.Click(kSaveConfig);
-    const std::string config = install.ReadFile("dvbase/kelvrin.cfg");
-    const std::string batch = install.ReadFile("kvr_dvbase.bat");
-    install.WriteFile("dvbase/kelvrin.cfg", kStored);
-    std::filesystem::remove(install.PathOf("kvr_dvbase.bat"));
+    installation.WriteFile("dvbase/kelvrin.cfg", kStored);
+    Open();
+    window->Type(kServerName, "Caf\xe9");
+    window->Pick(kGameType, 1);
+    window->Pick(kSpeed, 2);
+    window->Pick(kMaxPlayers, 2);
+    window->Click(kPureLanServer);
+    window->Click(kSaveConfig);
+    const std::string config = Config();
+    const std::string batch = installation.ReadFile("kvr_dvbase.bat");
+    installation.WriteFile("dvbase/kelvrin.cfg", kStored);
+    std::filesystem::remove(installation.PathOf("kvr_dvbase.bat"));
     ExpectRun(
         "set|si_name=Caf\xc3\xa9|si_gameType=Team DM|gui_configServerRate=2|si_maxPlayers=6|"
         "net_LANServer=0",
         0, kSaved, "");
-    EXPECT_EQ(install.ReadFile("dvbase/kelvrin.cfg"), config);
-    EXPECT_EQ(install.ReadFile("kvr_dvbase.bat"), batch);
+    EXPECT_EQ(Config(), config);
+    EXPECT_EQ(installation.ReadFile("kvr_dvbase.bat"), batch);
 }
 
 }  // namespace
