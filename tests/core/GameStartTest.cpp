@@ -22,49 +22,48 @@ constexpr const char* kRecorder =
     "#!/bin/sh\nexec >/dev/null 2>&1\nprintf '%s\\n' \"$(pwd)\" \"$@\" > "
     "launch-record.part\n/bin/mv launch-record.part launch-record.txt\n/bin/sleep 6\n";
 
-// The game starts from the start directory, with its parameters split at blanks only, and Start
-// Server comes back at once while it plays on. A Windows program the system cannot run goes
-// through the "wine" on the PATH (here a recorder too); what cannot be started is reported.
+// The game starts from the start directory, with its parameters split at blanks only (a tab
+// belongs to the folder's name), and Start Server comes back at once while it plays on. A
+// Windows program the system cannot run goes through the "wine" on the PATH (here a recorder
+// too); what cannot be started is reported.
 TEST(GameStart, StartsTheGameOrSaysItCannot) {
-    const std::string dvbase = "+set\nfs_game\ndvbase+exec\nkelvrin.cfg\n";
+    const std::string plain = "+set\nfs_game\nmy\tmod+exec\nkelvrin.cfg\n";
+    const std::string cycle =
+        "+set\nfs_game\nmy\tmod+exec\nkelvrin.scriptcfg\n+exec\nkelvrin.cfg\n";
+    const std::string cannot = "can't start \"dravekDed.exe\"";
     const struct {
         const char* name;
-        std::string game;  // dravekDed.exe, or dravek.exe when not dedicated
+        bool cycleNotDedicated;  // else dedicated, without the map cycle
+        std::string game;
         unsigned mode;
         bool wineOnPath;
-        std::string folder;
-        int dedicated;
-        int mapCycle;
         std::string recorded;  // the arguments, after the program wine is given
         std::string shown;
     } rows[] = {
-        {"a tab in the folder", kRecorder, 0755, false, "my\tmod", 1, 0,
-         "+set\nfs_game\nmy\tmod+exec\nkelvrin.cfg\n", ""},
-        {"not dedicated, map cycle", kRecorder, 0755, false, "dvbase", 0, 1,
-         "+set\nfs_game\ndvbase+exec\nkelvrin.scriptcfg\n+exec\nkelvrin.cfg\n", ""},
-        {"Windows program, not executable", "MZ\x90", 0644, true, "dvbase", 1, 0, dvbase, ""},
-        {"Windows program, executable", "MZ\x90", 0755, true, "dvbase", 1, 0, dvbase, ""},
-        {"no wine", "MZ\x90", 0755, false, "dvbase", 1, 0, "", "can't start \"dravekDed.exe\""},
-        {"no program", "text\n", 0755, true, "dvbase", 1, 0, "", "can't start \"dravekDed.exe\""},
+        {"not dedicated, map cycle", true, kRecorder, 0755, false, cycle, ""},
+        {"Windows program, not executable", false, "MZ\x90", 0644, true, plain, ""},
+        {"Windows program, executable", false, "MZ\x90", 0755, true, plain, ""},
+        {"no wine", false, "MZ\x90", 0755, false, "", cannot},
+        {"no program", false, "text\n", 0755, true, "", cannot},
     };
     const std::string previousPath = std::getenv("PATH");
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempInstallation install;
-        install.MakeFolder(row.folder);
+        install.MakeFolder("my\tmod");
         install.MakeFolder("elsewhere");
         install.WriteFile("bin/wine", kRecorder);
         fs::permissions(install.PathOf("bin/wine"), fs::perms(0755));
-        const std::string game = row.dedicated != 0 ? "dravekDed.exe" : "dravek.exe";
+        const std::string game = row.cycleNotDedicated ? "dravek.exe" : "dravekDed.exe";
         install.WriteFile(game, row.game);
         fs::permissions(install.PathOf(game), fs::perms(row.mode));
         // Only our recording wine may be found: the machine may have a real one.
         ::setenv("PATH", (install.Root() + (row.wineOnPath ? "/bin" : "/nowhere")).c_str(), 1);
         fs::current_path(install.PathOf("elsewhere"));
         ServerSettings settings = install.Settings();
-        settings.gameFolder = row.folder;
-        settings.net_serverDedicated = row.dedicated;
-        settings.si_mapCycle = row.mapCycle;
+        settings.gameFolder = "my\tmod";
+        settings.net_serverDedicated = row.cycleNotDedicated ? 0 : 1;
+        settings.si_mapCycle = row.cycleNotDedicated ? 1 : 0;
         RecordingMessages messages;
 
         const auto start = Clock::now();
