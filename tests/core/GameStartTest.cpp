@@ -76,8 +76,8 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         const std::string wine = row.wineOnPath ? install.Root() + "/" + game + "\n" : "";
-        const std::string recorded = install.Root() + "\n" + wine + row.recorded;
-        EXPECT_EQ(install.ReadFile("launch-record.txt"), row.recorded.empty() ? "" : recorded);
+        EXPECT_EQ(install.ReadFile("launch-record.txt"),
+                  row.recorded.empty() ? "" : install.Root() + "\n" + wine + row.recorded);
     }
 }
 
