@@ -92,16 +92,16 @@ const Files kModFolder = {
 // Letter case ignored, bytes above 127 first, a name that starts another before it (also beyond
 // the eighth and the sixteenth byte); hidden folders and plain files are no game folders.
 const std::string kFolders =
-    "zeta|MAPSFORALL2|mapsforall|mapsforal|night_rotation_day1|night_rotation_day|_x|"
-    "\xc3\xa9t\xc3\xa9|.hidden";
+    "zeta|MAPSFORALL2|mapsforall|mapsforal|night_rotation_dz|night_rotation_day1|"
+    "night_rotation_day|_x|\xc3\xa9t\xc3\xa9|.hidden";
+const char* const kFoldersOut =
+    "\xc3\xa9t\xc3\xa9\n_x\ndvbase\nmapsforal\nmapsforall\nMAPSFORALL2\nnight_rotation_day\n"
+    "night_rotation_day1\nnight_rotation_dz\nzeta\n";
+
 // Entries holding a control character are left out; CR LF is read as LF, itself one.
 const char* const kControls = "ul;mp/a;mp/c\x01;mp/d\x7f;mp/b;mp/line\r\nend\"";
 
 Files Script(const std::string& bytes) { return Holding("dvbase/kelvrin.scriptcfg", bytes); }
-
-const char* const kFoldersOut =
-    "\xc3\xa9t\xc3\xa9\n_x\ndvbase\nmapsforal\nmapsforall\nMAPSFORALL2\nnight_rotation_day\n"
-    "night_rotation_day1\nzeta\n";
 
 TEST(KelvrinCli, RunsEachCommandAndReportsEachFailure) {
     std::string deep = "d";
