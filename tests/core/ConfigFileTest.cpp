@@ -1,19 +1,18 @@
 // kelvrin.cfg: the text the store composes and how the reader takes a text back.
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "dialogs/SettingBindings.h"
 #include "settings/ConfigReader.h"
 #include "settings/ConfigWriter.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 namespace {
-
-using Changes = std::vector<std::pair<std::string, std::string>>;
 
 const std::string kDefaultConfig =
     "set si_name \"Hollowmere\"\nset gui_configServerRate \"5\"\n"
@@ -29,19 +28,6 @@ const std::string kDefaultConfig =
     "set net_LANServer \"1\"\nset logFile \"0\"\nset net_serverAllowServerMod \"0\"\n"
     "//set si_mapCycle \"1\"\nset si_usePass \"0\"\nset si_map \"mp/dvdm1\"\n"
     "set g_mapcycle \"\"\nspawnserver\n";
-
-void Assign(ServerSettings& settings, const std::string& name, const std::string& value) {
-    if (FindSetting(kTextSettings, name) != nullptr) {
-        TextField(settings, name) = value;
-    } else {
-        NumberField(settings, name) = std::stoi(value);
-    }
-}
-
-std::string ValueOf(ServerSettings& settings, const std::string& name) {
-    if (FindSetting(kTextSettings, name) != nullptr) return TextField(settings, name);
-    return std::to_string(NumberField(settings, name));
-}
 
 // The defaults give the thirty-six lines; a text that does not fit the capacity (with the
 // terminating zero of the original buffer) is no text, and the operator is told.
@@ -68,74 +54,57 @@ TEST(ComposeServerConfig, DefaultsFillTheCapacityOrOverflow) {
     }
 }
 
-// Each row changes the defaults and names a stretch the text must hold and one it must not.
+// Each row changes the defaults ("name=value", joined by "|") and names a stretch the text must
+// hold and one it must not.
 TEST(ComposeServerConfig, LinesFollowTheStore) {
-    const std::string master1 = "set sv_master1  \"master.dravek.example.org\"\n";
+    const std::string log =
+        "set logFile \"1\"\nset net_serverAllowServerMod \"0\"\n"
+        "set logFileName \"kelvrin.log\"\n//set";
+    const std::string masters =
+        "set g_mapcycle \"\"\nset sv_master1  \"master.dravek.example.org\"\n"
+        "set sv_master3  \"3\"\nspawn";
+    const std::string end = "set g_mapcycle \"\"\nspawnserver\n";
     const std::string a199(199, 'a');
     const std::string teams =
         "set net_serverDedicated \"1\"\nset si_warmup \"0\"\nset si_pure \"0\"\n";
+    const std::string noTeams =
+        "set si_teamDamage \"0\"\n" + teams +
+        "set si_shuffle \"0\"\nset si_spectators \"1\"\nset si_autobalance \"0\"\n";
+    const std::string keptTeams =
+        "set si_teamDamage \"1\"\n" + teams +
+        "set si_shuffle \"1\"\nset si_spectators \"1\"\nset si_autobalance \"1\"\n";
+    const std::string teamSwitches = "|si_teamDamage=1|si_shuffle=1|si_autobalance=1";
     const struct {
         const char* name;
+        std::string changes;
         std::string present;
         std::string absent;
-        Changes changes;
     } rows[] = {
-        {"blank password", "set g_password \" \"\n", "si_usePass \"0\"", {{"g_password", " "}}},
-        {"password", "set si_usePass \"1\"\nset si_map", "si_usePass \"0\"", {{"g_password", "p"}}},
-        {"log file",
-         "set logFile \"1\"\nset net_serverAllowServerMod \"0\"\n"
-         "set logFileName \"kelvrin.log\"\n//set",
-         "\"0\"\n//",
-         {{"logFile", "1"}}},
-        {"negative", "set si_fragLimit \"-3\"\n", "\"20\"", {{"si_fragLimit", "-3"}}},
-        {"switch 2", "set si_pure \"1\"\n", "\"2\"", {{"si_pure", "2"}}},
-        {"no cycle", "//set si_mapCycle \"0\"\n", "\nset si_mapCycle", {{"si_mapCycle", "0"}}},
-        {"quote in a name", "set si_name \"a\"b\"\n", "Hollowmere", {{"si_name", "a\"b"}}},
-        {"game type", "set si_gameType \"Arena CTF\"\n", "\"DM\"", {{"gameTypeIndex", "3"}}},
-        {"game type too high",
-         "set si_gameType \"DM\"\n",
-         "\"\"\nset si_max",
-         {{"gameTypeIndex", "5"}}},
-        {"game type below 0",
-         "set si_gameType \"DM\"\n",
-         "\"\"\nset si_max",
-         {{"gameTypeIndex", "-1"}}},
-        {"199 characters", "set si_name \"" + a199 + "\"\n", "ab", {{"si_name", a199 + "bc"}}},
-        {"LAN: no masters",
-         "set g_mapcycle \"\"\nspawnserver\n",
-         "sv_master",
-         {{"sv_master2", "two"}}},
-        {"internet: masters",
-         "set g_mapcycle \"\"\n" + master1 + "set sv_master3  \"3\"\nspawn",
-         "sv_master2",
-         {{"net_LANServer", "0"}, {"sv_master3", "3"}}},
-        {"empty masters left out",
-         "set g_mapcycle \"\"\nspawnserver\n",
-         "sv_master",
-         {{"net_LANServer", "0"}, {"sv_master1", ""}}},
-        {"Tourney has no teams",
-         "set si_teamDamage \"0\"\n" + teams +
-             "set si_shuffle \"0\"\nset si_spectators \"1\"\n"
-             "set si_autobalance \"0\"\n",
-         "si_shuffle \"1\"",
-         {{"gameTypeIndex", "4"},
-          {"si_teamDamage", "1"},
-          {"si_shuffle", "1"},
-          {"si_autobalance", "1"}}},
-        {"Team DM keeps them",
-         "set si_teamDamage \"1\"\n" + teams +
-             "set si_shuffle \"1\"\nset si_spectators \"1\"\n"
-             "set si_autobalance \"1\"\n",
-         "si_teamDamage \"0\"",
-         {{"gameTypeIndex", "1"},
-          {"si_teamDamage", "1"},
-          {"si_shuffle", "1"},
-          {"si_autobalance", "1"}}},
+        {"blank password", "g_password= ", "set g_password \" \"\n", "si_usePass \"0\""},
+        {"password", "g_password=p", "set si_usePass \"1\"\nset si_map", "si_usePass \"0\""},
+        {"log file", "logFile=1", log, "\"0\"\n//"},
+        {"negative", "si_fragLimit=-3", "set si_fragLimit \"-3\"\n", "\"20\""},
+        {"switch 2", "si_pure=2", "set si_pure \"1\"\n", "\"2\""},
+        {"no cycle", "si_mapCycle=0", "//set si_mapCycle \"0\"\n", "\nset si_mapCycle"},
+        {"quote in a name", "si_name=a\"b", "set si_name \"a\"b\"\n", "Hollowmere"},
+        {"game type", "gameTypeIndex=3", "set si_gameType \"Arena CTF\"\n", "\"DM\""},
+        {"game type too high", "gameTypeIndex=5", "set si_gameType \"DM\"\n", "\"\"\nset si_max"},
+        {"game type below 0", "gameTypeIndex=-1", "set si_gameType \"DM\"\n", "\"\"\nset si_max"},
+        {"199 characters", "si_name=" + a199 + "bc", "set si_name \"" + a199 + "\"\n", "ab"},
+        {"LAN: no masters", "sv_master2=two", end, "sv_master"},
+        {"internet: masters", "net_LANServer=0|sv_master3=3", masters, "sv_master2"},
+        {"empty masters left out", "net_LANServer=0|sv_master1=", end, "sv_master"},
+        {"Tourney has no teams", "gameTypeIndex=4" + teamSwitches, noTeams, "si_shuffle \"1\""},
+        {"Team DM keeps them", "gameTypeIndex=1" + teamSwitches, keptTeams, "si_teamDamage \"0\""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ServerSettings settings;
-        for (const auto& [name, value] : row.changes) Assign(settings, name, value);
+        std::istringstream changes(row.changes);
+        for (std::string change; std::getline(changes, change, '|');) {
+            const std::size_t equals = change.find('=');
+            Assign(settings, change.substr(0, equals), change.substr(equals + 1));
+        }
         RecordingMessages messages;
         const std::string text = ComposeServerConfig(settings, messages);
         EXPECT_NE(text.find(row.present), std::string::npos) << text;

@@ -5,6 +5,7 @@
 
 #include "dialogs/SettingBindings.h"
 #include "tests/dialogs/MainDialogFixture.h"
+#include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -41,14 +42,14 @@ TEST_F(MainDialogTest, OpeningListsTheGameFoldersAndSelectsTheDefault) {
                   found ? listed : Texts(row.folders.size(), "[mods]"));
         EXPECT_EQ(window->Text(kGameBase), row.selected);
         EXPECT_EQ(window->Text(kServerName), found ? "Saved" : "Hollowmere");
-        EXPECT_EQ(window->shown.size(), found ? 0u : 1u);
-        for (const std::string& message : window->shown) {
+        EXPECT_EQ(window->messages.shown.size(), found ? 0u : 1u);
+        for (const std::string& message : window->messages.shown) {
             EXPECT_EQ(message,
                       "can't find game folders in the current directory !\n"
                       "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...");
         }
         window->Click(kExit);
-        EXPECT_TRUE(window->asked.empty()) << "nothing changed, nothing to ask";
+        EXPECT_TRUE(window->messages.asked.empty()) << "nothing changed, nothing to ask";
         EXPECT_EQ(window->closed, true);
     }
 }
@@ -97,23 +98,17 @@ TEST_F(MainDialogTest, ControlsShowAndCollectTheirSetting) {
     Open();
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        const bool text = FindSetting(kTextSettings, row.setting) != nullptr;
         const bool box = FindSetting(kSwitchSettings, row.setting) != nullptr;
-        const auto stored = [&] {
-            return text ? TextField(settings, row.setting)
-                        : std::to_string(NumberField(settings, row.setting));
-        };
         settings.si_maxPlayers = 12;
-        if (text) TextField(settings, row.setting) = row.stored;
-        if (!text) NumberField(settings, row.setting) = std::stoi(row.stored);
+        Assign(settings, row.setting, row.stored);
         dialog->ShowSettings();
         EXPECT_EQ(box ? std::to_string(window->Checked(row.control)) : window->Text(row.control),
                   row.shown);
-        const std::string shownValue = stored();
+        const std::string shownValue = ValueOf(settings, row.setting);
         window->At(row.control).checked = row.put == "1";
         window->At(row.control).text = row.put;
         dialog->CollectSettings();
-        EXPECT_EQ(stored(), row.taken);
+        EXPECT_EQ(ValueOf(settings, row.setting), row.taken);
         EXPECT_EQ(settings.settingsChanged, row.taken != shownValue);
         dialog->CollectSettings();
         EXPECT_FALSE(settings.settingsChanged) << "a second collection finds nothing new";
@@ -126,20 +121,14 @@ TEST_F(MainDialogTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
     const struct {
         const char* name;
         int gameType;
-        std::string tinted;
+        int tint;
         std::vector<int> enabled;
     } rows[] = {
-        {"DM", 0, "Hit Scan Tint ( 1 )", {}},
-        {"Team DM", 1, "Hit Scan Tint ( 2 )", {kAutobalance, kShuffleTeams, kTeamDamage}},
-        {"CTF",
-         2,
-         "Hit Scan Tint ( 2 )",
-         {kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage}},
-        {"Arena CTF",
-         3,
-         "Hit Scan Tint ( 2 )",
-         {kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage}},
-        {"Tourney", 4, "Hit Scan Tint ( 1 )", {kTourneyLimit}},
+        {"DM", 0, 1, {}},
+        {"Team DM", 1, 2, {kAutobalance, kShuffleTeams, kTeamDamage}},
+        {"CTF", 2, 2, {kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage}},
+        {"Arena CTF", 3, 2, {kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage}},
+        {"Tourney", 4, 1, {kTourneyLimit}},
     };
     Open();
     for (const auto& row : rows) {
@@ -156,7 +145,7 @@ TEST_F(MainDialogTest, EachGameTypeEnablesItsControlsAndNamesItsHitScanTint) {
         EXPECT_TRUE(window->At(kTimeLimit).enabled);
         EXPECT_EQ(window->Text(kHitScanTint), "Hit Scan Tint ( 0 )");
         window->Click(kHitScanTint);
-        EXPECT_EQ(window->Text(kHitScanTint), row.tinted);
+        EXPECT_EQ(window->Text(kHitScanTint), "Hit Scan Tint ( " + std::to_string(row.tint) + " )");
     }
     for (const bool ticked : {true, false}) {
         window->Click(kWarmup);

@@ -1,6 +1,8 @@
 // The map selection dialog on a recording view: the editing of the selected list, OK and Cancel.
 #include <gtest/gtest.h>
 
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -27,14 +29,6 @@ std::string Script(const std::string& rows) {
     return text + "\"\r\n";
 }
 
-// One thing the operator does: an event on a control, with a row where it takes one.
-struct Step {
-    enum { Pick, Select, Click, DoubleClick, Focus, Type } what;
-    int id;
-    int row = 0;
-    std::string text = {};
-};
-
 class MapSelectionDlgTest : public ::testing::Test {
 protected:
     // A fresh store and the dialog opened on a game folder whose script holds these rows.
@@ -46,28 +40,31 @@ protected:
         dialog = std::make_unique<CMapSelectionDlg>(settings);
         view = std::make_unique<RecordingView>(*dialog);
     }
-    void Do(const std::vector<Step>& steps) const {
-        for (const Step& step : steps) {
-            switch (step.what) {
-                case Step::Pick:
-                    view->Pick(step.id, step.row);
-                    break;
-                case Step::Select:
-                    view->Select(step.id, step.row);
-                    break;
-                case Step::Click:
-                    view->Click(step.id);
-                    break;
-                case Step::DoubleClick:
-                    view->DoubleClick(step.id, step.row);
-                    break;
-                case Step::Focus:
-                    view->Focus(step.id);
-                    break;
-                case Step::Type:
-                    view->Type(step.id, step.text);
-                    break;
-            }
+    // The operator's steps, a word each: "pick:N" chooses row N of the selected list and
+    // "dbl:N" double-clicks it, "avail:N" selects row N of the available list (a click there
+    // only selects) and "availdbl:N" double-clicks it, "focus" enters the available list,
+    // "type:TEXT" types a name, and a button's name clicks it.
+    void Do(const std::string& steps) const {
+        const std::map<std::string, int> buttons{
+            {"copy", kCopyButton},    {"remove", kRemoveButton}, {"up", kUpButton},
+            {"down", kDownButton},    {"add", kAddButton},       {"ok", kOkButton},
+            {"cancel", kCancelButton}};
+        std::istringstream words(steps);
+        for (std::string word; words >> word;) {
+            const std::size_t colon = word.find(':');
+            const std::string verb = word.substr(0, colon);
+            const std::string argument = colon == std::string::npos ? "" : word.substr(colon + 1);
+            const int row = std::atoi(argument.c_str());
+            const std::string lists = " pick dbl avail availdbl focus type ";
+            ASSERT_TRUE(buttons.contains(verb) || lists.find(" " + verb + " ") != lists.npos)
+                << "no such step: " << word;
+            if (verb == "pick") view->Pick(kSelectedList, row);
+            if (verb == "dbl") view->DoubleClick(kSelectedList, row);
+            if (verb == "avail") view->Select(kAvailableList, row);
+            if (verb == "availdbl") view->DoubleClick(kAvailableList, row);
+            if (verb == "focus") view->Focus(kAvailableList);
+            if (verb == "type") view->Type(kTypedName, argument);
+            if (buttons.contains(verb)) view->Click(buttons.at(verb));
         }
     }
 
@@ -88,79 +85,26 @@ TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
         bool up;
         bool down;
         std::string rows;
-        std::vector<Step> steps;
+        std::string steps;
     } rows[] = {
-        {"choose the first", 0, false, true, "a;b;c", {{Step::Pick, kSelectedList, 0}}},
-        {"choose the middle", 1, true, true, "a;b;c", {{Step::Pick, kSelectedList, 1}}},
-        {"choose the last", 2, true, false, "a;b;c", {{Step::Pick, kSelectedList, 2}}},
-        {"focus the available list",
-         -1,
-         false,
-         false,
-         "a;b;c",
-         {{Step::Pick, kSelectedList, 1}, {Step::Focus, kAvailableList}}},
-        {"copy keeps the choice",
-         1,
-         true,
-         true,
-         "a;b;c;dvctf1.map",
-         {{Step::Pick, kSelectedList, 1},
-          {Step::Select, kAvailableList, 9},
-          {Step::Click, kCopyButton}}},
-        {"copy without a choice", -1, false, false, "a;b;c", {{Step::Click, kCopyButton}}},
-        {"double click copies",
-         -1,
-         false,
-         false,
-         "a;b;c;dvctf1.map",
-         {{Step::DoubleClick, kAvailableList, 9}}},
-        {"remove",
-         -1,
-         false,
-         false,
-         "a;c",
-         {{Step::Pick, kSelectedList, 1}, {Step::Click, kRemoveButton}}},
-        {"double click removes", -1, false, false, "a;c", {{Step::DoubleClick, kSelectedList, 1}}},
-        {"the last row stays",
-         0,
-         false,
-         false,
-         "c",
-         {{Step::DoubleClick, kSelectedList, 0},
-          {Step::DoubleClick, kSelectedList, 0},
-          {Step::DoubleClick, kSelectedList, 0}}},
-        {"up", 0, false, true, "b;a;c", {{Step::Pick, kSelectedList, 1}, {Step::Click, kUpButton}}},
-        {"down twice",
-         2,
-         true,
-         false,
-         "b;c;a",
-         {{Step::Pick, kSelectedList, 0}, {Step::Click, kDownButton}, {Step::Click, kDownButton}}},
-        {"add a typed name",
-         -1,
-         false,
-         false,
-         "a;b;c;Z\xfcrich",
-         {{Step::Type, kTypedName, 0, "Z\xfcrich"}, {Step::Click, kAddButton}}},
-        {"add 120 characters",
-         -1,
-         false,
-         false,
-         "a;b;c;" + q99,
-         {{Step::Type, kTypedName, 0, std::string(120, 'q')}, {Step::Click, kAddButton}}},
-        {"add a semicolon",
-         -1,
-         false,
-         false,
-         "a;b;c",
-         {{Step::Type, kTypedName, 0, "x;y"}, {Step::Click, kAddButton}}},
-        {"add a double quote",
-         -1,
-         false,
-         false,
-         "a;b;c",
-         {{Step::Type, kTypedName, 0, "x\"y"}, {Step::Click, kAddButton}}},
-        {"add nothing", -1, false, false, "a;b;c", {{Step::Click, kAddButton}}},
+        {"choose the first", 0, false, true, "a;b;c", "pick:0"},
+        {"choose the middle", 1, true, true, "a;b;c", "pick:1"},
+        {"choose the last", 2, true, false, "a;b;c", "pick:2"},
+        {"focus the available list", -1, false, false, "a;b;c", "pick:1 focus"},
+        {"copy keeps the choice", 1, true, true, "a;b;c;dvctf1.map", "pick:1 avail:9 copy"},
+        {"copy without a choice", -1, false, false, "a;b;c", "copy"},
+        {"double click copies", -1, false, false, "a;b;c;dvctf1.map", "availdbl:9"},
+        {"remove", -1, false, false, "a;c", "pick:1 remove"},
+        {"double click removes", -1, false, false, "a;c", "dbl:1"},
+        {"the last row stays", 0, false, false, "c", "dbl:0 dbl:0 dbl:0"},
+        {"up", 0, false, true, "b;a;c", "pick:1 up"},
+        {"down twice", 2, true, false, "b;c;a", "pick:0 down down"},
+        {"add a typed name", -1, false, false, "a;b;c;Z\xfcrich", "type:Z\xfcrich add"},
+        {"add 120 characters", -1, false, false, "a;b;c;" + q99,
+         "type:" + std::string(120, 'q') + " add"},
+        {"add a semicolon", -1, false, false, "a;b;c", "type:x;y add"},
+        {"add a double quote", -1, false, false, "a;b;c", "type:x\"y add"},
+        {"add nothing", -1, false, false, "a;b;c", "add"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -178,10 +122,6 @@ TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
 // OK writes the script, byte for byte, and closes, or asks for a map when the list is empty;
 // Cancel writes nothing but keeps the start map that opening took from the script.
 TEST_F(MapSelectionDlgTest, OkAndCancel) {
-    const std::vector<Step> edit{{Step::Pick, kSelectedList, 1},
-                                 {Step::Click, kUpButton},
-                                 {Step::Select, kAvailableList, 1},
-                                 {Step::Click, kCopyButton}};
     const struct {
         const char* name;
         std::string folder;
@@ -197,11 +137,11 @@ TEST_F(MapSelectionDlgTest, OkAndCancel) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         Open("dvdm3;caf\xc3\xa9", row.folder);
-        Do(row.folder == "dvbase" ? edit : std::vector<Step>{});
+        Do(row.folder == "dvbase" ? "pick:1 up avail:1 copy" : "");
         view->Click(row.button);
         const bool unchosen = row.folder != "dvbase";
-        EXPECT_EQ(view->shown.size(), unchosen ? 1u : 0u);
-        for (const std::string& message : view->shown) {
+        EXPECT_EQ(view->messages.shown.size(), unchosen ? 1u : 0u);
+        for (const std::string& message : view->messages.shown) {
             EXPECT_EQ(message, "Please select at least one map ( startmap ) or press \"Cancel\"");
         }
         EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), Script(row.written));
