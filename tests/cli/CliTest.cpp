@@ -95,8 +95,8 @@ const std::string kFolders =
     "zeta|MAPSFORALL2|mapsforall|mapsforal|night_rotation_dz|night_rotation_day1|"
     "night_rotation_day|_x|\xc3\xa9t\xc3\xa9|.hidden";
 const char* const kFoldersOut =
-    "\xc3\xa9t\xc3\xa9\n_x\ndvbase\nmapsforal\nmapsforall\nMAPSFORALL2\nnight_rotation_day\n"
-    "night_rotation_day1\nnight_rotation_dz\nzeta\n";
+    "\xc3\xa9t\xc3\xa9\n_x\ndvbase\nmapsforal\nMAPSFORALL2\nmapsforall\nnight_rotation_day1\n"
+    "night_rotation_day\nnight_rotation_dz\nzeta\n";
 
 // Entries holding a control character are left out; CR LF is read as LF, itself one.
 const char* const kControls = "ul;mp/a;mp/c\x01;mp/d\x7f;mp/b;mp/line\r\nend\"";
