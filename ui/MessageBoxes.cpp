@@ -12,7 +12,8 @@ namespace {
 int RunMessageBox(QMessageBox::Icon icon, const QString& caption, const std::string& text,
                   QMessageBox::StandardButtons buttons, QMessageBox::StandardButton defaultButton,
                   QWidget* owner) {
-    QMessageBox box(icon, caption, WindowText(text), buttons, owner);
+    // A message names folders and files as the file system spells them.
+    QMessageBox box(icon, caption, NameText(text), buttons, owner);
     box.setTextFormat(Qt::PlainText);
     box.setDefaultButton(defaultButton);
     return box.exec();

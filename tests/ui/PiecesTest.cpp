@@ -29,7 +29,8 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
     };
     RecordingDialog dialog(139);
     TemplateWindow window(dialog);
-    const std::string text = "Save <b>changed</b> configuration \xe9 ?";
+    // Messages name folders and files as the file system spells them.
+    const std::string text = "can't open subdirectory \"<b>Gr\xc3\xbc\xc3\x9f\x65</b>\" !";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         bool seen = false;
@@ -42,7 +43,7 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
             EXPECT_EQ(box->icon(), row.icon);
             EXPECT_EQ(box->standardButtons(), row.buttons);
             EXPECT_EQ(box->textFormat(), Qt::PlainText);
-            EXPECT_EQ(box->text(), QStringLiteral("Save <b>changed</b> configuration é ?"));
+            EXPECT_EQ(box->text(), QStringLiteral("can't open subdirectory \"<b>Grüße</b>\" !"));
             EXPECT_EQ(box->parentWidget(), &window);
         });
         const bool answer = row.question && window.AskYesNo(text, "Question");
