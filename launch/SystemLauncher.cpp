@@ -5,8 +5,10 @@
 #include <vector>
 
 #ifdef _WIN32
-#include <shellapi.h>
+// windows.h first: the shell's header builds on it.
 #include <windows.h>
+
+#include <shellapi.h>
 
 #include "files/WideText.h"
 #else
