@@ -33,6 +33,14 @@ std::string ListedDefaultGameFolder(const std::vector<std::string>& folders) {
 
 std::string GameFolderEntry(std::string_view folder) { return "[" + std::string(folder) + "]"; }
 
+std::vector<std::string> GameBaseEntries(const std::vector<std::string>& folders) {
+    std::vector<std::string> entries;
+    entries.reserve(folders.size());
+    for (const std::string& folder : folders) entries.push_back(GameFolderEntry(folder));
+    SortIgnoringCase(entries);
+    return entries;
+}
+
 std::string FolderOfEntry(std::string_view entry) {
     if (entry.size() < 2) return {};
     return std::string(entry.substr(1, entry.size() - 2));

@@ -24,6 +24,10 @@ std::string ListedDefaultGameFolder(const std::vector<std::string>& folders);
 // The Game Base list entry of a folder: its name in square brackets.
 std::string GameFolderEntry(std::string_view folder);
 
+// The Game Base list's entries for the folders, in the order the list shows them: sorted by the
+// entries' own text (brackets included), letter case ignored.
+std::vector<std::string> GameBaseEntries(const std::vector<std::string>& folders);
+
 // The folder name of an entry: its first and last character removed; empty for a short entry.
 std::string FolderOfEntry(std::string_view entry);
 

@@ -1,13 +1,13 @@
 #include "ui/KelvrinApp.h"
 
+#include "dialogs/KelvrinDlg.h"
 #include "ui/ApplicationTitle.h"
 #include "ui/FolderChooser.h"
-#include "ui/KelvrinDlg.h"
 
 namespace kelvrin {
 
 CKelvrinApp::CKelvrinApp(int& argc, char** argv)
-    : qt_(argc, argv), messages_(nullptr), launcher_(MakeSystemLauncher()) {
+    : qt_(argc, argv), launcher_(MakeSystemLauncher()) {
     // The caption of every message box without one of its own.
     QApplication::setApplicationName(ApplicationTitle());
     QApplication::setApplicationVersion(KELVRIN_VERSION);
@@ -16,10 +16,10 @@ CKelvrinApp::CKelvrinApp(int& argc, char** argv)
 int CKelvrinApp::InitInstance(bool chooseFolder) {
     // Cancel quits before anything is read or written.
     if (chooseFolder && !ChooseStartDirectory()) return 0;
-    CKelvrinDlg window(settings_, messages_, *launcher_, urls_);
-    messages_.SetOwner(&window);
+    CKelvrinDlg dialog(settings_, *launcher_, dialogs_, links_);
+    TemplateWindow window(dialog);
+    dialogs_.SetOwner(&window);
     window.exec();
-    messages_.SetOwner(nullptr);
     return 0;
 }
 

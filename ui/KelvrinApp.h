@@ -6,8 +6,8 @@
 
 #include "launch/ProgramLauncher.h"
 #include "settings/ServerSettings.h"
-#include "ui/QtOperatorMessages.h"
-#include "ui/UrlOpener.h"
+#include "ui/DesktopLinks.h"
+#include "ui/TemplateWindow.h"
 
 namespace kelvrin {
 
@@ -26,9 +26,9 @@ public:
 private:
     QApplication qt_;
     ServerSettings settings_;
-    QtOperatorMessages messages_;
     std::unique_ptr<ProgramLauncher> launcher_;
-    DesktopUrlOpener urls_;
+    QtDialogRunner dialogs_;
+    DesktopLinkOpener links_;
 };
 
 }  // namespace kelvrin

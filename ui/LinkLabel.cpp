@@ -12,10 +12,6 @@ CLinkLabel::CLinkLabel(QWidget* parent) : QLabel(parent) {
     setMouseTracking(true);
 }
 
-void CLinkLabel::SetTarget(const QString& target) { target_ = target; }
-
-void CLinkLabel::SetUrlOpener(UrlOpener* opener) { opener_ = opener; }
-
 bool CLinkLabel::HitTest(const QPoint& p) const {
     MeasureText();
     if (!sizeMeasured_) return false;
@@ -50,14 +46,11 @@ void CLinkLabel::paintEvent(QPaintEvent* /*event*/) {
 }
 
 void CLinkLabel::mousePressEvent(QMouseEvent* event) {
-    if (event->button() == Qt::LeftButton && HitTest(event->position().toPoint()) &&
-        opener_ != nullptr) {
-        opener_->Open(target_);
-    }
+    if (event->button() == Qt::LeftButton && HitTest(event->position().toPoint())) emit pressed();
     QLabel::mousePressEvent(event);
 }
 
-// The first press of a double click has opened the target already; the widget's default would
+// The first press of a double click has been reported already; the widget's default would
 // treat the second as another press and open it again.
 void CLinkLabel::mouseDoubleClickEvent(QMouseEvent* event) { event->accept(); }
 

@@ -16,7 +16,8 @@
 #include "ui/DigitsOnlyFilter.h"
 #include "ui/LinkLabel.h"
 #include "ui/ProgramIcons.h"
-#include "ui/SortedCombo.h"
+#include "ui/WindowText.h"
+#include "ui/WrittenTextEdit.h"
 
 namespace kelvrin {
 
@@ -25,12 +26,17 @@ namespace {
 // A closed combo box is at least one edit line high; the rest of its template height is its list.
 constexpr int kClosedComboUnits = 12;
 
-enum class Grow { Right, BothSides };
+enum class Grow { Right, Left, BothSides };
+
+QRect PixelsOf(const DialogRect& rect, DialogBaseUnits base) {
+    return ToPixels(QRect(rect.x, rect.y, rect.width, rect.height), base);
+}
 
 QRect FitToText(const QRect& rect, const QSize& hint, Grow grow, bool centreVertically) {
     QRect fitted = rect;
     if (hint.width() > rect.width()) {
         fitted.setWidth(hint.width());
+        if (grow == Grow::Left) fitted.moveRight(rect.right());
         if (grow == Grow::BothSides) fitted.moveLeft(rect.x() - (hint.width() - rect.width()) / 2);
     }
     if (hint.height() > rect.height()) {
@@ -41,11 +47,13 @@ QRect FitToText(const QRect& rect, const QSize& hint, Grow grow, bool centreVert
 }
 
 QWidget* MakeLabel(QLabel* label, const ControlTemplate& control, const QRect& pixels) {
-    const bool centred = control.HasStyle(QStringLiteral("centre"));
-    label->setText(control.text);
+    const bool centred = control.HasStyle("centre");
+    label->setText(TemplateText(control.text));
     label->setAlignment((centred ? Qt::AlignHCenter : Qt::AlignLeft) | Qt::AlignTop);
-    label->setGeometry(
-        FitToText(pixels, label->sizeHint(), centred ? Grow::BothSides : Grow::Right, false));
+    const Grow grow = centred                         ? Grow::BothSides
+                      : control.HasStyle("grow-left") ? Grow::Left
+                                                      : Grow::Right;
+    label->setGeometry(FitToText(pixels, label->sizeHint(), grow, false));
     return label;
 }
 
@@ -58,8 +66,8 @@ QWidget* MakeStaticText(const ControlTemplate& control, QWidget* dialog, const Q
 }
 
 QWidget* MakeGroup(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
-    auto* group = new QGroupBox(control.text, dialog);
-    if (control.HasStyle(QStringLiteral("centre"))) group->setAlignment(Qt::AlignHCenter);
+    auto* group = new QGroupBox(TemplateText(control.text), dialog);
+    if (control.HasStyle("centre")) group->setAlignment(Qt::AlignHCenter);
     group->setAttribute(Qt::WA_TransparentForMouseEvents);
     group->setGeometry(pixels);
     return group;
@@ -76,8 +84,9 @@ QWidget* MakeIcon(const ControlTemplate& control, QWidget* dialog, const QRect& 
 }
 
 QWidget* MakeEdit(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
-    auto* edit = new QLineEdit(control.text, dialog);
+    auto* edit = new QLineEdit(TemplateText(control.text), dialog);
     if (control.kind == ControlKind::DigitsEdit) AcceptDigitsOnly(edit);
+    if (control.HasStyle("written")) AcceptWrittenTextOnly(edit);
     edit->setGeometry(pixels);
     return edit;
 }
@@ -109,8 +118,7 @@ QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect&
     // The wheel must not take the focus either, or it would then step through the entries.
     combo->setFocusPolicy(Qt::StrongFocus);
     combo->installEventFilter(new WheelOnlyWithFocus(combo));
-    if (control.HasStyle(QStringLiteral("sort"))) KeepSorted(combo);
-    combo->addItems(control.items);
+    for (const std::string_view item : control.items) combo->addItem(TemplateText(item));
     combo->setCurrentIndex(-1);
 
     const int closedHeight = std::max(combo->sizeHint().height(),
@@ -122,7 +130,7 @@ QWidget* MakeCombo(const ControlTemplate& control, QWidget* dialog, const QRect&
 }
 
 QWidget* MakeCheck(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
-    auto* check = new QCheckBox(control.text, dialog);
+    auto* check = new QCheckBox(TemplateText(control.text), dialog);
     check->setGeometry(FitToText(pixels, check->sizeHint(), Grow::Right, true));
     return check;
 }
@@ -138,7 +146,7 @@ QSize TextSizeOf(const QPushButton& button) {
 }
 
 QWidget* MakeButton(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
-    auto* button = new QPushButton(control.text, dialog);
+    auto* button = new QPushButton(TemplateText(control.text), dialog);
     button->setDefault(control.kind == ControlKind::DefaultButton);
     button->setGeometry(FitToText(pixels, TextSizeOf(*button), Grow::BothSides, true));
     return button;
@@ -148,10 +156,8 @@ QWidget* MakeList(const ControlTemplate& control, QWidget* dialog, const QRect& 
     auto* list = new QListWidget(dialog);
     list->setSelectionMode(QAbstractItemView::SingleSelection);
     list->setUniformItemSizes(true);
-    list->setHorizontalScrollBarPolicy(control.HasStyle(QStringLiteral("hscroll"))
-                                           ? Qt::ScrollBarAsNeeded
-                                           : Qt::ScrollBarAlwaysOff);
-    list->setSortingEnabled(control.HasStyle(QStringLiteral("sort")));
+    list->setHorizontalScrollBarPolicy(control.HasStyle("hscroll") ? Qt::ScrollBarAsNeeded
+                                                                   : Qt::ScrollBarAlwaysOff);
     list->setGeometry(pixels);
     return list;
 }
@@ -207,9 +213,10 @@ void KeepControlsApart(const std::vector<QWidget*>& controls) {
 
 QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog,
                                DialogBaseUnits base) {
-    QWidget* widget = MakeControl(control, dialog, ToPixels(control.rect, base), base);
-    if (widget != nullptr && control.HasStyle(QStringLiteral("disabled")))
-        widget->setEnabled(false);
+    QWidget* widget = MakeControl(control, dialog, PixelsOf(control.rect, base), base);
+    if (widget == nullptr) return nullptr;
+    if (control.HasStyle("disabled")) widget->setEnabled(false);
+    if (!control.tooltip.empty()) widget->setToolTip(TemplateText(control.tooltip));
     return widget;
 }
 

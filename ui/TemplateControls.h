@@ -4,15 +4,16 @@
 
 #include <vector>
 
-#include "ui/DialogTemplate.h"
+#include "dialogs/DialogTemplate.h"
 #include "ui/DialogUnits.h"
 
 namespace kelvrin {
 
 // Creates the widget of one template control as a child of the dialog and places it.
 // Texts are never clipped: a label, check box or button grows beyond its rectangle to its
-// size hint (to the right, or evenly to both sides when centred); a button only as far as its
-// text needs.
+// size hint (to the right, to the left for "grow-left", or evenly to both sides when centred);
+// a button only as far as its text needs. An edit of style "written" takes Latin-1 only, up to
+// 99 characters; a drop-down's items are added as given (the dialog layer orders them).
 QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog,
                                DialogBaseUnits base);
 

@@ -39,17 +39,18 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "dialogs/DialogTemplate.h"
+#include "dialogs/KelvrinDlg.h"
+#include "dialogs/MapSelectionDlg.h"
 #include "launch/ProgramLauncher.h"
 #include "messages/OperatorMessages.h"
 #include "settings/ConfigWriter.h"
 #include "settings/GameFolderConfig.h"
 #include "settings/ServerSettings.h"
 #include "tools/common/QuietServices.h"
-#include "ui/DialogTemplate.h"
 #include "ui/DialogUnits.h"
-#include "ui/KelvrinDlg.h"
-#include "ui/MapSelectionDlg.h"
-#include "ui/UrlOpener.h"
+#include "ui/TemplateWindow.h"
+#include "ui/WindowText.h"
 
 namespace {
 
@@ -159,12 +160,28 @@ void ShowUntilIdle(QWidget& window) {
     if (!watch.painted) std::fprintf(stderr, "a window did not paint itself\n");
 }
 
+QWidget& WidgetOf(QWidget& widget) { return widget; }
+
+// A dialog of the dialog layer together with its window, made and timed as one.
+template <class Dialog>
+struct Opened {
+    template <class... Arguments>
+    explicit Opened(Arguments&... arguments) : dialog(arguments...), window(dialog) {}
+    Dialog dialog;
+    TemplateWindow window;
+};
+
+template <class Dialog>
+QWidget& WidgetOf(Opened<Dialog>& opened) {
+    return opened.window;
+}
+
 // The CPU time of making and showing a window until idle; closing it is not counted.
 template <class Make>
 double TimeWindow(Make make) {
     const double start = CpuMilliseconds();
-    std::unique_ptr<QWidget> window = make();
-    ShowUntilIdle(*window);
+    auto window = make();
+    ShowUntilIdle(WidgetOf(*window));
     const double spent = CpuMilliseconds() - start;
     window.reset();
     QApplication::processEvents();
@@ -175,20 +192,20 @@ double TimeWindow(Make make) {
 // places, and nothing else.
 class BareDialog {
 public:
-    BareDialog() : template_(LoadDialogTemplate(102)) {}
+    BareDialog() : template_(*FindDialogTemplate(102)) {}
 
     // Places the controls by the font, as any dialog must, and loads the icon the plain way.
     std::unique_ptr<QWidget> Make() const {
         const DialogBaseUnits base = BaseUnitsOf(QApplication::font());
         auto dialog = std::make_unique<QDialog>();
-        dialog->setWindowTitle(template_.caption);
-        dialog->setFixedSize(ToPixels(QRect(QPoint(0, 0), template_.size), base).size());
+        dialog->setWindowTitle(TemplateText(template_.caption));
+        dialog->setFixedSize(ToPixels(QRect(0, 0, template_.width, template_.height), base).size());
         for (const ControlTemplate& control : template_.controls) {
             QWidget* widget = nullptr;
             switch (control.kind) {
                 case ControlKind::Label:
                 case ControlKind::Link:
-                    widget = new QLabel(control.text, dialog.get());
+                    widget = new QLabel(TemplateText(control.text), dialog.get());
                     break;
                 case ControlKind::Icon: {
                     auto* label = new QLabel(dialog.get());
@@ -198,31 +215,33 @@ public:
                     break;
                 }
                 case ControlKind::Group:
-                    widget = new QGroupBox(control.text, dialog.get());
+                    widget = new QGroupBox(TemplateText(control.text), dialog.get());
                     break;
                 case ControlKind::Edit:
                 case ControlKind::DigitsEdit:
-                    widget = new QLineEdit(control.text, dialog.get());
+                    widget = new QLineEdit(TemplateText(control.text), dialog.get());
                     break;
                 case ControlKind::Combo: {
                     auto* combo = new QComboBox(dialog.get());
                     combo->setEditable(true);
-                    combo->addItems(control.items);
+                    for (const std::string_view item : control.items)
+                        combo->addItem(TemplateText(item));
                     widget = combo;
                     break;
                 }
                 case ControlKind::Check:
-                    widget = new QCheckBox(control.text, dialog.get());
+                    widget = new QCheckBox(TemplateText(control.text), dialog.get());
                     break;
                 case ControlKind::Button:
                 case ControlKind::DefaultButton:
-                    widget = new QPushButton(control.text, dialog.get());
+                    widget = new QPushButton(TemplateText(control.text), dialog.get());
                     break;
                 case ControlKind::List:
                     widget = new QListWidget(dialog.get());
                     break;
             }
-            widget->setGeometry(ToPixels(control.rect, base));
+            const DialogRect& rect = control.rect;
+            widget->setGeometry(ToPixels(QRect(rect.x, rect.y, rect.width, rect.height), base));
         }
         return dialog;
     }
@@ -230,22 +249,22 @@ public:
     std::size_t ControlCount() const { return template_.controls.size(); }
 
 private:
-    DialogTemplate template_;
+    const DialogTemplate& template_;
 };
 
 struct Services {
     ServerSettings settings;
-    tools::QuietMessages messages;
     tools::NoLauncher launcher;
-    tools::NoUrlOpener urls;
+    tools::NoDialogs dialogs;
+    tools::NoLinks links;
 };
 
 double TimeMainWindow(const QString& startDirectory) {
     QDir::setCurrent(startDirectory);
     Services services;
     return TimeWindow([&] {
-        return std::make_unique<CKelvrinDlg>(services.settings, services.messages,
-                                             services.launcher, services.urls);
+        return std::make_unique<Opened<CKelvrinDlg>>(services.settings, services.launcher,
+                                                     services.dialogs, services.links);
     });
 }
 
@@ -254,7 +273,7 @@ double TimeMapDialog(const Installation& installation) {
     Services services;
     services.settings.startDirectory = installation.Root();
     return TimeWindow(
-        [&] { return std::make_unique<CMapSelectionDlg>(services.settings, services.messages); });
+        [&] { return std::make_unique<Opened<CMapSelectionDlg>>(services.settings); });
 }
 
 // The CPU time of one save without the time inside its syncs, and the syncs it made.
@@ -265,7 +284,8 @@ double TimeSave(const Installation& installation, int& syncs, double& syncTime) 
     const double syncsBefore = syncMilliseconds;
     const int callsBefore = syncCalls;
     const double start = CpuMilliseconds();
-    const std::string text = ComposeServerConfig(services.settings, services.messages);
+    tools::QuietMessages messages;
+    const std::string text = ComposeServerConfig(services.settings, messages);
     const bool written =
         WriteServerConfigFile(services.settings, text) == ConfigWriteResult::Written;
     const double spent = CpuMilliseconds() - start;

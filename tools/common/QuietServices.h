@@ -3,14 +3,13 @@
 #include <cstdio>
 #include <string>
 
-#include <QString>
-
+#include "dialogs/Dialog.h"
 #include "launch/ProgramLauncher.h"
 #include "messages/OperatorMessages.h"
-#include "ui/UrlOpener.h"
 
-// Stand-ins for the program's services in the tools, which open windows nobody looks at: a
-// message goes to standard error, a question is answered No, nothing is started or opened.
+// Stand-ins for the program's services in the tools, which open windows nobody looks at:
+// a message goes to standard error, a question is answered No, nothing is started, opened or
+// run over them.
 namespace kelvrin::tools {
 
 class QuietMessages : public OperatorMessages {
@@ -26,9 +25,14 @@ public:
     bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
 };
 
-class NoUrlOpener : public UrlOpener {
+class NoLinks : public LinkOpener {
 public:
-    void Open(const QString&) override {}
+    void Open(const std::string&) override {}
+};
+
+class NoDialogs : public DialogRunner {
+public:
+    bool RunModal(Dialog&) override { return false; }
 };
 
 }  // namespace kelvrin::tools

@@ -11,15 +11,13 @@
 
 #include <string>
 
-#include "launch/ProgramLauncher.h"
-#include "messages/OperatorMessages.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/AdvancedSettingsDlg.h"
+#include "dialogs/KelvrinDlg.h"
+#include "dialogs/MapSelectionDlg.h"
 #include "settings/ServerSettings.h"
 #include "tools/common/QuietServices.h"
-#include "ui/AboutDlg.h"
-#include "ui/AdvancedSettingsDlg.h"
-#include "ui/KelvrinDlg.h"
-#include "ui/MapSelectionDlg.h"
-#include "ui/UrlOpener.h"
+#include "ui/TemplateWindow.h"
 
 namespace {
 
@@ -67,15 +65,19 @@ int main(int argc, char** argv) {
     QDir::setCurrent(installation.path());
 
     ServerSettings settings;
-    tools::QuietMessages messages;
     tools::NoLauncher launcher;
-    tools::NoUrlOpener urls;
+    tools::NoDialogs dialogs;
+    tools::NoLinks links;
     bool rendered = false;
     {
-        CKelvrinDlg mainWindow(settings, messages, launcher, urls);
-        CAboutDlg about(&mainWindow);
-        CMapSelectionDlg maps(settings, messages, &mainWindow);
-        CAdvancedSettingsDlg advanced(settings, &mainWindow);
+        CKelvrinDlg mainDialog(settings, launcher, dialogs, links);
+        CAboutDlg aboutDialog;
+        CMapSelectionDlg mapsDialog(settings);
+        CAdvancedSettingsDlg advancedDialog(settings);
+        TemplateWindow mainWindow(mainDialog);
+        TemplateWindow about(aboutDialog, &mainWindow);
+        TemplateWindow maps(mapsDialog, &mainWindow);
+        TemplateWindow advanced(advancedDialog, &mainWindow);
         rendered = Render(mainWindow, output + "/main-window.png") &&
                    Render(about, output + "/about.png") &&
                    Render(maps, output + "/map-selection.png") &&

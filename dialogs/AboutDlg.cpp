@@ -1,0 +1,7 @@
+#include "dialogs/AboutDlg.h"
+
+namespace kelvrin {
+
+CAboutDlg::CAboutDlg() : Dialog(100) {}
+
+}  // namespace kelvrin

@@ -1,0 +1,162 @@
+#include "dialogs/KelvrinDlg.h"
+
+#include <string_view>
+
+#include "app/StartUp.h"
+#include "dialogs/AboutDlg.h"
+#include "dialogs/AdvancedSettingsDlg.h"
+#include "dialogs/MainWindowIds.h"
+#include "dialogs/MapSelectionDlg.h"
+#include "dialogs/SettingBindings.h"
+#include "launch/ServerLaunch.h"
+#include "settings/GameFolderConfig.h"
+
+namespace kelvrin {
+
+using namespace mainwindow;
+
+namespace {
+
+constexpr std::string_view kCaption = "Kelvrin - Servertool for Dravek by the Kelvrin team";
+constexpr int kLanSpeedIndex = 5;
+constexpr int kMostPlayersIndex = 7;
+
+struct Link {
+    int control;
+    std::string_view target;
+};
+constexpr Link kLinks[] = {
+    {kHomeLink, "http://www.kelvrin.example.org"},
+    {kShopLink, "http://shop.example.org"},
+    {kMailLink, "mailto:kelvrin@example.org?subject=kelvrin"},
+};
+
+}  // namespace
+
+CKelvrinDlg::CKelvrinDlg(ServerSettings& settings, ProgramLauncher& launcher, DialogRunner& dialogs,
+                         LinkOpener& links)
+    : Dialog(102), settings_(settings), launcher_(launcher), dialogs_(dialogs), links_(links) {}
+
+void CKelvrinDlg::OnInitDialog() {
+    View().SetText(kWindowItem, kCaption);
+    const std::vector<std::string> folders = StartUp(settings_);
+    ShowSettings();
+    FillGameFolderList(folders);
+}
+
+void CKelvrinDlg::Clicked(int id) {
+    for (const Link& link : kLinks) {
+        if (id == link.control) links_.Open(std::string(link.target));
+    }
+    switch (id) {
+        case kExit:
+            OnExit();
+            return;
+        case kSaveConfig:
+            CollectSettings();
+            SaveConfig(settings_, View());
+            return;
+        case kStartServer:
+            CollectSettings();
+            StartServer(settings_, View(), launcher_);
+            return;
+        case kHitScanTint:
+            UpdateGameTypeControls();
+            return;
+        case kWarmup:
+            UpdateWarmupControl();
+            return;
+        case kMapCycle:
+            OnMapCycleClicked();
+            return;
+        case kSelectMaps:
+            OnSelectMaps();
+            return;
+        case kNetStuff:
+            OnNetStuff();
+            return;
+        case kInfo:
+        case kAboutCommand:
+            OnInfo();
+            return;
+        default:
+            Dialog::Clicked(id);
+    }
+}
+
+void CKelvrinDlg::Picked(int id) {
+    switch (id) {
+        case kSpeed:
+            OnSpeedChanged();
+            return;
+        case kGameType:
+            UpdateGameTypeControls();
+            return;
+        case kMaxPlayers:
+            ChoosePlayerCount(kMaxPlayers, settings_.si_maxPlayers, settings_.si_minPlayers,
+                              kWarmupPlayers);
+            return;
+        case kWarmupPlayers:
+            ChoosePlayerCount(kWarmupPlayers, settings_.si_minPlayers, settings_.si_maxPlayers,
+                              kMaxPlayers);
+            return;
+        case kGameBase:
+            OnGameBaseChanged();
+            return;
+        default:
+            return;
+    }
+}
+
+void CKelvrinDlg::OnExit() {
+    CollectSettings();
+    if (SaveChangedConfigOnExit(settings_, View())) View().Close(true);
+}
+
+void CKelvrinDlg::OnSpeedChanged() {
+    // Each speed suggests a player count; a LAN carries the most.
+    const int speed = View().Selection(kSpeed);
+    View().Select(kMaxPlayers, speed == kLanSpeedIndex ? kMostPlayersIndex : speed);
+    const int most = View().Selection(kMaxPlayers);
+    if (View().Selection(kWarmupPlayers) > most) View().Select(kWarmupPlayers, most);
+}
+
+// A confirmed count goes straight into the store; the other count follows it when the warm-up
+// would otherwise wait for more players than may join, and its box shows the stored value.
+void CKelvrinDlg::ChoosePlayerCount(int box, std::int32_t& chosen, std::int32_t& other,
+                                    int otherBox) {
+    chosen = PlayerCountOfIndex(View().Selection(box));
+    if (settings_.si_minPlayers > settings_.si_maxPlayers) other = chosen;
+    View().Select(otherBox, PlayerCountIndex(other));
+}
+
+void CKelvrinDlg::OnGameBaseChanged() {
+    if (const auto folder = TakeSelectedGameFolder()) LoadGameFolderConfig(settings_, *folder);
+    ShowSettings();
+}
+
+void CKelvrinDlg::OnMapCycleClicked() {
+    if (!View().Checked(kMapCycle)) return;
+    OnSelectMaps();
+    // A cycle needs its script; without one the box cannot stay ticked.
+    if (!settings_.mapCycleScriptPresent) View().SetChecked(kMapCycle, false);
+}
+
+void CKelvrinDlg::OnSelectMaps() {
+    CMapSelectionDlg maps(settings_);
+    dialogs_.RunModal(maps);
+}
+
+void CKelvrinDlg::OnNetStuff() {
+    // The advanced dialog shows the LAN switch, so it must see the box as it is now.
+    AssignFromWindow(settings_, settings_.net_LANServer, View().Checked(kPureLanServer) ? 1 : 0);
+    CAdvancedSettingsDlg advanced(settings_);
+    dialogs_.RunModal(advanced);
+}
+
+void CKelvrinDlg::OnInfo() {
+    CAboutDlg about;
+    dialogs_.RunModal(about);
+}
+
+}  // namespace kelvrin
