@@ -19,7 +19,9 @@ bool ReplaceFile(const std::string& path, std::string_view bytes);
 #else
 // A file that did not exist gets newFileMode less the umask; one that existed keeps its mode,
 // owner and group (as far as the process may set them). Only a regular file is replaced; a
-// symbolic link is followed when it belongs to the owner of the file it names, and stays.
+// symbolic link is followed when it belongs to the owner of the file it names, and stays. A
+// private file (newFileMode without group or other bits) also clears its folder of what dead
+// saves left.
 bool ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode);
 #endif
 

@@ -187,18 +187,12 @@ std::string WriteTemporary(const Target& target, std::string_view bytes, unsigne
     return {};
 }
 
-// A Kelvrin that died while saving left its temporary file, a whole config with its passwords:
-// the next save into the folder takes it away (that of a process still running stays). Then
-// the folder goes to disk, with the new file's name in it.
-void CleanAndSyncFolder(const std::string& folder) {
-    const int fd = OpenRetrying(folder.c_str(), O_RDONLY | O_DIRECTORY);
-    if (fd < 0) return;
-    DIR* dir = ::fdopendir(fd);
-    if (dir == nullptr) {
-        ::fsync(fd);
-        ::close(fd);
-        return;
-    }
+// A Kelvrin that died while saving a private file left its temporary file, a whole config with
+// its passwords: the next private save into the folder takes it away (that of a process still
+// running stays). Only those read the folder, which may hold thousands of game folders.
+void RemoveDeadWritersTemporaries(int folder) {
+    DIR* dir = ::fdopendir(::dup(folder));
+    if (dir == nullptr) return;
     while (const dirent* entry = ::readdir(dir)) {
         const std::optional<long> writer = WriterOfTemporary(entry->d_name);
         if (writer && *writer > 0 && *writer <= std::numeric_limits<pid_t>::max() &&
@@ -206,8 +200,15 @@ void CleanAndSyncFolder(const std::string& folder) {
             ::unlinkat(::dirfd(dir), entry->d_name, 0);
         }
     }
-    ::fsync(::dirfd(dir));
     ::closedir(dir);
+}
+
+// The folder goes to disk, with the new file's name in it.
+void CleanAndSyncFolder(const std::string& path, bool isPrivate) {
+    const FileDescriptor folder(OpenRetrying(path.c_str(), O_RDONLY | O_DIRECTORY));
+    if (!folder.Valid()) return;
+    if (isPrivate) RemoveDeadWritersTemporaries(folder.Get());
+    ::fsync(folder.Get());
 }
 
 }  // namespace
@@ -221,7 +222,7 @@ bool ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFi
         ::unlink(temporary.c_str());
         return false;
     }
-    CleanAndSyncFolder(FolderOf(target->path));
+    CleanAndSyncFolder(FolderOf(target->path), (newFileMode & 077) == 0);
     return true;
 }
 

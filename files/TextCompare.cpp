@@ -25,10 +25,12 @@ std::array<unsigned char, 256> KeyBytes() {
     return bytes;
 }
 
-// A name's place in the sort: its key's first eight bytes as one number, which settles most
-// comparisons, and where the whole key stands in the common key buffer.
+// A name's place in the sort: its key's first sixteen bytes as two numbers, which settle most
+// comparisons without reading the key buffer (names in a numbered series share their first
+// bytes), and where the whole key stands in the common key buffer.
 struct SortEntry {
     std::uint64_t head;
+    std::uint64_t next;
     std::uint32_t offset;
     std::uint32_t length;
     std::uint32_t index;
@@ -52,12 +54,17 @@ void SortIgnoringCase(std::vector<std::string>& names) {
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string& name = names[i];
         std::uint64_t head = 0;
+        std::uint64_t next = 0;
         for (std::size_t at = 0; at < name.size(); ++at) {
             const unsigned char byte = keyBytes[static_cast<unsigned char>(name[at])];
             keys[offset + at] = byte;
-            if (at < 8) head |= std::uint64_t{byte} << (56 - 8 * at);
+            if (at < 8) {
+                head |= std::uint64_t{byte} << (56 - 8 * at);
+            } else if (at < 16) {
+                next |= std::uint64_t{byte} << (56 - 8 * (at - 8));
+            }
         }
-        entries[i] = {head, static_cast<std::uint32_t>(offset),
+        entries[i] = {head, next, static_cast<std::uint32_t>(offset),
                       static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(i)};
         offset += name.size();
     }
@@ -65,9 +72,14 @@ void SortIgnoringCase(std::vector<std::string>& names) {
     // own bytes, so a listing comes out the same on every run.
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.head != b.head) return a.head < b.head;
+        if (a.next != b.next) return a.next < b.next;
+        // The first sixteen bytes agree; only the rest of the common part is left to compare.
+        constexpr std::uint32_t kHeld = 16;
         const std::uint32_t common = std::min(a.length, b.length);
-        const int byKey =
-            common == 0 ? 0 : std::memcmp(keys.data() + a.offset, keys.data() + b.offset, common);
+        const int byKey = common <= kHeld
+                              ? 0
+                              : std::memcmp(keys.data() + a.offset + kHeld,
+                                            keys.data() + b.offset + kHeld, common - kHeld);
         if (byKey != 0) return byKey < 0;
         if (a.length != b.length) return a.length < b.length;
         return names[a.index] < names[b.index];

@@ -77,29 +77,32 @@ void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder) 
     messages.Show("can't open subdirectory " + QuotedName(folder) + " !");
 }
 
-void SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
+bool SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
     if (!ComposeAndWriteConfig(settings, messages, {ReportFolderNotChanged, kConfigNotWritten})) {
-        return;
+        return false;
     }
     const std::string batchName = BatchFileName(settings.gameFolder);
     if (!ReplaceTextFile(JoinPath(settings.startDirectory, batchName), BatchFileLine(settings))) {
         messages.Show("can't write " + QuotedName(batchName) + "!");
-        return;
+        return false;
     }
     messages.Show("Config file " + QuotedName(kConfigFileName) + " and batch file " +
                   QuotedName(batchName) + " written");
+    return true;
 }
 
-void StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher) {
+bool StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher) {
     if (!ComposeAndWriteConfig(settings, messages,
                                {ReportFolderNotOpened, "can't write server-config ..."})) {
-        return;
+        return false;
     }
     const std::string executable = GameExecutable(settings);
     // The operator would otherwise believe the server runs.
     if (!launcher.Start(settings.startDirectory, executable, LaunchParameters(settings))) {
         messages.Show("can't start " + QuotedName(executable));
+        return false;
     }
+    return true;
 }
 
 bool SaveChangedConfigOnExit(ServerSettings& settings, OperatorMessages& messages) {

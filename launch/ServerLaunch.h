@@ -28,11 +28,12 @@ void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder);
 // long for the file was reported while composing and is never written over the saved file.
 
 // "Save Config": writes kelvrin.cfg and the batch file and tells the operator how it went.
-void SaveConfig(ServerSettings& settings, OperatorMessages& messages);
+// True when both files were written.
+bool SaveConfig(ServerSettings& settings, OperatorMessages& messages);
 
 // "Start Server": writes kelvrin.cfg and starts the game from the start directory; tells the
-// operator when the game cannot be started.
-void StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher);
+// operator when the game cannot be started. True when the file was written and the game started.
+bool StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher);
 
 // "Exit": when a control differed from the store (settingsChanged), asks whether to save and on
 // Yes writes kelvrin.cfg alone. False when the window must stay open: the text was too long, and

@@ -5,7 +5,7 @@
 #include <vector>
 
 #ifdef _WIN32
-// windows.h first: the shell's header builds on it.
+// windows.h first: shellapi.h builds on it.
 #include <windows.h>
 
 #include <shellapi.h>

@@ -41,7 +41,7 @@ cmake -S . -B "$build/kelvrin" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug \
   -DKELVRIN_BUILD_UI=OFF -DKELVRIN_WARNINGS_AS_ERRORS=ON \
   -DGTest_DIR="$gtest/install/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine
-cmake --build "$build/kelvrin" --target core_tests
+cmake --build "$build/kelvrin" --target core_tests cli_tests kelvrin-cli
 echo "== built after ${SECONDS}s"
 
 # A private prefix, no display, and nothing that would open a window or ask to download
@@ -60,5 +60,7 @@ trap 'wineserver -k 2>/dev/null || true' EXIT
 echo "== running the core tests under Wine"
 status=0
 wine "$build/kelvrin/tests/core/core_tests.exe" "$@" || status=$?
+echo "== running the kelvrin-cli tests under Wine"
+wine "$build/kelvrin/tests/cli/cli_tests.exe" "$@" || status=$?
 echo "== done after ${SECONDS}s"
 exit "$status"

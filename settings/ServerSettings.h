@@ -107,7 +107,7 @@ inline constexpr std::array<NumberSetting, 12> kNumberSettings{{
     {"net_serverMaxUsercmdRelay", &ServerSettings::net_serverMaxUsercmdRelay},
 }};
 
-// Rows 0 to 14 pair with the main window's check boxes, row 15 with the advanced dialog.
+// The switches; the windows bind their check boxes to them by name.
 inline constexpr std::array<NumberSetting, 16> kSwitchSettings{{
     {"si_mapCycle", &ServerSettings::si_mapCycle},
     {"si_weaponStay", &ServerSettings::si_weaponStay},

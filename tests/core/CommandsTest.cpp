@@ -83,41 +83,6 @@ TEST(SaveAndStart, WriteAndLaunchForEachCombination) {
     EXPECT_EQ(install.ReadFile("kvr_other.bat"), "other\r\n");
 }
 
-TEST(SaveAndStart, ReportWhatCouldNotBeWritten) {
-    const std::string tooLong(32, 'n');
-    const struct {
-        std::string folder;
-        bool makeFolder;
-        std::string blockAsFolder, saveMessage, startMessage;
-    } rows[] = {
-        {"missing", false, "", "can't change to subdirectory \"missing\"",
-         "can't open subdirectory \"missing\" !"},
-        {"", false, "", "can't change to subdirectory \"\"", "can't open subdirectory \"\" !"},
-        {tooLong, true, "", "can't change to subdirectory \"" + tooLong + "\"",
-         "can't open subdirectory \"" + tooLong + "\" !"},
-        {"dvbase", true, "dvbase/kelvrin.cfg", "can't write \"kelvrin.cfg\"!",
-         "can't write server-config ..."},
-        {"dvbase", true, "kvr_dvbase.bat", "can't write \"kvr_dvbase.bat\"!", ""},
-    };
-    for (const auto& row : rows) {
-        TempInstallation install;
-        if (row.makeFolder) install.MakeFolder(row.folder);
-        if (!row.blockAsFolder.empty()) install.MakeFolder(row.blockAsFolder);
-        ServerSettings settings = install.Settings();
-        settings.gameFolder = row.folder;
-        RecordingMessages saving, starting;
-        RecordingLauncher launcher;
-
-        SaveConfig(settings, saving), StartServer(settings, starting, launcher);
-        EXPECT_EQ(std::tuple(saving.shown, starting.shown, launcher.launches.size(),
-                             install.Exists("kelvrin.cfg"), CurrentDirectoryNow()),
-                  std::tuple(Shown{row.saveMessage},
-                             row.startMessage.empty() ? Shown{} : Shown{row.startMessage},
-                             row.startMessage.empty() ? 1u : 0u, false, install.Root()))
-            << row.saveMessage;
-    }
-}
-
 #ifndef _WIN32  // file modes
 // File modes bind an operator, not root: the command runs as an ordinary user in a child process,
 // in a folder open to it, and reports through its exit status.

@@ -1,9 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <functional>
-#include <optional>
 #include <set>
+#include <sstream>
 #include <string>
 
 #ifndef _WIN32  // file modes, owners, links, FIFOs, devices and size limits
@@ -46,169 +45,110 @@ bool Save(const TempInstallation& install, Saver saver) {
                           : WriteServerConfigFile(settings, "new\n") == ConfigWriteResult::Written;
 }
 
+using Install = const TempInstallation&;
+using Prepare = void (*)(Install);
+
+// What stands there decides how reading goes, whether the save goes ahead and what stands there
+// then: the kind of kelvrin.cfg, the mode, owner, group and bytes of the file it is or names, and
+// every name in the folder besides kelvrin.cfg.
 TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
-    using Install = const TempInstallation&;
-    const std::string stale = ".kelvrin.cfg.tmp-99999999-0-0";  // no process has that id
-    const std::string live = ".kelvrin.cfg.tmp-" + std::to_string(getpid()) + "-7-0";
+    // Process 1 always runs; no process has the other id.
+    const Prepare debris = [](Install in) {
+        in.WriteFile(".kelvrin.cfg.tmp-99999999-0-0", "secret");
+        in.WriteFile(".kelvrin.cfg.tmp-1-7-0", "in use");
+    };
+    const Prepare nothing = [](Install) {};
+    const Prepare private640 = [](Install in) {
+        in.WriteFile("kelvrin.cfg", "old");
+        chmod("kelvrin.cfg", 0640);
+    };
+    const Prepare nobodys = [](Install in) {
+        in.WriteFile("kelvrin.cfg", "old");
+        EXPECT_EQ(chown("kelvrin.cfg", kNobody, kNobody), 0);
+    };
+    const Prepare openToAll = [](Install in) {
+        in.WriteFile("kelvrin.cfg", "old");
+        chmod("kelvrin.cfg", 0666);
+        chmod(".", 0777);
+    };
+    const Prepare aFifo = [](Install) { mkfifo("kelvrin.cfg", 0666); };
+    const Prepare aFolder = [](Install in) { in.MakeFolder("kelvrin.cfg"); };
+    const Prepare linkToFifo = [](Install) {
+        mkfifo("pipe", 0666);
+        fs::create_symlink("pipe", "kelvrin.cfg");
+    };
+    // Made here: a save that wrongly went ahead must not replace a device of the system.
+    const Prepare aDevice = [](Install) { mknod("kelvrin.cfg", S_IFCHR | 0666, makedev(1, 3)); };
+    const Prepare dangling = [](Install) {
+        fs::create_symlink("shared/kelvrin.cfg", "kelvrin.cfg");
+    };
+    const Prepare ownLink = [](Install in) {
+        in.WriteFile("shared/kelvrin.cfg", "old");
+        fs::create_symlink("shared/kelvrin.cfg", "kelvrin.cfg");
+    };
+    // The save would follow the user's own link and then one another user planted.
+    const Prepare planted = [](Install in) {
+        in.WriteFile("shared/kelvrin.cfg", "old");
+        fs::create_symlink("shared/kelvrin.cfg", "planted");
+        EXPECT_EQ(lchown("planted", kNobody, kNobody), 0);
+        fs::create_symlink("planted", "kelvrin.cfg");
+    };
     const uid_t me = geteuid();
-    // What stands there, how reading it goes, whether the save goes ahead and what then stands
-    // there: the kind of kelvrin.cfg, the file whose bytes, mode, owner and group are checked,
-    // every name.
     struct Row {
         const char* what;
         Saver saver;
-        std::function<void(Install)> setUp;
-        std::optional<std::string> read;
+        Prepare prepare;
+        bool opens;
         bool saved;
         fs::file_type kind;
-        std::string file;
-        unsigned mode;
+        unsigned mode;  // 0: no file to look at
         uid_t owner;
-        std::set<std::string> names;
+        const char* others;
     };
-    const auto old = [](Install in) { in.WriteFile("shared/kelvrin.cfg", "old"); };
-    const auto link = [](Install) { fs::create_symlink("shared/kelvrin.cfg", "kelvrin.cfg"); };
-    const std::set<std::string> linked = {"kelvrin.cfg", "shared", "shared/kelvrin.cfg"};
     using enum fs::file_type;
+    const char* const shared = "shared shared/kelvrin.cfg";
     const Row rows[] = {
-        {"a new config is private and crash debris goes",
-         Config,
-         [&](Install in) { in.WriteFile(stale, "secret"), in.WriteFile(live, "in use"); },
-         std::nullopt,
-         true,
-         regular,
-         "kelvrin.cfg",
-         0600,
-         me,
-         {live, "kelvrin.cfg"}},
-        {"a new file of another kind follows the umask",
-         Plain,
-         [](Install) {},
-         std::nullopt,
-         true,
-         regular,
-         "kelvrin.cfg",
-         0644,
-         me,
-         {"kelvrin.cfg"}},
-        {"an old config keeps its mode",
-         Config,
-         [](Install in) { in.WriteFile("kelvrin.cfg", "old"), chmod("kelvrin.cfg", 0640); },
-         "old",
-         true,
-         regular,
-         "kelvrin.cfg",
-         0640,
-         me,
-         {"kelvrin.cfg"}},
-        {"root keeps the owner",
-         RootOnly,
-         [](Install in) {
-             in.WriteFile("kelvrin.cfg", "old");
-             EXPECT_EQ(chown("kelvrin.cfg", kNobody, kNobody), 0);
-         },
-         "old",
-         true,
-         regular,
-         "kelvrin.cfg",
-         0644,
-         kNobody,
-         {"kelvrin.cfg"}},
-        {"a user who cannot keep the owner still saves",
-         AsUser,
-         [](Install in) {
-             in.WriteFile("kelvrin.cfg", "old"), chmod("kelvrin.cfg", 0666), chmod(".", 0777);
-         },
-         "old",
-         true,
-         regular,
-         "kelvrin.cfg",
-         0666,
-         kNobody,
-         {"kelvrin.cfg"}},
-        {"a FIFO",
-         Config,
-         [](Install) { mkfifo("kelvrin.cfg", 0666); },
-         std::nullopt,
-         false,
-         fifo,
-         "",
-         0,
-         me,
-         {"kelvrin.cfg"}},
-        {"a folder",
-         Config,
-         [](Install in) { in.MakeFolder("kelvrin.cfg"); },
-         std::nullopt,
-         false,
-         directory,
-         "",
-         0,
-         me,
-         {"kelvrin.cfg"}},
-        {"a link to a FIFO",
-         Config,
-         [](Install) { mkfifo("pipe", 0666), fs::create_symlink("pipe", "kelvrin.cfg"); },
-         std::nullopt,
-         false,
-         symlink,
-         "",
-         0,
-         me,
-         {"kelvrin.cfg", "pipe"}},
-        // Made here: a save that wrongly went ahead must not replace a device of the system.
-        {"a device",
-         RootOnly,
-         [](Install) { mknod("kelvrin.cfg", S_IFCHR | 0666, makedev(1, 3)); },
-         std::nullopt,
-         false,
-         character,
-         "",
-         0,
-         me,
-         {"kelvrin.cfg"}},
-        {"a dangling link", Config, link, std::nullopt, false, symlink, "", 0, me, {"kelvrin.cfg"}},
-        {"a link to the user's own file", Config, [&](Install in) { old(in), link(in); }, "old",
-         true, symlink, "shared/kelvrin.cfg", 0644, me, linked},
-        // The save would follow the user's own link and then one another user planted.
-        {"a link on through another user's link",
-         RootOnly,
-         [&](Install in) {
-             old(in), fs::create_symlink("shared/kelvrin.cfg", "planted");
-             EXPECT_EQ(lchown("planted", kNobody, kNobody), 0);
-             fs::create_symlink("planted", "kelvrin.cfg");
-         },
-         "old",
-         false,
-         symlink,
-         "shared/kelvrin.cfg",
-         0644,
-         me,
-         {"kelvrin.cfg", "planted", "shared", "shared/kelvrin.cfg"}},
+        {"new config, debris", Config, debris, false, true, regular, 0600, me,
+         ".kelvrin.cfg.tmp-1-7-0"},
+        {"new plain file", Plain, nothing, false, true, regular, 0644, me, ""},
+        {"old config", Config, private640, true, true, regular, 0640, me, ""},
+        {"root keeps the owner", RootOnly, nobodys, true, true, regular, 0644, kNobody, ""},
+        {"a user cannot keep it", AsUser, openToAll, true, true, regular, 0666, kNobody, ""},
+        {"a FIFO", Config, aFifo, false, false, fifo, 0, me, ""},
+        {"a folder", Config, aFolder, false, false, directory, 0, me, ""},
+        {"a link to a FIFO", Config, linkToFifo, false, false, symlink, 0, me, "pipe"},
+        {"a device", RootOnly, aDevice, false, false, character, 0, me, ""},
+        {"a dangling link", Config, dangling, false, false, symlink, 0, me, ""},
+        {"a link to one's own file", Config, ownLink, true, true, symlink, 0644, me, shared},
+        {"a planted link on the way", RootOnly, planted, true, false, symlink, 0644, me,
+         "planted shared shared/kelvrin.cfg"},
     };
     const mode_t previousUmask = umask(022);
     alarm(20);  // a FIFO that blocks ends the run instead of hanging it
     for (const Row& row : rows) {
         if (row.saver >= RootOnly && me != 0) continue;
+        SCOPED_TRACE(row.what);
         TempInstallation install;
-        row.setUp(install);
-        EXPECT_EQ(std::pair(ReadTextFile("kelvrin.cfg", 100), CanOpenForUpdate("kelvrin.cfg")),
-                  std::pair(row.read, row.read.has_value()))
-            << row.what;
+        row.prepare(install);
+        EXPECT_EQ(ReadTextFile("kelvrin.cfg", 100).has_value(), row.opens);
+        EXPECT_EQ(CanOpenForUpdate("kelvrin.cfg"), row.opens);
         const bool saved = row.saver == AsUser
                                ? RunUnprivileged([&] { return Save(install, row.saver); }) == 1
                                : Save(install, row.saver);
-        EXPECT_EQ(std::tuple(saved, fs::symlink_status("kelvrin.cfg").type(), NamesIn(install)),
-                  std::tuple(row.saved, row.kind, row.names))
-            << row.what;
-        if (row.file.empty()) continue;
+        EXPECT_EQ(saved, row.saved);
+        EXPECT_EQ(fs::symlink_status("kelvrin.cfg").type(), row.kind);
+        std::set<std::string> names{"kelvrin.cfg"};
+        std::istringstream others(row.others);
+        for (std::string name; others >> name;) names.insert(name);
+        EXPECT_EQ(NamesIn(install), names);
+        if (row.mode == 0) continue;
+        const std::string file = row.kind == symlink ? "shared/kelvrin.cfg" : "kelvrin.cfg";
         struct stat info {};
-        stat(row.file.c_str(), &info);
-        EXPECT_EQ(
-            std::tuple(install.ReadFile(row.file), info.st_mode & 07777, info.st_uid, info.st_gid),
-            std::tuple(std::string(row.saved ? "new\r\n" : "old"), row.mode, row.owner,
-                       row.owner == me ? getegid() : row.owner))
-            << row.what;
+        stat(file.c_str(), &info);
+        EXPECT_EQ(install.ReadFile(file), row.saved ? "new\r\n" : "old");
+        EXPECT_EQ(info.st_mode & 07777, row.mode);
+        EXPECT_EQ(info.st_uid, row.owner);
+        EXPECT_EQ(info.st_gid, row.owner == me ? getegid() : row.owner);
     }
     alarm(0);
     umask(previousUmask);
@@ -219,16 +159,17 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
 TEST(FileSafety, AFileSizeLimitMakesASaveFailNotTheProgram) {
     TempInstallation install;
     install.WriteFile("kelvrin.cfg", "old");
-    fs::permissions(install.Root(), fs::perms::all),
-        fs::permissions(install.PathOf("kelvrin.cfg"), fs::perms(0666));
+    fs::permissions(install.Root(), fs::perms::all);
+    fs::permissions(install.PathOf("kelvrin.cfg"), fs::perms(0666));
     const int result = RunUnprivileged([] {
         IgnoreFileSizeSignal();
         const rlimit limit{16, 16};
         setrlimit(RLIMIT_FSIZE, &limit);
         return ReplaceTextFile("kelvrin.cfg", std::string(400, 'x')) ? 1 : 2;
     });
-    EXPECT_EQ(std::tuple(result, install.ReadFile("kelvrin.cfg"), NamesIn(install)),
-              std::tuple(2, std::string("old"), std::set<std::string>{"kelvrin.cfg"}));
+    EXPECT_EQ(result, 2);
+    EXPECT_EQ(install.ReadFile("kelvrin.cfg"), "old");
+    EXPECT_EQ(NamesIn(install), std::set<std::string>{"kelvrin.cfg"});
 }
 
 TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
@@ -237,8 +178,8 @@ TEST(FileSafety, AGameFolderThatIsALinkLeavesUsInTheStartDirectory) {
     fs::create_directory_symlink("elsewhere/deep/dvbase", install.PathOf("dvbase"));
     ServerSettings settings = install.Settings();
     LoadGameFolderConfig(settings, "dvbase");
-    EXPECT_EQ(std::pair(settings.si_name, CurrentDirectoryNow()),
-              std::pair(std::string("Linked"), install.Root()));
+    EXPECT_EQ(settings.si_name, "Linked");
+    EXPECT_EQ(CurrentDirectoryNow(), install.Root());
 }
 #endif
 

@@ -36,41 +36,6 @@ TEST(GameFolders, ListsVisibleSubfoldersIgnoringCaseInAFixedOrder) {
 
 // The folder's file is read over the store; without a map-cycle script the cycle goes off. A folder
 // that cannot be entered is passed over.
-TEST(LoadGameFolderConfig, ReadsTheConfigAndChecksTheScript) {
-    const struct {
-        std::string folder;
-        bool config, script;
-        std::string name;
-        std::int32_t cycle;
-        bool present;
-    } rows[] = {
-        {"dvbase", true, true, "Loaded", 1, true},
-        {"dvbase", true, false, "Loaded", 0, false},
-        {"dvbase", false, false, "Before", 0, false},
-        {"missing", false, false, "Before", 1, false},
-        {std::string(32, 'x'), true, true, "Before", 1, false},
-    };
-    for (const auto& row : rows) {
-        TempInstallation install;
-        install.MakeFolder("dvbase");
-        if (row.config)
-            install.WriteFile(row.folder + "/kelvrin.cfg",
-                              "set si_name \"Loaded\"\r\n//set si_mapCycle \"1\"\r\n");
-        if (row.script)
-            install.WriteFile(row.folder + "/kelvrin.scriptcfg", "set si_mapcycle \"\"\r\n");
-        ServerSettings settings = install.Settings();
-        settings.si_name = "Before";
-
-        LoadGameFolderConfig(settings, row.folder);
-        EXPECT_EQ(
-            std::tuple(settings.si_name, settings.si_mapCycle, settings.mapCycleScriptPresent,
-                       settings.si_maxPlayers, settings.settingsChanged, CurrentDirectoryNow()),
-            std::tuple(row.name, row.cycle, row.present, row.name == "Loaded" ? 0 : 16, false,
-                       install.Root()))
-            << row.folder;
-    }
-}
-
 TEST(LoadGameFolderConfig, ReadsOnlyTheFirst5000Characters) {
     TempInstallation install;
     // CR LF counts as one character, so the value's "A" is the 5000th character read.

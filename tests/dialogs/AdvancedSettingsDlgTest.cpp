@@ -2,12 +2,12 @@
 // Cancel stores nothing.
 #include <gtest/gtest.h>
 
-#include <functional>
 #include <string>
 #include <vector>
 
 #include "dialogs/AdvancedSettingsDlg.h"
 #include "tests/support/RecordingView.h"
+#include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -58,40 +58,23 @@ TEST(AdvancedSettingsDlg, ShowsTheStore) {
 TEST(AdvancedSettingsDlg, OkStoresTheEditsAndCancelNothing) {
     const struct {
         const char* name;
-        std::function<void(RecordingView&)> act;
-        std::function<void(ServerSettings&)> expect;
+        int control;
+        std::string typed;  // "click" ticks a box, "pick N" picks an item
         int button;
+        const char* setting;
+        std::string stored;
     } rows[] = {
-        {"rate chosen", [](RecordingView& v) { v.Pick(kClientRate, 9); },
-         [](ServerSettings& s) { s.net_serverMaxClientRate = 9; }, kOkButton},
-        {"rate typed out of the list", [](RecordingView& v) { v.Type(kClientRate, "15000"); },
-         [](ServerSettings& s) { s.net_serverMaxClientRate = -1; }, kOkButton},
-        {"relay emptied", [](RecordingView& v) { v.Type(kMaxUsercmdRelay, ""); },
-         [](ServerSettings& s) { s.net_serverMaxUsercmdRelay = 0; }, kOkButton},
-        {"time-out with letters", [](RecordingView& v) { v.Type(kClientTimeout, "71x-"); },
-         [](ServerSettings& s) { s.net_serverClientTimeout = 71; }, kOkButton},
-        {"master of 120 characters",
-         [](RecordingView& v) { v.Type(kMasters[2], std::string(120, 'h')); },
-         [](ServerSettings& s) { s.sv_master3 = std::string(99, 'h'); }, kOkButton},
-        {"server mod ticked", [](RecordingView& v) { v.Click(kAllowServerMod); },
-         [](ServerSettings& s) { s.net_serverAllowServerMod = 1; }, kOkButton},
-        {"master typed, Cancel", [](RecordingView& v) { v.Type(kMasters[0], "other"); },
-         [](ServerSettings&) {}, kCancelButton},
-        {"server mod ticked, Cancel", [](RecordingView& v) { v.Click(kAllowServerMod); },
-         [](ServerSettings&) {}, kCancelButton},
-    };
-    const auto fields = [](const ServerSettings& s) {
-        return std::vector<std::string>{std::to_string(s.net_serverZombieTimeout),
-                                        std::to_string(s.net_serverMaxUsercmdRelay),
-                                        std::to_string(s.net_serverClientTimeout),
-                                        std::to_string(s.net_serverMaxClientRate),
-                                        std::to_string(s.net_serverAllowServerMod),
-                                        s.sv_master1,
-                                        s.sv_master2,
-                                        s.sv_master3,
-                                        s.sv_master4,
-                                        s.sv_master5,
-                                        std::to_string(s.settingsChanged)};
+        {"rate chosen", kClientRate, "pick 9", kOkButton, "net_serverMaxClientRate", "9"},
+        {"rate out of the list", kClientRate, "15000", kOkButton, "net_serverMaxClientRate", "-1"},
+        {"relay emptied", kMaxUsercmdRelay, "", kOkButton, "net_serverMaxUsercmdRelay", "0"},
+        {"time-out, letters", kClientTimeout, "71x-", kOkButton, "net_serverClientTimeout", "71"},
+        {"master of 120 characters", kMasters[2], std::string(120, 'h'), kOkButton, "sv_master3",
+         std::string(99, 'h')},
+        {"server mod ticked", kAllowServerMod, "click", kOkButton, "net_serverAllowServerMod", "1"},
+        {"master typed, Cancel", kMasters[0], "other", kCancelButton, "sv_master1",
+         "master.dravek.example.org"},
+        {"server mod, Cancel", kAllowServerMod, "click", kCancelButton, "net_serverAllowServerMod",
+         "0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -99,12 +82,19 @@ TEST(AdvancedSettingsDlg, OkStoresTheEditsAndCancelNothing) {
         settings.net_serverZombieTimeout = -5;
         settings.settingsChanged = true;
         ServerSettings expected = settings;
-        row.expect(expected);
+        Assign(expected, row.setting, row.stored);
         CAdvancedSettingsDlg dialog(settings);
         RecordingView view(dialog);
-        row.act(view);
+        if (row.typed == "click") view.Click(row.control);
+        if (row.typed.starts_with("pick ")) view.Pick(row.control, std::stoi(row.typed.substr(5)));
+        if (row.typed != "click" && !row.typed.starts_with("pick ")) {
+            view.Type(row.control, row.typed);
+        }
         view.Click(row.button);
-        EXPECT_EQ(fields(settings), fields(expected));
+        for (const std::string& name : EverySettingName()) {
+            EXPECT_EQ(ValueOf(settings, name), ValueOf(expected, name)) << name;
+        }
+        EXPECT_TRUE(settings.settingsChanged);
         EXPECT_EQ(view.closed, row.button == kOkButton);
     }
 }

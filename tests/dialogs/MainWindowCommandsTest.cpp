@@ -19,7 +19,7 @@ TEST_F(MainDialogTest, SaveConfigWritesBothFilesAndStartServerTheConfigAndStarts
     EXPECT_TRUE(ConfigHolds("set si_name \"Saved Server\"\r\n"));
     EXPECT_EQ(installation.ReadFile("kvr_dvbase.bat"),
               "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n");
-    EXPECT_EQ(window->shown,
+    EXPECT_EQ(window->messages.shown,
               Shown{"Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written"});
     EXPECT_TRUE(launcher.launches.empty()) << "only Start Server starts the game";
 
@@ -31,9 +31,9 @@ TEST_F(MainDialogTest, SaveConfigWritesBothFilesAndStartServerTheConfigAndStarts
     EXPECT_EQ(launcher.launches[0].executable, "dravek.exe");
     EXPECT_EQ(launcher.launches[0].parameters, "+set fs_game dvbase+exec kelvrin.cfg");
     EXPECT_TRUE(ConfigHolds("set si_name \"Started Server\"\r\n"));
-    EXPECT_EQ(window->shown.size(), 1u) << "starting says nothing";
+    EXPECT_EQ(window->messages.shown.size(), 1u) << "starting says nothing";
     window->Click(kExit);
-    EXPECT_TRUE(window->asked.empty());
+    EXPECT_TRUE(window->messages.asked.empty());
     EXPECT_EQ(window->closed, true);
 }
 
@@ -59,17 +59,17 @@ TEST_F(MainDialogTest, EachWayOfClosingTheWindow) {
         installation.WriteFile("dvbase/kelvrin.cfg", "kept");
         Open();
         if (!row.typed.empty()) window->Type(kServerName, row.typed);
-        window->answers.push_back(row.answer);
+        window->messages.answers.push_back(row.answer);
         window->Command(row.command);
-        EXPECT_EQ(window->asked.size(), row.asked ? 1u : 0u);
-        for (const RecordingView::Question& asked : window->asked) {
+        EXPECT_EQ(window->messages.asked.size(), row.asked ? 1u : 0u);
+        for (const RecordingMessages::Question& asked : window->messages.asked) {
             EXPECT_EQ(asked.text, "Save changed configuration ?");
             EXPECT_EQ(asked.caption, "Question");
         }
         EXPECT_EQ(Config() == "kept" ? "kept" : "written", row.config);
         EXPECT_TRUE(ConfigHolds("set si_name \"Edited\"\r\n") || row.config == "kept");
         EXPECT_EQ(window->closed, row.accepted);
-        EXPECT_TRUE(window->shown.empty());
+        EXPECT_TRUE(window->messages.shown.empty());
         EXPECT_FALSE(installation.Exists("kvr_dvbase.bat"));
     }
 }
@@ -96,9 +96,9 @@ TEST_F(MainDialogTest, CommandsReportAFolderOrFileTheyCannotUse) {
         Open();
         window->Type(kServerName, "Lost");
         if (!row.configIsAFolder) std::filesystem::remove_all(installation.PathOf("dvbase"));
-        window->answers.push_back(true);
+        window->messages.answers.push_back(true);
         window->Click(row.command);
-        EXPECT_EQ(window->shown, Shown{row.message});
+        EXPECT_EQ(window->messages.shown, Shown{row.message});
         EXPECT_EQ(window->closed.has_value(), row.command == kExit);
         EXPECT_FALSE(installation.Exists("kvr_dvbase.bat"));
         EXPECT_TRUE(launcher.launches.empty());
@@ -176,7 +176,7 @@ TEST_F(MainDialogTest, NetStuffTakesTheLanBoxAndLeavesExitToMainWindowChanges) {
         EXPECT_EQ(settings.net_serverZombieTimeout, 9);
         if (!row.typed.empty()) window->Type(kServerName, row.typed);
         window->Click(kExit);
-        EXPECT_EQ(window->asked.size(), row.asked);
+        EXPECT_EQ(window->messages.asked.size(), row.asked);
     }
 }
 

@@ -11,7 +11,11 @@ deb=$(ls "$work"/kelvrin_0.22*_*.deb)
 dpkg-deb -c "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort >"$work/files"
 cat >"$work/expected" <<'LIST'
 ./usr/bin/kelvrin
+./usr/bin/kelvrin-cli
 ./usr/share/applications/org.example.kelvrin.desktop
+./usr/share/bash-completion/completions/kelvrin-cli
+./usr/share/doc/kelvrin/changelog.Debian.gz
+./usr/share/doc/kelvrin/copyright
 ./usr/share/icons/hicolor/128x128/apps/org.example.kelvrin.png
 ./usr/share/icons/hicolor/16x16/apps/org.example.kelvrin.png
 ./usr/share/icons/hicolor/256x256/apps/org.example.kelvrin.png
@@ -19,6 +23,8 @@ cat >"$work/expected" <<'LIST'
 ./usr/share/icons/hicolor/48x48/apps/org.example.kelvrin.png
 ./usr/share/icons/hicolor/64x64/apps/org.example.kelvrin.png
 ./usr/share/icons/hicolor/scalable/apps/org.example.kelvrin.svg
+./usr/share/lintian/overrides/kelvrin
+./usr/share/man/man1/kelvrin-cli.1.gz
 ./usr/share/man/man1/kelvrin.1.gz
 ./usr/share/metainfo/org.example.kelvrin.metainfo.xml
 LIST

@@ -103,15 +103,6 @@ void RecordingView::Close(bool accepted) {
     closed = accepted;
 }
 
-void RecordingView::Show(const std::string& text) { shown.push_back(text); }
-
-bool RecordingView::AskYesNo(const std::string& text, const std::string& caption) {
-    asked.push_back({text, caption});
-    const bool answer = !answers.empty() && answers.front();
-    if (!answers.empty()) answers.pop_front();
-    return answer;
-}
-
 bool RecordingRunner::RunModal(Dialog& dialog) {
     ran.push_back(dialog.TemplateId());
     RecordingView view(dialog);

@@ -8,13 +8,14 @@
 #include <vector>
 
 #include "dialogs/Dialog.h"
+#include "tests/support/Recorders.h"
 
 namespace kelvrin::testing {
 
 // A window of the dialog layer without a toolkit: every control of the dialog's template holds
 // its state here, as a renderer's widgets would, and the operator's actions change that state
-// and raise the dialog's events. Messages are recorded; questions are answered from a queue (No
-// when it is empty). A control the template lacks fails the test.
+// and raise the dialog's events. Messages and questions go to a recorder. A control the
+// template lacks fails the test.
 class RecordingView : public DialogView {
 public:
     struct Control {
@@ -25,10 +26,6 @@ public:
         bool enabled = true;
         bool isCombo = false;
         bool isCheck = false;
-    };
-    struct Question {
-        std::string text;
-        std::string caption;
     };
 
     // Builds the controls of the dialog's template and opens the dialog on them.
@@ -54,13 +51,13 @@ public:
     void Select(int id, int index) override;
     void Enable(int id, bool enabled) override;
     void Close(bool accepted) override;
-    void Show(const std::string& text) override;
-    bool AskYesNo(const std::string& text, const std::string& caption) override;
+    void Show(const std::string& text) override { messages.Show(text); }
+    bool AskYesNo(const std::string& text, const std::string& caption) override {
+        return messages.AskYesNo(text, caption);
+    }
 
     Dialog& dialog;
-    std::vector<std::string> shown;
-    std::vector<Question> asked;
-    std::deque<bool> answers;
+    RecordingMessages messages;
     std::optional<bool> closed;  // accepted or not, once closed
 
 private:

@@ -47,6 +47,7 @@
 #include "settings/ConfigWriter.h"
 #include "settings/GameFolderConfig.h"
 #include "settings/ServerSettings.h"
+#include "tools/benchmark/CliBenchmark.h"
 #include "tools/common/QuietServices.h"
 #include "ui/DialogUnits.h"
 #include "ui/TemplateWindow.h"
@@ -446,5 +447,6 @@ int main(int argc, char** argv) {
         "In a running process:            start-up / bare dialog %.3f x, 2,000 folders / 1 folder "
         "%.3f x\n",
         series[8].Median() / series[7].Median(), series[9].Median() / series[8].Median());
+    kelvrin::tools::RunCliBenchmark(runs);
     return 0;
 }

@@ -1,0 +1,35 @@
+#!/bin/sh
+# Runs the built kelvrin-cli with each command line of the table and checks its exit code and
+# first line. Standard input is a pipe that stays open and empty, so reading it would hang.
+set -u
+cli=$1
+work=$(mktemp -d)
+mkfifo "$work/input"
+sleep 300 >"$work/input" &
+writer=$!
+trap 'kill $writer; rm -rf "$work"' EXIT
+mkdir -p "$work/start/dvbase"
+cd "$work/start" || exit 1
+failed=0
+
+check() { # arguments|exit code|stream|first line
+    arguments=$1 expected_code=$2 stream=$3 expected_line=$4
+    # shellcheck disable=SC2086 # the arguments are split at blanks on purpose
+    timeout 20 "$cli" $arguments <"$work/input" >"$work/out" 2>"$work/err"
+    code=$?
+    line=$(head -n 1 "$work/$stream")
+    if [ "$code" != "$expected_code" ] || [ "$line" != "$expected_line" ]; then
+        echo "FAILED: kelvrin-cli $arguments -> $code, $stream: '$line' (expected $expected_code, '$expected_line')"
+        failed=1
+    fi
+}
+
+check "--help"                0 out "Usage: kelvrin-cli [-C DIR] [-g FOLDER] COMMAND [ARGUMENTS]"
+check "show --version"        0 out "kelvrin-cli 0.22"
+check "folders"               0 out "dvbase"
+check "show si_name"          0 out "si_name=Hollowmere"
+check "set si_maxPlayers=3"   2 err "kelvrin-cli: si_maxPlayers=3: allowed is an even number from 2 to 16"
+check "-C $work/none show"    2 err "kelvrin-cli: -C: no such directory: $work/none"
+check "save"                  0 out 'Config file "kelvrin.cfg" and batch file "kvr_dvbase.bat" written'
+check "start"                 1 err "can't start \"dravekDed.exe\""
+exit $failed
