@@ -55,7 +55,6 @@ echo "== running the Win32 renderer tests under Wine on a virtual display"
 # A fresh wineserver, whose desktop then has the display.
 wineserver -k 2>/dev/null || true
 wineserver -w
-xvfb-run -a -s "-screen 0 1024x768x24" wine "$build/kelvrin/tests/win32/win32_tests.exe" "$@" \
-  || status=$?
+scripts/wine-desktop.sh wine "$build/kelvrin/tests/win32/win32_tests.exe" "$@" || status=$?
 echo "== done after ${SECONDS}s"
 exit "$status"

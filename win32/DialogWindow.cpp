@@ -53,6 +53,33 @@ std::wstring ComboItem(HWND combo, int index) {
     return item;
 }
 
+// So many of the longest rows by characters are measured for a list's width, so that thousands
+// fill at once.
+constexpr std::size_t kMeasuredRows = 8;
+
+int WidestRow(HWND list, const std::vector<std::wstring>& rows) {
+    std::vector<const std::wstring*> longest;
+    longest.reserve(rows.size());
+    for (const std::wstring& row : rows) longest.push_back(&row);
+    const auto measured =
+        longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredRows, longest.size()));
+    std::partial_sort(
+        longest.begin(), measured, longest.end(),
+        [](const std::wstring* a, const std::wstring* b) { return a->size() > b->size(); });
+    const HDC dc = GetDC(list);
+    const HGDIOBJ previous =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
+    int widest = 0;
+    for (auto row = longest.begin(); row != measured; ++row) {
+        SIZE size{};
+        GetTextExtentPoint32W(dc, (*row)->c_str(), static_cast<int>((*row)->size()), &size);
+        widest = std::max(widest, static_cast<int>(size.cx));
+    }
+    SelectObject(dc, previous);
+    ReleaseDC(list, dc);
+    return widest;
+}
+
 class ChangingFromCode {
 public:
     explicit ChangingFromCode(int& depth) : depth_(depth) { ++depth_; }
@@ -72,8 +99,6 @@ DialogWindow::DialogWindow(Dialog& dialog, const DialogTemplate& layout, bool mo
 DialogWindow::~DialogWindow() {
     links_.clear();
     if (window_ != nullptr) DestroyWindow(window_);
-    if (bigIcon_ != nullptr) DestroyIcon(bigIcon_);
-    if (smallIcon_ != nullptr) DestroyIcon(smallIcon_);
 }
 
 bool DialogWindow::RunModal(Dialog& dialog, HWND owner) {
@@ -165,12 +190,13 @@ void DialogWindow::SetUpIcons() {
         const auto icon = [&](int metricX, int metricY) {
             return static_cast<HICON>(LoadImageW(instance, MAKEINTRESOURCEW(layout_.icon),
                                                  IMAGE_ICON, GetSystemMetrics(metricX),
-                                                 GetSystemMetrics(metricY), 0));
+                                                 GetSystemMetrics(metricY), LR_SHARED));
         };
-        bigIcon_ = icon(SM_CXICON, SM_CYICON);
-        smallIcon_ = icon(SM_CXSMICON, SM_CYSMICON);
-        SendMessageW(window_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(bigIcon_));
-        SendMessageW(window_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon_));
+        // Shared: loaded once for every window, and never destroyed.
+        SendMessageW(window_, WM_SETICON, ICON_BIG,
+                     reinterpret_cast<LPARAM>(icon(SM_CXICON, SM_CYICON)));
+        SendMessageW(window_, WM_SETICON, ICON_SMALL,
+                     reinterpret_cast<LPARAM>(icon(SM_CXSMICON, SM_CYSMICON)));
     }
     if (layout_.cursor != 0) {
         cursor_ = LoadCursorW(instance, MAKEINTRESOURCEW(layout_.cursor));
@@ -250,23 +276,22 @@ void DialogWindow::GrowLeftToText(HWND label) {
 void DialogWindow::FillItems(HWND control, ControlKind kind,
                              const std::vector<std::wstring>& items) {
     const ChangingFromCode changing(changingFromCode_);
-    const bool combo = kind == ControlKind::Combo;
-    SendMessageW(control, combo ? CB_RESETCONTENT : LB_RESETCONTENT, 0, 0);
-    int widest = 0;
-    const HDC dc = GetDC(control);
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
-    for (const std::wstring& item : items) {
-        SendMessageW(control, combo ? CB_ADDSTRING : LB_ADDSTRING, 0,
-                     reinterpret_cast<LPARAM>(item.c_str()));
-        SIZE size{};
-        GetTextExtentPoint32W(dc, item.c_str(), static_cast<int>(item.size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
+    if (kind == ControlKind::Combo) {
+        SendMessageW(control, CB_RESETCONTENT, 0, 0);
+        for (const std::wstring& item : items)
+            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        return;
     }
-    SelectObject(dc, previous);
-    ReleaseDC(control, dc);
+    // A list of thousands of maps is drawn once, when it is full.
+    SendMessageW(control, WM_SETREDRAW, FALSE, 0);
+    SendMessageW(control, LB_RESETCONTENT, 0, 0);
+    for (const std::wstring& item : items)
+        SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
     // A list scrolls sideways as far as its widest row reaches.
-    if (!combo) SendMessageW(control, LB_SETHORIZONTALEXTENT, static_cast<WPARAM>(widest + 4), 0);
+    SendMessageW(control, LB_SETHORIZONTALEXTENT,
+                 static_cast<WPARAM>(WidestRow(control, items) + 4), 0);
+    SendMessageW(control, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(control, nullptr, TRUE);
 }
 
 void DialogWindow::OnCommand(int id, int code, HWND control) {

@@ -65,8 +65,6 @@ private:
     const DialogTemplate& layout_;
     bool modal_;
     HWND window_ = nullptr;
-    HICON bigIcon_ = nullptr;
-    HICON smallIcon_ = nullptr;
     HCURSOR cursor_ = nullptr;
     HWND tooltips_ = nullptr;
     std::vector<std::unique_ptr<LinkLabel>> links_;
