@@ -6,11 +6,11 @@
 #   wine-desktop.sh COMMAND [ARGUMENT...]
 set -euo pipefail
 if [ -z "${KELVRIN_WINE_DESKTOP:-}" ]; then
-  exec env KELVRIN_WINE_DESKTOP=1 xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+  exec env KELVRIN_WINE_DESKTOP=1 xvfb-run -a -s "-screen 0 1600x1200x24" "$0" "$@"
 fi
 explorer='HKCU\Software\Wine\Explorer'
 wine reg add "$explorer" /v Desktop /d Default /f >/dev/null 2>&1
-wine reg add "$explorer\\Desktops" /v Default /d 1280x1024 /f >/dev/null 2>&1
+wine reg add "$explorer\\Desktops" /v Default /d 1600x1200 /f >/dev/null 2>&1
 status=0
 "$@" || status=$?
 # The prefix's other programs keep running without a desktop.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cwctype>
 
+#include "files/WideText.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/WindowText.h"
 
@@ -174,6 +175,7 @@ BOOL DialogWindow::OnInitDialog() {
     SetUpIcons();
     SetUpSystemMenu();
     SetUpControls();
+    FitLabelsToText();
     SetUpTooltips();
     {
         const ChangingFromCode changing(changingFromCode_);
@@ -241,7 +243,6 @@ void DialogWindow::SetUpControls() {
             links_.push_back(
                 std::make_unique<LinkLabel>(handle, [this, id] { dialog_.Clicked(id); }));
         }
-        if (control.HasStyle("grow-left")) GrowLeftToText(handle);
         if (control.HasStyle("written")) {
             SendMessageW(handle, EM_SETLIMITTEXT, kMaxWrittenLength, 0);
             writtenTexts_.emplace_back(control.id, WindowText(handle));
@@ -254,23 +255,35 @@ void DialogWindow::SetUpControls() {
     }
 }
 
-// A label whose text is wider than its rectangle keeps its right edge and grows to the left.
-void DialogWindow::GrowLeftToText(HWND label) {
-    const std::wstring text = WindowText(label);
-    const HDC dc = GetDC(label);
+// The template's font may be drawn wider than the one it was laid out in (a substitute for
+// "MS Sans Serif"): a label whose text outgrows its rectangle grows to the right, a centred one
+// to both sides, a "grow-left" one to the left, so that no text is cut or wrapped away.
+void DialogWindow::FitLabelsToText() {
+    const HDC dc = GetDC(window_);
     const HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)));
-    SIZE size{};
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    HWND label = GetWindow(window_, GW_CHILD);
+    for (const ControlTemplate& control : layout_.controls) {
+        const HWND current = label;
+        label = GetWindow(label, GW_HWNDNEXT);
+        if (control.kind != ControlKind::Label && control.kind != ControlKind::Link) continue;
+        const std::wstring text = WideFromUtf8(control.text);
+        SIZE size{};
+        GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+        // Where the dialog manager put it: its corner and its size each in pixels.
+        RECT units{control.rect.x, control.rect.y, control.rect.width, control.rect.height};
+        MapDialogRect(window_, &units);
+        const RECT rect{units.left, units.top, units.left + units.right, units.top + units.bottom};
+        const int extra = size.cx - (rect.right - rect.left);
+        if (extra <= 0) continue;
+        const int left = control.HasStyle("centre")      ? rect.left - extra / 2
+                         : control.HasStyle("grow-left") ? rect.left - extra
+                                                         : rect.left;
+        SetWindowPos(current, nullptr, left, rect.top, size.cx, rect.bottom - rect.top,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    }
     SelectObject(dc, previous);
-    ReleaseDC(label, dc);
-    RECT rect{};
-    GetWindowRect(label, &rect);
-    MapWindowPoints(nullptr, window_, reinterpret_cast<POINT*>(&rect), 2);
-    const int width = rect.right - rect.left;
-    if (size.cx <= width) return;
-    SetWindowPos(label, nullptr, rect.right - size.cx, rect.top, size.cx, rect.bottom - rect.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+    ReleaseDC(window_, dc);
 }
 
 void DialogWindow::FillItems(HWND control, ControlKind kind,

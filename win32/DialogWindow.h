@@ -56,7 +56,7 @@ private:
     void SetUpSystemMenu();
     void SetUpTooltips();
     void SetUpControls();
-    void GrowLeftToText(HWND label);
+    void FitLabelsToText();
     void FillItems(HWND control, ControlKind kind, const std::vector<std::wstring>& items);
     ControlKind KindOf(int id) const;
     HWND Control(int id) const;

@@ -79,8 +79,8 @@ RECT PlaceOf(HWND control) {
 
 // The controls stand in template order (the tab order) with the template's id, their kind's
 // class and style, and the template's rectangle in the window's dialog units; a combo's
-// list is not measured, an icon takes its image's size, a growing label keeps its
-// right edge.
+// list is not measured, an icon takes its image's size, a label too narrow for its
+// text grows away from its anchored side.
 TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
     for (const int id : DialogTemplateIds()) {
         const DialogTemplate& layout = *FindDialogTemplate(id);
@@ -107,9 +107,14 @@ TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
                 expected.right = expected.left + GetSystemMetrics(SM_CXICON);
                 expected.bottom = expected.top + GetSystemMetrics(SM_CYICON);
             }
-            if (item.HasStyle("grow-left")) {
-                EXPECT_LE(place.left, expected.left);
-                expected.left = place.left;
+            if (item.kind == ControlKind::Label || item.kind == ControlKind::Link) {
+                const long grown = (place.right - place.left) - (expected.right - expected.left);
+                EXPECT_GE(grown, 0);
+                const long leftward = item.HasStyle("centre")      ? grown / 2
+                                      : item.HasStyle("grow-left") ? grown
+                                                                   : 0;
+                expected.left -= leftward;
+                expected.right += grown - leftward;
             }
             EXPECT_EQ(place.left, expected.left);
             EXPECT_EQ(place.top, expected.top);

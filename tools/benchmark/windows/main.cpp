@@ -2,8 +2,9 @@
 // with the same 59 controls, each from its creation until it has painted itself and has nothing
 // left to do, in wall-clock time (under Wine much of the work is done by the wineserver and the
 // X server, outside the process). The two alternate in one run, after one unmeasured round,
-// in a temporary start directory with the game folder dvbase; the medians are printed beside
-// the goal. Usage: kelvrin_win32_benchmark.exe [runs]   (15 runs unless given)
+// in a temporary start directory with the game folder dvbase; the medians, and the median of
+// each round's ratio, are printed beside the goal. Usage: kelvrin_win32_benchmark.exe [runs]   (15
+// runs unless given)
 #include <windows.h>
 
 #include <commctrl.h>
@@ -107,22 +108,27 @@ int main(int argc, char** argv) {
 
     std::vector<double> bare;
     std::vector<double> main;
+    std::vector<double> ratios;
     for (int run = 0; run <= runs; ++run) {
         const double bareTime = TimeBareDialog();
         const double mainTime = TimeMainWindow();
         if (run == 0) continue;  // the first round loads the classes, fonts and images
         bare.push_back(bareTime);
         main.push_back(mainTime);
+        ratios.push_back(mainTime / bareTime);
     }
     std::filesystem::current_path(root.parent_path());
     std::filesystem::remove_all(root);
 
-    const double ratio = Median(main) / Median(bare);
+    // Each round's two windows meet the same load of the machine: the goal is on their ratio.
+    const double ratio = Median(ratios);
     std::printf("Windows start-up, median of %d runs in one process (wall clock):\n", runs);
     std::printf("  bare Win32 dialog, %zu controls  %8.2f ms\n",
                 FindDialogTemplate(102)->controls.size(), Median(bare));
     std::printf("  main window                     %8.2f ms\n", Median(main));
-    std::printf("  main window / bare dialog       %8.2f   (goal: at most 1.20) %s\n", ratio,
-                ratio <= 1.2 ? "met" : "MISSED");
+    std::printf(
+        "  main window / bare dialog       %8.2f   (median of the rounds' ratios; goal: at "
+        "most 1.20) %s\n",
+        ratio, ratio <= 1.2 ? "met" : "MISSED");
     return 0;
 }
