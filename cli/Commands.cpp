@@ -3,6 +3,7 @@
 #include <optional>
 #include <utility>
 
+#include "app/GameFolderList.h"
 #include "cli/CliMessages.h"
 #include "cli/SettingValues.h"
 #include "files/Directories.h"
@@ -101,7 +102,10 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
                const std::vector<std::string>& folders, std::ostream& out, std::ostream& err) {
     switch (invocation.command) {
         case Command::Folders:
-            PrintLines(folders, out);
+            // In the order of the window's list, whose entries are sorted with their brackets.
+            for (const std::string& entry : GameBaseEntries(folders)) {
+                out << FolderOfEntry(entry) << '\n';
+            }
             return kSucceeded;
         case Command::Set:
             return Set(invocation, settings, out, err);

