@@ -187,7 +187,8 @@ std::string ExpectedFile(int resource) {
 }
 
 // The operator's messages on the main window and its sub-dialogs write the same bytes as the
-// Linux build; the message boxes carry the program's name as caption.
+// Linux build; the message boxes carry the program's name as caption, the question its own; the
+// system menu opens the About box; Exit answered No closes the window and writes nothing.
 TEST(Win32Renderer, TheOperatorsMessagesWriteWhatLinuxWrites) {
     TempInstallation installation;
     installation.WriteFile("dvbase/mp/dvdm_quarry.map", "");
@@ -202,16 +203,18 @@ TEST(Win32Renderer, TheOperatorsMessagesWriteWhatLinuxWrites) {
     ASSERT_NE(window, nullptr);
     const HWND main = mainWindowUnderTest = window->Handle();
     std::vector<std::wstring> shown;
-    const auto dismiss = [&shown](HWND box) {
-        shown.push_back(TextOf(box) + L": " + TextOf(GetDlgItem(box, 0xFFFF)));
-        Press(box, IDOK);
+    const auto answer = [&shown](int button) {
+        return [&shown, button](HWND box) {
+            shown.push_back(TextOf(box) + L": " + TextOf(GetDlgItem(box, 0xFFFF)));
+            Press(box, button);
+        };
     };
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunModalStep);
 
     Type(main, 1009, L"Caf\u00e9 Nord");
     const HWND gameTypeEdit = GetWindow(GetDlgItem(main, 1008), GW_CHILD);
     SendMessageW(gameTypeEdit, WM_KEYDOWN, VK_DOWN, 0);
-    modalSteps.push_back(dismiss);
+    modalSteps.push_back(answer(IDOK));
     Press(main, 1024);
     modalSteps.push_back([](HWND maps) {
         ClickRow(maps, 1037, 2);
@@ -224,14 +227,28 @@ TEST(Win32Renderer, TheOperatorsMessagesWriteWhatLinuxWrites) {
         Press(advanced, IDOK);
     });
     Press(main, 1041);
-    modalSteps.push_back(dismiss);
+    modalSteps.push_back(answer(IDOK));
     Press(main, 1024);
+    wchar_t entry[64] = {};
+    GetMenuStringW(GetSystemMenu(main, FALSE), 16, entry, 64, MF_BYCOMMAND);
+    EXPECT_EQ(std::wstring(entry), L"Inf&o \u00fcber Kelvrin...");
+    modalSteps.push_back([&shown](HWND about) {
+        shown.push_back(TextOf(about));
+        Press(about, IDOK);
+    });
+    SendMessageW(main, WM_SYSCOMMAND, 16, 0);
+    Type(main, 1009, L"Not saved");
+    modalSteps.push_back(answer(IDNO));
+    Press(main, IDOK);
     KillTimer(nullptr, timer);
 
     EXPECT_TRUE(modalSteps.empty());
+    EXPECT_FALSE(IsWindow(main)) << "Exit closes the window";
     const std::wstring saved =
         L"win32_tests: Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written";
-    EXPECT_EQ(shown, (std::vector<std::wstring>{saved, saved}));
+    const std::vector<std::wstring> expected{saved, saved, L"Info \u00fcber Kelvrin",
+                                             L"Question: Save changed configuration ?"};
+    EXPECT_EQ(shown, expected);
     EXPECT_EQ(installation.ReadFile("dvbase/kelvrin.cfg"), ExpectedFile(1));
     EXPECT_EQ(installation.ReadFile("kvr_dvbase.bat"),
               "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n");
