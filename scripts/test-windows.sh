@@ -1,29 +1,18 @@
 #!/usr/bin/env bash
-# Cross-builds the core and its tests for 64-bit Windows with mingw-w64 and runs them under
-# Wine, in a Wine prefix of its own inside the build folder; no display is needed. Installs
-# mingw-w64, Wine and GoogleTest's sources from Debian's packages where they are missing (they
-# are large, so only this script asks for them).
+# Builds kelvrin.exe and its zip (scripts/build-windows.sh), cross-builds the core, the
+# renderer and their tests for 64-bit Windows with mingw-w64 and runs them under Wine, in a Wine
+# prefix of its own inside the build folder; the renderer's tests on a virtual X display.
+# Installs mingw-w64, Wine, Xvfb and GoogleTest's sources from Debian's packages where they are
+# missing (they are large, so only this script asks for them).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 build=$source_dir/build/windows
 toolchain=$source_dir/cmake/mingw-w64.cmake
 
-packages=(cmake ninja-build g++-mingw-w64-x86-64-posix wine wine64 googletest)
-missing=()
-for package in "${packages[@]}"; do
-  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed" \
-    || missing+=("$package")
-done
-if [ ${#missing[@]} -gt 0 ]; then
-  echo "== installing: ${missing[*]}"
-  sudo=()
-  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
-  "${sudo[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo[@]}" apt-get install -y -qq --no-install-recommends \
-    "${missing[@]}" >/dev/null
-  echo "== installed after ${SECONDS}s"
-fi
+# The program and its zip first, as an operator gets them.
+scripts/build-windows.sh
+scripts/install-packages.sh wine wine64 googletest xvfb xauth
 
 # GoogleTest from Debian's sources, built once with the same compiler as the tests.
 gtest=$build/googletest
@@ -41,7 +30,7 @@ cmake -S . -B "$build/kelvrin" -G Ninja \
   -DCMAKE_TOOLCHAIN_FILE="$toolchain" -DCMAKE_BUILD_TYPE=Debug \
   -DKELVRIN_BUILD_UI=OFF -DKELVRIN_WARNINGS_AS_ERRORS=ON \
   -DGTest_DIR="$gtest/install/lib/cmake/GTest" -DCMAKE_CROSSCOMPILING_EMULATOR=wine
-cmake --build "$build/kelvrin" --target core_tests cli_tests kelvrin-cli
+cmake --build "$build/kelvrin" --target core_tests cli_tests kelvrin-cli win32_tests
 echo "== built after ${SECONDS}s"
 
 # A private prefix, no display, and nothing that would open a window or ask to download
@@ -62,5 +51,10 @@ status=0
 wine "$build/kelvrin/tests/core/core_tests.exe" "$@" || status=$?
 echo "== running the kelvrin-cli tests under Wine"
 wine "$build/kelvrin/tests/cli/cli_tests.exe" "$@" || status=$?
+echo "== running the Win32 renderer tests under Wine on a virtual display"
+# A fresh wineserver, whose desktop then has the display.
+wineserver -k 2>/dev/null || true
+wineserver -w
+scripts/wine-desktop.sh wine "$build/kelvrin/tests/win32/win32_tests.exe" "$@" || status=$?
 echo "== done after ${SECONDS}s"
 exit "$status"
