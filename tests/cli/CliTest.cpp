@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "cli/RunCli.h"
-#include "tests/dialogs/MainDialogFixture.h"
+#include "tests/support/DialogScenario.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -255,25 +255,19 @@ TEST(KelvrinCli, RefusesBadInputAndWritesNothing) {
 
 // For one set of settings, set writes the config that the window's Save Config writes (the batch
 // files of both are compared with their text in the rows above and the window's own tests).
-using SetAndTheWindow = MainDialogTest;
-
-TEST_F(SetAndTheWindow, WriteTheSameFilesForTheSameSettings) {
-    using namespace mainwindow;
-    installation.WriteFile("dvbase/kelvrin.cfg", kStored);
-    Open();
-    window->Type(kServerName, "Caf\xe9");
-    window->Pick(kGameType, 1);
-    window->Pick(kSpeed, 2);
-    window->Pick(kMaxPlayers, 2);
-    window->Click(kPureLanServer);
-    window->Click(kSaveConfig);
-    const std::string config = Config();
-    installation.WriteFile("dvbase/kelvrin.cfg", kStored);
+TEST(KelvrinCli, SetWritesWhatTheWindowsSaveConfigWrites) {
+    DialogScenario main;
+    main.installation.WriteFile("dvbase/kelvrin.cfg", kStored);
+    main.Run(
+        "open|type:Server Name=Caf\xe9|pick:Game Type=Team DM|pick:Speed=384 kbs|"
+        "pick:max.Players=6|click:pure LAN Server|click:Save Config");
+    const std::string config = main.installation.ReadFile("dvbase/kelvrin.cfg");
+    main.installation.WriteFile("dvbase/kelvrin.cfg", kStored);
     ExpectRun(
         "set|si_name=Caf\xc3\xa9|si_gameType=Team DM|gui_configServerRate=2|si_maxPlayers=6|"
         "net_LANServer=0",
         0, kSaved);
-    EXPECT_EQ(Config(), config);
+    EXPECT_EQ(main.installation.ReadFile("dvbase/kelvrin.cfg"), config);
 }
 
 }  // namespace

@@ -2,100 +2,60 @@
 // Cancel stores nothing.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
-
-#include "dialogs/AdvancedSettingsDlg.h"
-#include "tests/support/RecordingView.h"
+#include "tests/support/DialogScenario.h"
 #include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 namespace {
 
-constexpr int kZombieTimeout = 1009;
-constexpr int kMaxUsercmdRelay = 1010;
-constexpr int kClientTimeout = 1011;
-constexpr int kAllowServerMod = 1000;
-constexpr int kClientRate = 1007;
-constexpr int kMasters[] = {1012, 1015, 1026, 1027, 1042};
-
-// With the LAN switch on the master edits are disabled but filled in; a stored client rate
-// outside the list shows no entry.
-TEST(AdvancedSettingsDlg, ShowsTheStore) {
+// It shows the store; with the LAN switch on the master edits are disabled but filled in, and a
+// stored client rate outside the list shows no entry. OK stores what the operator changed and
+// leaves the rest and settingsChanged as they were, disabled edits included; a stored negative
+// number keeps its sign; Cancel stores nothing.
+TEST(AdvancedSettingsDlg, ShowsTheStoreAndOkStoresTheEdits) {
+    const std::string shown =
+        "?text:0=Kelvrin - Advanced Settings|?text:ZombieTimeout=-5|?text:MaxUsercmdRelay=3|"
+        "?text:ClientTimeout=60|?checked:Allow Server Mod=0|?text:1012=master.dravek.example.org|"
+        "?text:1015=|?text:1026=|?text:1027=four|?text:1042=|?enabled:1012,1015,1026,1027,1042=";
     const struct {
         const char* name;
-        std::int32_t lan;
-        std::int32_t rate;
-        std::string shownRate;
+        std::string stored;  // changes to the store before the dialog opens
+        std::string steps;
+        const char* setting;  // "": the store as it was
+        std::string taken;
     } rows[] = {
-        {"LAN server", 1, 3, "19000"},
-        {"internet server", 0, 10, ""},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        ServerSettings settings;
-        settings.net_LANServer = row.lan;
-        settings.net_serverMaxClientRate = row.rate;
-        settings.sv_master4 = "four";
-        CAdvancedSettingsDlg dialog(settings);
-        RecordingView view(dialog);
-        EXPECT_EQ(view.Text(kWindowItem), "Kelvrin - Advanced Settings");
-        EXPECT_EQ(view.Text(kZombieTimeout), "5");
-        EXPECT_EQ(view.Text(kMaxUsercmdRelay), "3");
-        EXPECT_EQ(view.Text(kClientTimeout), "60");
-        EXPECT_EQ(view.Text(kClientRate), row.shownRate);
-        EXPECT_FALSE(view.Checked(kAllowServerMod));
-        const std::vector<std::string> masters{"master.dravek.example.org", "", "", "four", ""};
-        for (std::size_t i = 0; i < masters.size(); ++i) {
-            EXPECT_EQ(view.Text(kMasters[i]), masters[i]) << kMasters[i];
-            EXPECT_EQ(view.At(kMasters[i]).enabled, row.lan == 0) << kMasters[i];
-        }
-    }
-}
-
-// OK stores what the operator changed and leaves the rest and settingsChanged as they were,
-// disabled edits included; a stored negative number keeps its sign; Cancel stores nothing.
-TEST(AdvancedSettingsDlg, OkStoresTheEditsAndCancelNothing) {
-    const struct {
-        const char* name;
-        int control;
-        std::string typed;  // "click" ticks a box, "pick N" picks an item
-        int button;
-        const char* setting;
-        std::string stored;
-    } rows[] = {
-        {"rate chosen", kClientRate, "pick 9", kOkButton, "net_serverMaxClientRate", "9"},
-        {"rate out of the list", kClientRate, "15000", kOkButton, "net_serverMaxClientRate", "-1"},
-        {"relay emptied", kMaxUsercmdRelay, "", kOkButton, "net_serverMaxUsercmdRelay", "0"},
-        {"time-out, letters", kClientTimeout, "71x-", kOkButton, "net_serverClientTimeout", "71"},
-        {"master of 120 characters", kMasters[2], std::string(120, 'h'), kOkButton, "sv_master3",
-         std::string(99, 'h')},
-        {"server mod ticked", kAllowServerMod, "click", kOkButton, "net_serverAllowServerMod", "1"},
-        {"master typed, Cancel", kMasters[0], "other", kCancelButton, "sv_master1",
+        {"LAN server", "", shown + "00000|?text:ClientRate=19000|click:Cancel", "", ""},
+        {"internet server, rate out of the list",
+         "store:net_LANServer=0|store:net_serverMaxClientRate=10|",
+         shown + "11111|?text:ClientRate=|click:Cancel", "", ""},
+        {"rate chosen", "", "pick:ClientRate=25000|click:OK", "net_serverMaxClientRate", "9"},
+        {"rate out of the list", "", "type:ClientRate=15000|click:OK", "net_serverMaxClientRate",
+         "-1"},
+        {"relay emptied", "", "type:MaxUsercmdRelay=|click:OK", "net_serverMaxUsercmdRelay", "0"},
+        {"time-out, letters", "", "type:ClientTimeout=71x-|click:OK", "net_serverClientTimeout",
+         "71"},
+        {"master of 120 characters", "", "type:1026=" + std::string(120, 'h') + "|click:OK",
+         "sv_master3", std::string(99, 'h')},
+        {"server mod ticked", "", "click:Allow Server Mod|click:OK", "net_serverAllowServerMod",
+         "1"},
+        {"master typed, Cancel", "", "type:1012=other|click:Cancel", "sv_master1",
          "master.dravek.example.org"},
-        {"server mod, Cancel", kAllowServerMod, "click", kCancelButton, "net_serverAllowServerMod",
-         "0"},
+        {"server mod, Cancel", "", "click:Allow Server Mod|click:Cancel",
+         "net_serverAllowServerMod", "0"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
-        ServerSettings settings;
-        settings.net_serverZombieTimeout = -5;
-        settings.settingsChanged = true;
-        ServerSettings expected = settings;
-        Assign(expected, row.setting, row.stored);
-        CAdvancedSettingsDlg dialog(settings);
-        RecordingView view(dialog);
-        if (row.typed == "click") view.Click(row.control);
-        if (row.typed.starts_with("pick ")) view.Pick(row.control, std::stoi(row.typed.substr(5)));
-        if (row.typed != "click" && !row.typed.starts_with("pick ")) {
-            view.Type(row.control, row.typed);
-        }
-        view.Click(row.button);
+        DialogScenario advanced;
+        advanced.Run("store:net_serverZombieTimeout=-5|store:sv_master4=four|" + row.stored);
+        advanced.settings.settingsChanged = true;
+        ServerSettings expected = advanced.settings;
+        advanced.Run("open:140|" + row.steps);
+        if (*row.setting != '\0') Assign(expected, row.setting, row.taken);
         for (const std::string& name : EverySettingName()) {
-            EXPECT_EQ(ValueOf(settings, name), ValueOf(expected, name)) << name;
+            EXPECT_EQ(ValueOf(advanced.settings, name), ValueOf(expected, name)) << name;
         }
-        EXPECT_TRUE(settings.settingsChanged);
-        EXPECT_EQ(view.closed, row.button == kOkButton);
+        EXPECT_TRUE(advanced.settings.settingsChanged);
+        EXPECT_EQ(advanced.window->closed, row.steps.ends_with("OK"));
     }
 }
 

@@ -1,153 +1,62 @@
 // The map selection dialog on a recording view: the editing of the selected list, OK and Cancel.
 #include <gtest/gtest.h>
 
-#include <map>
-#include <sstream>
-#include <string>
-#include <vector>
-
-#include "dialogs/MapSelectionDlg.h"
-#include "tests/support/RecordingView.h"
-#include "tests/support/TempInstallation.h"
+#include "tests/support/DialogScenario.h"
 
 namespace kelvrin::testing {
 namespace {
 
-using namespace mapselection;
-using Rows = std::vector<std::string>;
-
-// The rows as the script separates them.
-std::string Joined(const Rows& rows) {
-    std::string joined;
-    for (const std::string& row : rows) joined += (joined.empty() ? "" : ";") + row;
-    return joined;
-}
-
-std::string Script(const std::string& rows) {
-    std::string text = "set si_mapcycle \"mp/";
-    for (const char c : rows) text += c == ';' ? std::string(";mp/") : std::string(1, c);
-    return text + "\"\r\n";
-}
-
-class MapSelectionDlgTest : public ::testing::Test {
-protected:
-    // A fresh store and the dialog opened on a game folder whose script holds these rows.
-    void Open(const std::string& rows, const std::string& folder = "dvbase") {
-        settings = install.Settings();
-        settings.gameFolder = folder;
-        install.WriteFile("dvbase/kelvrin.scriptcfg", Script(rows));
-        view.reset();
-        dialog = std::make_unique<CMapSelectionDlg>(settings);
-        view = std::make_unique<RecordingView>(*dialog);
-    }
-    // The operator's steps, a word each: "pick:N" chooses row N of the selected list and
-    // "dbl:N" double-clicks it, "avail:N" selects row N of the available list (a click there
-    // only selects) and "availdbl:N" double-clicks it, "focus" enters the available list,
-    // "type:TEXT" types a name, and a button's name clicks it.
-    void Do(const std::string& steps) const {
-        const std::map<std::string, int> buttons{
-            {"copy", kCopyButton},    {"remove", kRemoveButton}, {"up", kUpButton},
-            {"down", kDownButton},    {"add", kAddButton},       {"ok", kOkButton},
-            {"cancel", kCancelButton}};
-        std::istringstream words(steps);
-        for (std::string word; words >> word;) {
-            const std::size_t colon = word.find(':');
-            const std::string verb = word.substr(0, colon);
-            const std::string argument = colon == std::string::npos ? "" : word.substr(colon + 1);
-            const int row = std::atoi(argument.c_str());
-            const std::string lists = " pick dbl avail availdbl focus type ";
-            ASSERT_TRUE(buttons.contains(verb) || lists.find(" " + verb + " ") != lists.npos)
-                << "no such step: " << word;
-            if (verb == "pick") view->Pick(kSelectedList, row);
-            if (verb == "dbl") view->DoubleClick(kSelectedList, row);
-            if (verb == "avail") view->Select(kAvailableList, row);
-            if (verb == "availdbl") view->DoubleClick(kAvailableList, row);
-            if (verb == "focus") view->Focus(kAvailableList);
-            if (verb == "type") view->Type(kTypedName, argument);
-            if (buttons.contains(verb)) view->Click(buttons.at(verb));
-        }
-    }
-
-    TempInstallation install;
-    ServerSettings settings;
-    std::unique_ptr<CMapSelectionDlg> dialog;
-    std::unique_ptr<RecordingView> view;
-};
-
 // What the operator does to the cycle a, b, c; then the chosen row, the move buttons and the
-// selected list. Row 9 of the available list is "dvctf1.map". The last row cannot be removed,
-// and a typed name is taken up to 99 characters unless the script could not carry it back.
-TEST_F(MapSelectionDlgTest, ButtonsAndDoubleClicksEditTheSelectedList) {
-    const std::string q99(99, 'q');
-    const struct {
-        const char* name;
-        int chosen;
-        bool up;
-        bool down;
-        std::string rows;
-        std::string steps;
-    } rows[] = {
-        {"choose the first", 0, false, true, "a;b;c", "pick:0"},
-        {"choose the middle", 1, true, true, "a;b;c", "pick:1"},
-        {"choose the last", 2, true, false, "a;b;c", "pick:2"},
-        {"focus the available list", -1, false, false, "a;b;c", "pick:1 focus"},
-        {"copy keeps the choice", 1, true, true, "a;b;c;dvctf1.map", "pick:1 avail:9 copy"},
-        {"copy without a choice", -1, false, false, "a;b;c", "copy"},
-        {"double click copies", -1, false, false, "a;b;c;dvctf1.map", "availdbl:9"},
-        {"remove", -1, false, false, "a;c", "pick:1 remove"},
-        {"double click removes", -1, false, false, "a;c", "dbl:1"},
-        {"the last row stays", 0, false, false, "c", "dbl:0 dbl:0 dbl:0"},
-        {"up", 0, false, true, "b;a;c", "pick:1 up"},
-        {"down twice", 2, true, false, "b;c;a", "pick:0 down down"},
-        {"add a typed name", -1, false, false, "a;b;c;Z\xfcrich", "type:Z\xfcrich add"},
-        {"add 120 characters", -1, false, false, "a;b;c;" + q99,
-         "type:" + std::string(120, 'q') + " add"},
-        {"add a semicolon", -1, false, false, "a;b;c", "type:x;y add"},
-        {"add a double quote", -1, false, false, "a;b;c", "type:x\"y add"},
-        {"add nothing", -1, false, false, "a;b;c", "add"},
+// selected list. The last row cannot be removed, and a typed name is taken up to 99 characters
+// unless the script could not carry it back. The available list offers the game's 13 maps.
+TEST(MapSelectionDlg, ButtonsAndDoubleClicksEditTheSelectedList) {
+    const std::string open =
+        "file:dvbase/kelvrin.scriptcfg=set si_mapcycle \"mp/a;mp/b;mp/c\"\r\n|open:139|"
+        "?items:1037=dvdm1.map;dvdm2.map;dvdm3.map;dvdm4.map;dvdm5.map;dvdm6.map;dvdm7.map;"
+        "dvdm8.map;dvdm11v1.map;dvctf1.map;dvctf2.map;dvctf3.map;dvctf4.map|";
+    const std::string none = "|?chosen:1036=-1|?enabled:up,dn=00|?rows=";
+    const Scenario rows[] = {
+        {"choose the first", open + "pick:1036=a|?chosen:1036=0|?enabled:up,dn=01"},
+        {"choose the middle", open + "pick:1036=b|?chosen:1036=1|?enabled:up,dn=11"},
+        {"choose the last", open + "pick:1036=c|?chosen:1036=2|?enabled:up,dn=10|?rows=a;b;c"},
+        {"focus the available list", open + "pick:1036=b|focus:1037" + none + "a;b;c"},
+        {"copy keeps the choice", open + "pick:1036=b|select:1037=dvctf1.map|click:>|"
+                                         "?chosen:1036=1|?enabled:up,dn=11|?rows=a;b;c;dvctf1.map"},
+        {"copy without a choice", open + "click:>" + none + "a;b;c"},
+        {"double click copies", open + "dbl:1037=dvctf1.map" + none + "a;b;c;dvctf1.map"},
+        {"remove", open + "pick:1036=b|click:<" + none + "a;c"},
+        {"double click removes", open + "dbl:1036=b" + none + "a;c"},
+        {"the last row stays", open + "dbl:1036=0|dbl:1036=0|dbl:1036=0|?chosen:1036=0|?rows=c"},
+        {"up", open + "pick:1036=b|click:up|?chosen:1036=0|?enabled:up,dn=01|?rows=b;a;c"},
+        {"down twice", open + "pick:1036=a|click:dn|click:dn|?chosen:1036=2|?rows=b;c;a"},
+        {"add a typed name", open + "type:1009=Z\xfcrich|click:add" + none + "a;b;c;Z\xfcrich"},
+        {"add 120 characters", open + "type:1009=" + std::string(120, 'q') + "|click:add" + none +
+                                   "a;b;c;" + std::string(99, 'q')},
+        {"add a semicolon", open + "type:1009=x;y|click:add" + none + "a;b;c"},
+        {"add a double quote", open + "type:1009=x\"y|click:add" + none + "a;b;c"},
+        {"add nothing", open + "click:add" + none + "a;b;c"},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Open("a;b;c");
-        Do(row.steps);
-        EXPECT_EQ(view->Selection(kSelectedList), row.chosen);
-        EXPECT_EQ(view->At(kUpButton).enabled, row.up);
-        EXPECT_EQ(view->At(kDownButton).enabled, row.down);
-        EXPECT_EQ(Joined(view->At(kSelectedList).items), row.rows);
-        EXPECT_EQ(Joined(dialog->SelectedRows()), row.rows);
-        EXPECT_EQ(view->At(kAvailableList).items.size(), 13u);
-    }
+    RunScenarios(rows);
 }
 
 // OK writes the script, byte for byte, and closes, or asks for a map when the list is empty;
 // Cancel writes nothing but keeps the start map that opening took from the script.
-TEST_F(MapSelectionDlgTest, OkAndCancel) {
-    const struct {
-        const char* name;
-        std::string folder;
-        int button;
-        std::string written;
-        std::string startMap;
-        std::optional<bool> closed;
-    } rows[] = {
-        {"OK", "dvbase", kOkButton, "caf\xc3\xa9;dvdm3;dvdm2.map", "mp/caf\xc3\xa9", true},
-        {"Cancel", "dvbase", kCancelButton, "dvdm3;caf\xc3\xa9", "mp/dvdm3", false},
-        {"OK without a game folder", "none", kOkButton, "dvdm3;caf\xc3\xa9", "mp/dvdm1", {}},
+TEST(MapSelectionDlg, OkAndCancel) {
+    const std::string script = "set si_mapcycle \"mp/dvdm3;mp/caf\xc3\xa9\"\r\n";
+    const std::string edit = "file:dvbase/kelvrin.scriptcfg=" + script +
+                             "|open:139|pick:1036=1|click:up|select:1037=1|click:>|click:";
+    const std::string scriptAfter = "|?file:dvbase/kelvrin.scriptcfg=";
+    const Scenario rows[] = {
+        {"OK", edit + "OK|?closed=OK|?shown=|?store:si_map=mp/caf\xc3\xa9" + scriptAfter +
+                   "set si_mapcycle \"mp/caf\xc3\xa9;mp/dvdm3;mp/dvdm2.map\"\r\n"},
+        {"Cancel", edit + "Cancel|?closed=Cancel|?store:si_map=mp/dvdm3" + scriptAfter + script},
+        {"OK without a game folder",
+         "file:dvbase/kelvrin.scriptcfg=" + script +
+             "|store:gameFolder=none|open:139|click:OK|?closed=open|?store:si_map=mp/dvdm1|"
+             "?shown=Please select at least one map ( startmap ) or press \"Cancel\"" +
+             scriptAfter + script},
     };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        Open("dvdm3;caf\xc3\xa9", row.folder);
-        Do(row.folder == "dvbase" ? "pick:1 up avail:1 copy" : "");
-        view->Click(row.button);
-        const bool unchosen = row.folder != "dvbase";
-        EXPECT_EQ(view->messages.shown.size(), unchosen ? 1u : 0u);
-        for (const std::string& message : view->messages.shown) {
-            EXPECT_EQ(message, "Please select at least one map ( startmap ) or press \"Cancel\"");
-        }
-        EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), Script(row.written));
-        EXPECT_EQ(settings.si_map, row.startMap);
-        EXPECT_EQ(view->closed, row.closed);
-    }
+    RunScenarios(rows);
 }
 
 }  // namespace

@@ -31,20 +31,17 @@ public:
     std::deque<bool> answers;
 };
 
-// Records every start of a program instead of starting it; every start succeeds.
+// Records every start of a program instead of starting it, as "START DIRECTORY: PROGRAM
+// PARAMETERS"; every start succeeds.
 class RecordingLauncher : public ProgramLauncher {
 public:
-    struct Launch {
-        std::string startDirectory, executable, parameters;
-    };
-
     bool Start(const std::string& startDirectory, const std::string& executable,
                const std::string& parameters) override {
-        launches.push_back({startDirectory, executable, parameters});
+        launches.push_back(startDirectory + ": " + executable + " " + parameters);
         return true;
     }
 
-    std::vector<Launch> launches;
+    std::vector<std::string> launches;
 };
 
 }  // namespace kelvrin::testing

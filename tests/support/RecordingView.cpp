@@ -2,10 +2,21 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include "dialogs/DialogTemplate.h"
 #include "files/TextCompare.h"
 
 namespace kelvrin::testing {
+
+namespace {
+
+bool IsNumber(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("-0123456789") == std::string::npos;
+}
+
+}  // namespace
 
 RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
     const DialogTemplate* dialogTemplate = FindDialogTemplate(dialog.TemplateId());
@@ -26,29 +37,63 @@ RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
     dialog.Open(*this);
 }
 
-void RecordingView::Click(int id) {
-    if (At(id).isCheck) At(id).checked = !At(id).checked;
-    dialog.Clicked(id);
+int RecordingView::IdOf(const std::string& name) const {
+    if (IsNumber(name)) return std::stoi(name);
+    for (const ControlTemplate& control : FindDialogTemplate(dialog.TemplateId())->controls) {
+        if (control.text == name) return control.buddy != -1 ? control.buddy : control.id;
+    }
+    ADD_FAILURE() << "no control named " << name;
+    return -1;
 }
 
-void RecordingView::Pick(int id, int index) {
-    Select(id, index);
-    dialog.Picked(id);
+bool RecordingView::Act(const Step& step) {
+    const auto id = [&] { return IdOf(step.target); };
+    if (step.verb == "click") {
+        if (At(id()).isCheck) At(id()).checked = !At(id()).checked;
+        dialog.Clicked(id());
+    } else if (step.verb == "command") {
+        dialog.Clicked(std::stoi(step.target));
+    } else if (step.verb == "pick" || step.verb == "dbl" || step.verb == "select") {
+        const std::vector<std::string>& items = At(id()).items;
+        const auto named = std::find(items.begin(), items.end(), step.value);
+        const int position = IsNumber(step.value) ? std::stoi(step.value) : -1;
+        Select(id(), named != items.end() ? static_cast<int>(named - items.begin()) : position);
+        if (step.verb == "pick") dialog.Picked(id());
+        if (step.verb == "dbl") dialog.DoubleClicked(id());
+    } else if (step.verb == "type") {
+        At(id()).text = step.value;
+        dialog.Edited(id());
+    } else if (step.verb == "focus") {
+        dialog.Focused(id());
+    } else if (step.verb == "tick") {
+        At(id()).checked = step.value == "1";
+    } else if (step.verb == "answer") {
+        messages.answers.push_back(step.target == "yes");
+    } else {
+        return false;
+    }
+    return true;
 }
 
-void RecordingView::Type(int id, const std::string& text) {
-    At(id).text = text;
-    dialog.Edited(id);
-}
-
-void RecordingView::DoubleClick(int id, int row) {
-    Select(id, row);
-    dialog.DoubleClicked(id);
-}
-
-void RecordingView::Focus(int id) {
-    At(id);
-    dialog.Focused(id);
+std::optional<std::string> RecordingView::Seen(const Step& step) {
+    if (step.verb == "checked" || step.verb == "enabled") {
+        std::string digits;
+        std::istringstream names(step.target);
+        for (std::string name; std::getline(names, name, ',');) {
+            const Control& control = At(IdOf(name));
+            digits += (step.verb == "checked" ? control.checked : control.enabled) ? '1' : '0';
+        }
+        return digits;
+    }
+    if (step.verb == "text") return Text(IdOf(step.target));
+    if (step.verb == "items") return Joined(At(IdOf(step.target)).items, ";");
+    if (step.verb == "chosen") return std::to_string(Selection(IdOf(step.target)));
+    if (step.verb == "shown") return Joined(messages.shown, "/");
+    if (step.verb == "closed") return closed ? (*closed ? "OK" : "Cancel") : "open";
+    if (step.verb != "asked") return std::nullopt;
+    std::vector<std::string> asked;
+    for (const auto& [text, caption] : messages.asked) asked.push_back(text + " (" + caption + ")");
+    return Joined(asked, "/");
 }
 
 RecordingView::Control& RecordingView::At(int id) {
@@ -106,10 +151,10 @@ void RecordingView::Close(bool accepted) {
 bool RecordingRunner::RunModal(Dialog& dialog) {
     ran.push_back(dialog.TemplateId());
     RecordingView view(dialog);
-    if (!actions.empty()) {
-        const Action action = std::move(actions.front());
-        actions.pop_front();
-        action(view);
+    if (!steps.empty()) {
+        const std::string script = std::move(steps.front());
+        steps.pop_front();
+        view.Run(script, ',');
     }
     return view.closed.value_or(false);
 }

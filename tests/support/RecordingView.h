@@ -9,14 +9,23 @@
 
 #include "dialogs/Dialog.h"
 #include "tests/support/Recorders.h"
+#include "tests/support/Steps.h"
 
 namespace kelvrin::testing {
 
 // A window of the dialog layer without a toolkit: every control of the dialog's template holds
-// its state here, as a renderer's widgets would, and the operator's actions change that state
-// and raise the dialog's events. Messages and questions go to a recorder. A control the
-// template lacks fails the test.
-class RecordingView : public DialogView {
+// its state here, as a renderer's widgets would, and the operator's steps change that state and
+// raise the dialog's events. Messages and questions go to a recorder. A control the template
+// lacks fails the test.
+//
+// Steps: "click:C" (a check box changes its tick first), "command:ID" (a command without a
+// control: Escape's cancel, a menu entry), "pick:C=ITEM" (an item's text, else position),
+// "dbl:C=ROW", "type:C=TEXT", "focus:C", and without an event "select:C=ROW", "tick:C=0|1";
+// "answer:yes|no" answers the next question. Checks: "text:C", "items:C" (joined by ";"),
+// "chosen:C", "checked:C" and "enabled:C" (C may list controls, joined by ",": one digit each),
+// "shown" (the messages, joined by "/"), "asked" ("text (caption)"), "closed" ("OK", "Cancel"
+// or "open"). C is a control's id or the text its template gives it, a label's for its field.
+class RecordingView : public DialogView, public Scripted {
 public:
     struct Control {
         std::string text;
@@ -31,13 +40,8 @@ public:
     // Builds the controls of the dialog's template and opens the dialog on them.
     explicit RecordingView(Dialog& dialog);
 
-    // The operator's actions.
-    void Click(int id);                           // a check box changes its tick first
-    void Command(int id) { dialog.Clicked(id); }  // no control: Escape's cancel, a menu entry
-    void Pick(int id, int index);
-    void Type(int id, const std::string& text);
-    void DoubleClick(int id, int row);
-    void Focus(int id);
+    bool Act(const Step& step) override;
+    std::optional<std::string> Seen(const Step& step) override;
 
     Control& At(int id);
     const Control& At(int id) const;
@@ -61,18 +65,20 @@ public:
     std::optional<bool> closed;  // accepted or not, once closed
 
 private:
+    // A control named by its id or by its template text.
+    int IdOf(const std::string& name) const;
+
     std::map<int, Control> controls_;
 };
 
-// Runs each sub-dialog on a RecordingView and lets the test act on it: the next action of the
-// queue, or nothing (the dialog then stays as it opened). What was run is recorded.
+// Runs each sub-dialog on a RecordingView and lets the test act on it: the next steps of the
+// queue (separated by ","), or none (the dialog then stays as it opened). What was run is
+// recorded.
 class RecordingRunner : public DialogRunner {
 public:
-    using Action = std::function<void(RecordingView&)>;
-
     bool RunModal(Dialog& dialog) override;
 
-    std::deque<Action> actions;
+    std::deque<std::string> steps;
     std::vector<int> ran;  // the template ids, in order
 };
 
