@@ -10,41 +10,31 @@
 #include "settings/ConfigWriter.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SettingsByName.h"
+#include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {
 namespace {
 
-const std::string kDefaultConfig =
-    "set si_name \"Hollowmere\"\nset gui_configServerRate \"5\"\n"
-    "set net_serverRemoteConsolePassword \"\"\nset si_gameType \"DM\"\nset si_maxPlayers \"16\"\n"
-    "set si_minPlayers \"4\"\nset g_password \"\"\nset si_countDown \"0\"\n"
-    "set si_tourneyLimit \"0\"\nset si_captureLimit \"5\"\nset si_fragLimit \"20\"\n"
-    "set si_timeLimit \"10\"\nset net_serverClientTimeout \"60\"\n"
-    "set net_serverMaxClientRate \"3\"\nset net_serverMaxUsercmdRelay \"3\"\n"
-    "set net_serverZombieTimeout \"5\"\nset si_weaponStay \"0\"\nset si_useReady \"0\"\n"
-    "set si_teamDamage \"0\"\nset net_serverDedicated \"1\"\nset si_warmup \"0\"\n"
-    "set si_pure \"0\"\nset si_shuffle \"0\"\nset si_spectators \"1\"\nset si_autobalance \"0\"\n"
-    "set sv_punkbuster \"0\"\nset si_allowHitscanTint \"0\"\nset si_allowVoting \"0\"\n"
-    "set net_LANServer \"1\"\nset logFile \"0\"\nset net_serverAllowServerMod \"0\"\n"
-    "//set si_mapCycle \"1\"\nset si_usePass \"0\"\nset si_map \"mp/dvdm1\"\n"
-    "set g_mapcycle \"\"\nspawnserver\n";
-
 // The defaults give the thirty-six lines; a text that does not fit the capacity (with the
 // terminating zero of the original buffer) is no text, and the operator is told.
 TEST(ComposeServerConfig, DefaultsFillTheCapacityOrOverflow) {
+    std::string defaults = TestData("default-kelvrin.cfg");
+    std::erase(defaults, '\r');  // the file has CR LF where the text has LF
+    // The file is the window's, which found no map-cycle script.
     const struct {
         const char* name;
         std::size_t capacity;
         std::string text;
         std::size_t messages;
     } rows[] = {
-        {"the file's capacity", kConfigCapacity, kDefaultConfig, 0},
-        {"just enough", kDefaultConfig.size() + 1, kDefaultConfig, 0},
-        {"one short", kDefaultConfig.size(), "", 1},
+        {"the file's capacity", kConfigCapacity, defaults, 0},
+        {"just enough", defaults.size() + 1, defaults, 0},
+        {"one short", defaults.size(), "", 1},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ServerSettings settings;
+        settings.si_mapCycle = 0;
         RecordingMessages messages;
         EXPECT_EQ(ComposeServerConfig(settings, messages, row.capacity), row.text);
         EXPECT_EQ(messages.shown.size(), row.messages);

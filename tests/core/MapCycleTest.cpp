@@ -1,12 +1,10 @@
-// The map-cycle script kelvrin.scriptcfg: reading it, writing it and the lists the map dialog
-// opens with.
+// Writing the map-cycle script kelvrin.scriptcfg.
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
 #include "maps/MapCycle.h"
-#include "maps/MapList.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 
@@ -52,41 +50,6 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         EXPECT_EQ(messages.shown, row.shown.empty() ? Shown{} : Shown{row.shown});
         EXPECT_EQ(settings.si_map, row.startMap);
         EXPECT_EQ(settings.mapCycleScriptPresent, row.script == full);
-    }
-}
-
-// Opening the map dialog: the first entry the script lists is the start map, cut as the entry
-// is; without one the start map is the one selected, or else the first map offered becomes it.
-// How the script's list is read, and the map files offered, are checked through kelvrin-cli.
-TEST(LoadMapLists, TakesTheStartMap) {
-    const std::string longEntry = "mp/" + std::string(110, 'L');
-    const struct {
-        const char* name;
-        std::string script;
-        std::string startMap;
-        std::string selected;
-        std::string startMapAfter;
-    } rows[] = {
-        {"no script", "", "mp/dvdm1", "dvdm1", "mp/dvdm1"},
-        {"a start map of its own", "set si_mapcycle \"\"", "custom.map", "custom.map",
-         "custom.map"},
-        {"no start map", "set si_mapcycle \"\"", "", "dvdm1.map", "mp/dvdm1.map"},
-        {"a short entry", "x \";abc\"", "", "", "abc"},
-        {"a long entry", "x \"" + longEntry + "\"", "", std::string(100, 'L'),
-         longEntry.substr(0, 103)},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        TempInstallation install;
-        install.MakeFolder("dvbase");
-        if (!row.script.empty()) install.WriteFile("dvbase/kelvrin.scriptcfg", row.script);
-        ServerSettings settings = install.Settings();
-        settings.si_map = row.startMap;
-        MapRows available;
-        MapRows selected;
-        LoadMapLists(settings, available, selected);
-        EXPECT_EQ(selected, MapRows{row.selected});
-        EXPECT_EQ(settings.si_map, row.startMapAfter);
     }
 }
 

@@ -39,6 +39,25 @@ TEST(MapSelectionDlg, ButtonsAndDoubleClicksEditTheSelectedList) {
     RunScenarios(rows);
 }
 
+// Opening: the first entry the script lists is the start map, cut as the entry is; without one
+// the start map is the one selected, or else the first map offered becomes it. How the script's
+// list is read, and the map files offered, are checked through kelvrin-cli.
+TEST(MapSelectionDlg, OpensOnTheStartMap) {
+    const std::string script = "file:dvbase/kelvrin.scriptcfg=";
+    const std::string longEntry = "mp/" + std::string(110, 'L');
+    const Scenario rows[] = {
+        {"no script", "open:139|?rows=dvdm1|?store:si_map=mp/dvdm1"},
+        {"a start map of its own", script + "set si_mapcycle \"\"|store:si_map=custom.map|"
+                                            "open:139|?rows=custom.map|?store:si_map=custom.map"},
+        {"no start map", script + "set si_mapcycle \"\"|store:si_map=|open:139|?rows=dvdm1.map|"
+                                  "?store:si_map=mp/dvdm1.map"},
+        {"a short entry", script + "x \";abc\"|open:139|?items:1036=|?store:si_map=abc"},
+        {"a long entry", script + "x \"" + longEntry + "\"|open:139|?rows=" +
+                             std::string(100, 'L') + "|?store:si_map=" + longEntry.substr(0, 103)},
+    };
+    RunScenarios(rows);
+}
+
 // OK writes the script, byte for byte, and closes, or asks for a map when the list is empty;
 // Cancel writes nothing but keeps the start map that opening took from the script.
 TEST(MapSelectionDlg, OkAndCancel) {

@@ -78,6 +78,13 @@ bool TempInstallation::Exists(std::string_view relative) const {
     return fs::exists(PathOf(relative));
 }
 
+std::string TestData(const std::string& name) {
+    std::ifstream file(KELVRIN_TEST_DATA "/" + name, std::ios::binary);
+    std::ostringstream content;
+    content << file.rdbuf();
+    return content.str();
+}
+
 std::string CurrentDirectoryNow() { return Utf8(fs::current_path()); }
 
 }  // namespace kelvrin::testing

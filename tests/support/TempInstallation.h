@@ -40,6 +40,9 @@ private:
     std::string root_;
 };
 
+// An expected file kept under tests/data; read it before a test enters a folder of its own.
+std::string TestData(const std::string& name);
+
 // The process's current directory in UTF-8, for checking that every operation came back to the
 // start.
 std::string CurrentDirectoryNow();
