@@ -188,10 +188,9 @@ TEST(KelvrinDlg, CommandsSaveStartAndClose) {
         "folder:dvbase/kelvrin.cfg|open|type:Server Name=L|answer:yes|click:";
     const Scenario rows[] = {
         {"Save Config, Start Server, Exit",
-         "open|type:Server Name=Saved|click:Save Config|?cfg:si_name=Saved|?shown=" + kSaved +
-             "|?launched=|type:Server Name=Started|click:dedicated|click:Start Server|"
-             "?launched=dravek.exe +set fs_game dvbase+exec kelvrin.cfg|?cfg:si_name=Started|"
-             "?shown=" +
+         "open|type:Server Name=Saved|click:Save Config|?shown=" + kSaved +
+             "|type:Server Name=Started|click:dedicated|click:Start Server|?cfg:si_name=Started|"
+             "?launched=dravek.exe +set fs_game dvbase+exec kelvrin.cfg|?shown=" +
              kSaved + "|click:Exit|?asked=|?closed=OK"},
         {"Exit unchanged", kept + "click:Exit|?asked=|?closed=OK" + keptAfter + kNoBatch},
         {"Exit, No", edited + "answer:no|click:Exit|?closed=OK" + asked + keptAfter + kNoBatch},

@@ -1,9 +1,7 @@
-// The pieces the renderer adds: message boxes, link labels, the folder chooser, and the real
-// main window wired to its services.
-#include "dialogs/KelvrinDlg.h"
-#include "tests/support/Recorders.h"
+// The pieces the renderer adds: message boxes, link labels, the folder chooser, and the modal
+// run of a sub-dialog.
+#include "dialogs/AboutDlg.h"
 #include "tests/ui/WindowFixture.h"
-#include "ui/DesktopLinks.h"
 #include "ui/FolderChooser.h"
 
 namespace kelvrin::testing {
@@ -116,26 +114,19 @@ TEST(FolderChooser, EntersTheChosenFolderOrNone) {
     }
 }
 
-// The real main window runs its sub-dialogs modally over itself.
-TEST(MainWindow, RunsItsSubDialogsOverItself) {
-    TempInstallation install;
-    install.MakeFolder("dvbase");
-    ServerSettings settings;
-    RecordingLauncher launcher;
+// The main window runs its sub-dialogs modally over itself.
+TEST(QtDialogRunner, RunsASubDialogOverItsOwner) {
+    RecordingDialog mainDialog(102);
+    TemplateWindow window(mainDialog);
     QtDialogRunner runner;
-    DesktopLinkOpener links;
-    CKelvrinDlg dialog(settings, launcher, runner, links);
-    TemplateWindow window(dialog);
     runner.SetOwner(&window);
-    QString caption;
+    CAboutDlg about;
     QWidget* owner = nullptr;
-    WhenWindowAppears([&](QWidget* modal) {
-        caption = modal->windowTitle();
+    WhenWindowAppears([&owner](QWidget* modal) {
         owner = modal->parentWidget();
         QTest::keyClick(modal, Qt::Key_Escape);
     });
-    QTest::mouseClick(window.ItemAs<QPushButton>(1035), Qt::LeftButton);
-    EXPECT_EQ(caption, "Kelvrin - Map Selection");
+    EXPECT_FALSE(runner.RunModal(about));
     EXPECT_EQ(owner, &window);
 }
 
