@@ -76,6 +76,7 @@ TEST(KelvrinDlg, ControlsShowAndCollectTheirSetting) {
         {"map cycle 2", kMapCycle, "si_mapCycle", "2", "1", "1", "1"},
         {"dedicated", kDedicated, "net_serverDedicated", "1", "1", "0", "0"},
         {"log file", kLogFile, "logFile", "0", "0", "1", "1"},
+        {"hit scan tint", kHitScanTint, "si_allowHitscanTint", "1", "1", "0", "0"},
         {"LAN server", kPureLanServer, "net_LANServer", "1", "1", "1", "1"},
     };
     DialogScenario main;
