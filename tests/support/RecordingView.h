@@ -19,12 +19,13 @@ namespace kelvrin::testing {
 // lacks fails the test.
 //
 // Steps: "click:C" (a check box changes its tick first), "command:ID" (a command without a
-// control: Escape's cancel, a menu entry), "pick:C=ITEM" (an item's text, else position),
-// "dbl:C=ROW", "type:C=TEXT", "focus:C", and without an event "select:C=ROW", "tick:C=0|1";
-// "answer:yes|no" answers the next question. Checks: "text:C", "items:C" (joined by ";"),
-// "chosen:C", "checked:C" and "enabled:C" (C may list controls, joined by ",": one digit each),
-// "shown" (the messages, joined by "/"), "asked" ("text (caption)"), "closed" ("OK", "Cancel"
-// or "open"). C is a control's id or the text its template gives it, a label's for its field.
+// control: Escape's cancel, a menu entry), "pick:C=ITEM", "dbl:C=ITEM" and, without an event,
+// "select:C=ITEM" (ITEM an item's text, else its position), "type:C=TEXT", "focus:C",
+// "tick:C=0|1" (no event); "answer:yes|no" answers the next question. Checks: "text:C",
+// "items:C" (joined by ";"), "chosen:C", "checked:C" and "enabled:C" (C may list controls,
+// joined by ",": one digit each), "shown" (the messages, joined by "/"), "asked" ("text
+// (caption)"), "closed" ("OK", "Cancel" or "open"). C is a control's id or the text its
+// template gives it, a label's standing for its field.
 class RecordingView : public DialogView, public Scripted {
 public:
     struct Control {
