@@ -8,6 +8,8 @@
 //     what S2 carries (the store is the same from the first reread on);
 //   - always, some Tk with k <= kRounds equals T(k+1) byte for byte, and S(k+2) carries what
 //     S(k+1) carries: a fixed point is reached.
+#include <vector>
+
 #include "fuzz/FuzzInput.h"
 #include "settings/ConfigReader.h"
 #include "settings/ConfigWriter.h"
@@ -39,16 +41,14 @@ bool SameStore(const ServerSettings& a, const ServerSettings& b) {
 }
 
 bool HoldsASettingName(const ServerSettings& store) {
+    std::vector<std::string_view> names;
+    for (const auto& row : kelvrin::kTextSettings) names.push_back(row.name);
+    for (const auto& row : kelvrin::kNumberSettings) names.push_back(row.name);
+    for (const auto& row : kelvrin::kSwitchSettings) names.push_back(row.name);
     for (const auto& value : kelvrin::kTextSettings) {
-        const auto holds = [&](std::string_view name) {
-            return (store.*value.field).find(name) != std::string::npos;
-        };
-        for (const auto& row : kelvrin::kTextSettings)
-            if (holds(row.name)) return true;
-        for (const auto& row : kelvrin::kNumberSettings)
-            if (holds(row.name)) return true;
-        for (const auto& row : kelvrin::kSwitchSettings)
-            if (holds(row.name)) return true;
+        for (const std::string_view name : names) {
+            if ((store.*value.field).find(name) != std::string::npos) return true;
+        }
     }
     return false;
 }

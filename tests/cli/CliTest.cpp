@@ -70,14 +70,6 @@ private:
     std::string exit_;
 };
 
-void RunCliScenarios(std::span<const Scenario> scenarios) {
-    for (const Scenario& scenario : scenarios) {
-        SCOPED_TRACE(scenario.name);
-        CliScenario cli;
-        cli.Run(scenario.steps);
-    }
-}
-
 // Letter case ignored, bytes above 127 first, a name that starts another before it (also beyond
 // the eighth and the sixteenth byte); hidden folders and plain files are no game folders.
 const char* const kFolders =
@@ -172,7 +164,7 @@ TEST(KelvrinCli, RunsEachCommandAndReportsEachFailure) {
          "folder:dvbase/kelvrin.scriptcfg|run=cycle,a.map|"
          "?exit=1 can't write \"kelvrin.scriptcfg\" !\n"},
     };
-    RunCliScenarios(rows);
+    RunScenarios<CliScenario>(rows);
 }
 
 // Refused before anything is read or written: the files are found untouched afterwards.

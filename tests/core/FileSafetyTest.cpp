@@ -16,6 +16,7 @@
 #include "files/TextFile.h"
 #include "settings/ConfigWriter.h"
 #include "settings/GameFolderConfig.h"
+#include "tests/support/Steps.h"
 #include "tests/support/TempInstallation.h"
 #include "tests/support/Unprivileged.h"
 
@@ -45,59 +46,47 @@ bool Save(const TempInstallation& install, Saver saver) {
                           : WriteServerConfigFile(settings, "new\n") == ConfigWriteResult::Written;
 }
 
-using Install = const TempInstallation&;
-using Prepare = void (*)(Install);
+// What stands in the start directory, made by steps: "file:PATH=BYTES", "folder:PATH",
+// "mode:PATH=OCTAL", "nobody:PATH" (owner and group 65534, of a link itself), "fifo:PATH",
+// "link:PATH=TARGET", "device:PATH" (made here: a save that wrongly went ahead must not replace a
+// device of the system).
+class Standing : public Scripted {
+public:
+    explicit Standing(const TempInstallation& install) : install_(install) {}
+
+    bool Act(const Step& step) override {
+        const std::set<std::string> verbs{"file", "folder", "mode",  "nobody",
+                                          "fifo", "link",   "device"};
+        if (!verbs.contains(step.verb)) return false;
+        const char* path = step.target.c_str();
+        if (step.verb == "file") install_.WriteFile(step.target, step.value);
+        if (step.verb == "folder") install_.MakeFolder(step.target);
+        if (step.verb == "mode")
+            chmod(path, static_cast<mode_t>(std::stoul(step.value, nullptr, 8)));
+        if (step.verb == "nobody" && lchown(path, kNobody, kNobody) != 0) return false;
+        if (step.verb == "fifo") mkfifo(path, 0666);
+        if (step.verb == "link") fs::create_symlink(step.value, path);
+        if (step.verb == "device") mknod(path, S_IFCHR | 0666, makedev(1, 3));
+        return true;
+    }
+    std::optional<std::string> Seen(const Step&) override { return std::nullopt; }
+
+private:
+    const TempInstallation& install_;
+};
 
 // What stands there decides how reading goes, whether the save goes ahead and what stands there
 // then: the kind of kelvrin.cfg, the mode, owner, group and bytes of the file it is or names, and
-// every name in the folder besides kelvrin.cfg.
+// every name in the folder besides kelvrin.cfg. Process 1 always runs; no process has the other
+// id of the debris.
 TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
-    // Process 1 always runs; no process has the other id.
-    const Prepare debris = [](Install in) {
-        in.WriteFile(".kelvrin.cfg.tmp-99999999-0-0", "secret");
-        in.WriteFile(".kelvrin.cfg.tmp-1-7-0", "in use");
-    };
-    const Prepare nothing = [](Install) {};
-    const Prepare private640 = [](Install in) {
-        in.WriteFile("kelvrin.cfg", "old");
-        chmod("kelvrin.cfg", 0640);
-    };
-    const Prepare nobodys = [](Install in) {
-        in.WriteFile("kelvrin.cfg", "old");
-        EXPECT_EQ(chown("kelvrin.cfg", kNobody, kNobody), 0);
-    };
-    const Prepare openToAll = [](Install in) {
-        in.WriteFile("kelvrin.cfg", "old");
-        chmod("kelvrin.cfg", 0666);
-        chmod(".", 0777);
-    };
-    const Prepare aFifo = [](Install) { mkfifo("kelvrin.cfg", 0666); };
-    const Prepare aFolder = [](Install in) { in.MakeFolder("kelvrin.cfg"); };
-    const Prepare linkToFifo = [](Install) {
-        mkfifo("pipe", 0666);
-        fs::create_symlink("pipe", "kelvrin.cfg");
-    };
-    // Made here: a save that wrongly went ahead must not replace a device of the system.
-    const Prepare aDevice = [](Install) { mknod("kelvrin.cfg", S_IFCHR | 0666, makedev(1, 3)); };
-    const Prepare dangling = [](Install) {
-        fs::create_symlink("shared/kelvrin.cfg", "kelvrin.cfg");
-    };
-    const Prepare ownLink = [](Install in) {
-        in.WriteFile("shared/kelvrin.cfg", "old");
-        fs::create_symlink("shared/kelvrin.cfg", "kelvrin.cfg");
-    };
-    // The save would follow the user's own link and then one another user planted.
-    const Prepare planted = [](Install in) {
-        in.WriteFile("shared/kelvrin.cfg", "old");
-        fs::create_symlink("shared/kelvrin.cfg", "planted");
-        EXPECT_EQ(lchown("planted", kNobody, kNobody), 0);
-        fs::create_symlink("planted", "kelvrin.cfg");
-    };
+    const std::string old = "file:kelvrin.cfg=old|";
+    const std::string shared = "file:shared/kelvrin.cfg=old|";
     const uid_t me = geteuid();
     struct Row {
         const char* what;
         Saver saver;
-        Prepare prepare;
+        std::string standing;
         bool opens;
         bool saved;
         fs::file_type kind;
@@ -106,22 +95,31 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
         const char* others;
     };
     using enum fs::file_type;
-    const char* const shared = "shared shared/kelvrin.cfg";
     const Row rows[] = {
-        {"new config, debris", Config, debris, false, true, regular, 0600, me,
-         ".kelvrin.cfg.tmp-1-7-0"},
-        {"new plain file", Plain, nothing, false, true, regular, 0644, me, ""},
-        {"old config", Config, private640, true, true, regular, 0640, me, ""},
-        {"root keeps the owner", RootOnly, nobodys, true, true, regular, 0644, kNobody, ""},
-        {"a user cannot keep it", AsUser, openToAll, true, true, regular, 0666, kNobody, ""},
-        {"a FIFO", Config, aFifo, false, false, fifo, 0, me, ""},
-        {"a folder", Config, aFolder, false, false, directory, 0, me, ""},
-        {"a link to a FIFO", Config, linkToFifo, false, false, symlink, 0, me, "pipe"},
-        {"a device", RootOnly, aDevice, false, false, character, 0, me, ""},
-        {"a dangling link", Config, dangling, false, false, symlink, 0, me, ""},
-        {"a link to one's own file", Config, ownLink, true, true, symlink, 0644, me, shared},
-        {"a planted link on the way", RootOnly, planted, true, false, symlink, 0644, me,
-         "planted shared shared/kelvrin.cfg"},
+        {"new config, debris", Config,
+         "file:.kelvrin.cfg.tmp-99999999-0-0=secret|file:.kelvrin.cfg.tmp-1-7-0=in use", false,
+         true, regular, 0600, me, ".kelvrin.cfg.tmp-1-7-0"},
+        {"new plain file", Plain, "", false, true, regular, 0644, me, ""},
+        {"old config", Config, old + "mode:kelvrin.cfg=640", true, true, regular, 0640, me, ""},
+        {"root keeps the owner", RootOnly, old + "nobody:kelvrin.cfg", true, true, regular, 0644,
+         kNobody, ""},
+        {"a user cannot keep it", AsUser, old + "mode:kelvrin.cfg=666|mode:.=777", true, true,
+         regular, 0666, kNobody, ""},
+        {"a user cannot write it", AsUser, old + "mode:kelvrin.cfg=444|mode:.=777", true, false,
+         regular, 0444, me, ""},
+        {"a FIFO", Config, "fifo:kelvrin.cfg", false, false, fifo, 0, me, ""},
+        {"a folder", Config, "folder:kelvrin.cfg", false, false, directory, 0, me, ""},
+        {"a link to a FIFO", Config, "fifo:pipe|link:kelvrin.cfg=pipe", false, false, symlink, 0,
+         me, "pipe"},
+        {"a device", RootOnly, "device:kelvrin.cfg", false, false, character, 0, me, ""},
+        {"a dangling link", Config, "link:kelvrin.cfg=shared/kelvrin.cfg", false, false, symlink, 0,
+         me, ""},
+        {"a link to one's own file", Config, shared + "link:kelvrin.cfg=shared/kelvrin.cfg", true,
+         true, symlink, 0644, me, "shared shared/kelvrin.cfg"},
+        // The save would follow the user's own link and then one another user planted.
+        {"a planted link on the way", RootOnly,
+         shared + "link:planted=shared/kelvrin.cfg|nobody:planted|link:kelvrin.cfg=planted", true,
+         false, symlink, 0644, me, "planted shared shared/kelvrin.cfg"},
     };
     const mode_t previousUmask = umask(022);
     alarm(20);  // a FIFO that blocks ends the run instead of hanging it
@@ -129,7 +127,7 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
         if (row.saver >= RootOnly && me != 0) continue;
         SCOPED_TRACE(row.what);
         TempInstallation install;
-        row.prepare(install);
+        Standing(install).Run(row.standing);
         EXPECT_EQ(ReadTextFile("kelvrin.cfg", 100).has_value(), row.opens);
         EXPECT_EQ(CanOpenForUpdate("kelvrin.cfg"), row.opens);
         const bool saved = row.saver == AsUser

@@ -1,30 +1,24 @@
 #include "tests/support/DialogScenario.h"
 
-#include <gtest/gtest.h>
-
 #include <filesystem>
 
 #include "dialogs/AdvancedSettingsDlg.h"
-#include "settings/ConfigWriter.h"
 #include "tests/support/SettingsByName.h"
 
 namespace kelvrin::testing {
 
 DialogScenario::DialogScenario() : settings(installation.Settings()) {
     installation.MakeFolder("dvbase");
+    launcher.expected = installation.Root();
 }
 
 bool DialogScenario::Act(const Step& step) {
     if (step.verb == "open") {
         window.reset();
-        main_ = nullptr;
-        maps_ = nullptr;
         if (step.target.empty()) {
             dialog = std::make_unique<CKelvrinDlg>(settings, launcher, runner, links);
-            main_ = static_cast<CKelvrinDlg*>(dialog.get());
         } else if (step.target == "139") {
             dialog = std::make_unique<CMapSelectionDlg>(settings);
-            maps_ = static_cast<CMapSelectionDlg*>(dialog.get());
         } else {
             dialog = std::make_unique<CAdvancedSettingsDlg>(settings);
         }
@@ -34,15 +28,9 @@ bool DialogScenario::Act(const Step& step) {
     } else if (step.verb == "store") {
         Assign(settings, step.target, step.value);
     } else if (step.verb == "show") {
-        main_->ShowSettings();
+        dynamic_cast<CKelvrinDlg&>(*dialog).ShowSettings();
     } else if (step.verb == "collect") {
-        main_->CollectSettings();
-    } else if (step.verb == "config") {
-        ServerSettings stored;
-        stored.si_name = step.value;
-        RecordingMessages unused;
-        const std::string config = ComposeServerConfig(stored, unused);
-        installation.WriteFile(step.target + "/kelvrin.cfg", config);
+        dynamic_cast<CKelvrinDlg&>(*dialog).CollectSettings();
     } else if (step.verb == "file") {
         installation.WriteFile(step.target, step.value);
     } else if (step.verb == "folder") {
@@ -66,15 +54,7 @@ std::optional<std::string> DialogScenario::Seen(const Step& step) {
     if (step.verb == "gameFolder") return settings.gameFolder;
     if (step.verb == "changed") return settings.settingsChanged ? "1" : "0";
     if (step.verb == "file") return fileOrNone(step.target);
-    if (step.verb == "launched") {
-        // Starts from the start directory say only what was started.
-        std::string launched = Joined(launcher.launches, "/");
-        const std::string here = installation.Root() + ": ";
-        for (std::size_t at; (at = launched.find(here)) != std::string::npos;) {
-            launched.erase(at, here.size());
-        }
-        return launched;
-    }
+    if (step.verb == "launched") return Joined(launcher.launches, "/");
     if (step.verb == "ran") return Joined(runner.ran, ",");
     if (step.verb == "opened") return Joined(links.opened, "/");
     if (step.verb == "cfg") {
@@ -84,21 +64,14 @@ std::optional<std::string> DialogScenario::Seen(const Step& step) {
         const std::size_t start = line + step.target.size() + 7;
         return config.substr(start, config.find("\"\r\n", start) - start);
     }
-    if (step.verb == "rows" && maps_ != nullptr) {
-        const std::string rows = Joined(maps_->SelectedRows(), ";");
+    if (const auto* maps = dynamic_cast<const CMapSelectionDlg*>(dialog.get());
+        maps != nullptr && step.verb == "rows") {
+        const std::string rows = Joined(maps->SelectedRows(), ";");
         const std::string shown = Joined(window->At(mapselection::kSelectedList).items, ";");
         return rows == shown ? rows : "the dialog's " + rows + ", the list's " + shown;
     }
     if (window == nullptr) return std::nullopt;
     return window->Seen(step);
-}
-
-void RunScenarios(std::span<const Scenario> scenarios) {
-    for (const Scenario& scenario : scenarios) {
-        SCOPED_TRACE(scenario.name);
-        DialogScenario scenarioRun;
-        scenarioRun.Run(scenario.steps);
-    }
 }
 
 }  // namespace kelvrin::testing

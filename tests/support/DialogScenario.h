@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <memory>
 #include <span>
 #include <string>
@@ -23,9 +25,8 @@ public:
 // and is driven by steps: the window's own (see RecordingView) and "open" (the main window
 // anew on the store), "open:139" and "open:140" (the map and the advanced dialog on it),
 // "store:NAME=VALUE", "show" and "collect" (the main window's store to its controls and back),
-// "config:FOLDER=NAME" (the folder's kelvrin.cfg as the program writes it for that server
-// name), "file:PATH=BYTES", "folder:PATH", "remove:PATH", "sub=STEPS" (the next sub-dialog's
-// steps, joined by ","). Checks: "store:NAME", "gameFolder", "changed", "file:PATH" and
+// "file:PATH=BYTES", "folder:PATH", "remove:PATH", "sub=STEPS" (the next sub-dialog's steps,
+// joined by ","). Checks: "store:NAME", "gameFolder", "changed", "file:PATH" and
 // "cfg:NAME" (the value dvbase/kelvrin.cfg gives it), "(none)" without the file; "launched"
 // ("program parameters", "/" between starts), "ran" (the sub-dialogs' template ids), "opened"
 // (the links), "rows" (the map dialog's selected rows, joined by ";", as the list shows them).
@@ -43,10 +44,6 @@ public:
     RecordingLinks links;
     std::unique_ptr<Dialog> dialog;
     std::unique_ptr<RecordingView> window;
-
-private:
-    CKelvrinDlg* main_ = nullptr;
-    CMapSelectionDlg* maps_ = nullptr;
 };
 
 // A script for a dialog in a fresh start directory, named for the failure message.
@@ -55,6 +52,14 @@ struct Scenario {
     std::string steps;
 };
 
-void RunScenarios(std::span<const Scenario> scenarios);
+// Runs each script on a fresh scenario of its own.
+template <typename Kind = DialogScenario>
+void RunScenarios(std::span<const Scenario> scenarios) {
+    for (const Scenario& scenario : scenarios) {
+        SCOPED_TRACE(scenario.name);
+        Kind fresh;
+        fresh.Run(scenario.steps);
+    }
+}
 
 }  // namespace kelvrin::testing

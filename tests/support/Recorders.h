@@ -11,36 +11,35 @@ namespace kelvrin::testing {
 
 using Shown = std::vector<std::string>;
 
-// Records every message and question; questions are answered from a queue (No when empty).
+// Records every message and every question (as "text (caption)"); questions are answered from a
+// queue (No when empty).
 class RecordingMessages : public OperatorMessages {
 public:
-    struct Question {
-        std::string text, caption;
-    };
-
     void Show(const std::string& text) override { shown.push_back(text); }
     bool AskYesNo(const std::string& text, const std::string& caption) override {
-        asked.push_back({text, caption});
+        asked.push_back(text + " (" + caption + ")");
         const bool answer = !answers.empty() && answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     }
 
     Shown shown;
-    std::vector<Question> asked;
+    std::vector<std::string> asked;
     std::deque<bool> answers;
 };
 
-// Records every start of a program instead of starting it, as "START DIRECTORY: PROGRAM
-// PARAMETERS"; every start succeeds.
+// Records every start of a program instead of starting it, as "PROGRAM PARAMETERS", preceded by
+// "START DIRECTORY: " when that is not the one it expects; every start succeeds.
 class RecordingLauncher : public ProgramLauncher {
 public:
     bool Start(const std::string& startDirectory, const std::string& executable,
                const std::string& parameters) override {
-        launches.push_back(startDirectory + ": " + executable + " " + parameters);
+        const std::string from = startDirectory == expected ? "" : startDirectory + ": ";
+        launches.push_back(from + executable + " " + parameters);
         return true;
     }
 
+    std::string expected;  // the start directory
     std::vector<std::string> launches;
 };
 

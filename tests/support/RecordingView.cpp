@@ -19,13 +19,9 @@ bool IsNumber(const std::string& text) {
 }  // namespace
 
 RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
-    const DialogTemplate* dialogTemplate = FindDialogTemplate(dialog.TemplateId());
-    if (dialogTemplate == nullptr) {
-        ADD_FAILURE() << "no template " << dialog.TemplateId();
-        return;
-    }
-    controls_[kWindowItem].text = std::string(dialogTemplate->caption);
-    for (const ControlTemplate& control : dialogTemplate->controls) {
+    const DialogTemplate& dialogTemplate = *FindDialogTemplate(dialog.TemplateId());
+    controls_[kWindowItem].text = std::string(dialogTemplate.caption);
+    for (const ControlTemplate& control : dialogTemplate.controls) {
         if (control.id == -1) continue;
         Control& state = controls_[control.id];
         state.text = std::string(control.text);
@@ -90,23 +86,17 @@ std::optional<std::string> RecordingView::Seen(const Step& step) {
     if (step.verb == "chosen") return std::to_string(Selection(IdOf(step.target)));
     if (step.verb == "shown") return Joined(messages.shown, "/");
     if (step.verb == "closed") return closed ? (*closed ? "OK" : "Cancel") : "open";
-    if (step.verb != "asked") return std::nullopt;
-    std::vector<std::string> asked;
-    for (const auto& [text, caption] : messages.asked) asked.push_back(text + " (" + caption + ")");
-    return Joined(asked, "/");
+    if (step.verb == "asked") return Joined(messages.asked, "/");
+    return std::nullopt;
 }
 
-RecordingView::Control& RecordingView::At(int id) {
+RecordingView::Control& RecordingView::At(int id) const {
     static Control none;
     const auto found = controls_.find(id);
     if (found != controls_.end()) return found->second;
     ADD_FAILURE() << "template " << dialog.TemplateId() << " has no control " << id;
     none = {};
     return none;
-}
-
-const RecordingView::Control& RecordingView::At(int id) const {
-    return const_cast<RecordingView*>(this)->At(id);
 }
 
 std::string RecordingView::Text(int id) const { return At(id).text; }

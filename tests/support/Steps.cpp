@@ -4,29 +4,21 @@
 
 namespace kelvrin::testing {
 
-namespace {
-
-Step Parse(std::string_view word) {
-    Step step;
-    step.check = word.starts_with('?');
-    if (step.check) word.remove_prefix(1);
-    const std::size_t equals = word.find('=');
-    const std::string_view action = word.substr(0, equals);
-    if (equals != std::string_view::npos) step.value = word.substr(equals + 1);
-    const std::size_t colon = action.find(':');
-    step.verb = action.substr(0, colon);
-    if (colon != std::string_view::npos) step.target = action.substr(colon + 1);
-    return step;
-}
-
-}  // namespace
-
 void Scripted::Run(std::string_view steps, char separator) {
     while (!steps.empty()) {
         const std::size_t end = std::min(steps.find(separator), steps.size());
         const std::string_view word = steps.substr(0, end);
         steps.remove_prefix(std::min(end + 1, steps.size()));
-        const Step step = Parse(word);
+        // "?verb:target=value": the value runs from the first "=", the target from the first ":".
+        Step step;
+        step.check = word.starts_with('?');
+        const std::size_t equals = word.find('=');
+        const std::size_t start = step.check ? 1 : 0;
+        const std::string_view action = word.substr(start, equals - std::min(equals, start));
+        if (equals != std::string_view::npos) step.value = word.substr(equals + 1);
+        const std::size_t colon = action.find(':');
+        step.verb = action.substr(0, colon);
+        if (colon != std::string_view::npos) step.target = action.substr(colon + 1);
         if (!step.check) {
             EXPECT_TRUE(Act(step)) << "no such step: " << word;
             continue;

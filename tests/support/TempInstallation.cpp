@@ -21,15 +21,20 @@ fs::path FromUtf8(std::string_view text) {
     return fs::path(std::u8string(text.begin(), text.end()));
 }
 
+std::string ReadBytes(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream content;
+    content << in.rdbuf();
+    return content.str();
+}
+
 fs::path MakeUniqueFolder() {
-    std::random_device seed;
-    std::mt19937_64 random(seed());
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        const fs::path folder =
-            fs::temp_directory_path() / ("kelvrin-test-" + std::to_string(random()));
-        if (fs::create_directory(folder)) return folder;
-    }
-    throw std::runtime_error("no fresh temporary folder");
+    std::mt19937_64 random(std::random_device{}());
+    fs::path folder;
+    do {
+        folder = fs::temp_directory_path() / ("kelvrin-test-" + std::to_string(random()));
+    } while (!fs::create_directory(folder));
+    return folder;
 }
 
 }  // namespace
@@ -68,22 +73,14 @@ void TempInstallation::WriteFile(std::string_view relative, std::string_view byt
 }
 
 std::string TempInstallation::ReadFile(std::string_view relative) const {
-    std::ifstream in(PathOf(relative), std::ios::binary);
-    std::ostringstream content;
-    content << in.rdbuf();
-    return content.str();
+    return ReadBytes(PathOf(relative));
 }
 
 bool TempInstallation::Exists(std::string_view relative) const {
     return fs::exists(PathOf(relative));
 }
 
-std::string TestData(const std::string& name) {
-    std::ifstream file(KELVRIN_TEST_DATA "/" + name, std::ios::binary);
-    std::ostringstream content;
-    content << file.rdbuf();
-    return content.str();
-}
+std::string TestData(const std::string& name) { return ReadBytes(KELVRIN_TEST_DATA "/" + name); }
 
 std::string CurrentDirectoryNow() { return Utf8(fs::current_path()); }
 

@@ -14,8 +14,9 @@ constexpr const char* kClassOf[] = {
 static_assert(std::size(kClassOf) == static_cast<std::size_t>(ControlKind::Link) + 1);
 
 // Each control of each template is its widget, with the template's id, place, items, tooltip
-// and enabling; Tab visits them in template order; the window has the template's caption, size,
-// cursor and icon, and a close box but no minimise or maximise box.
+// and enabling, and the name its label gives it; Tab visits them in template order; the window
+// has the template's caption, size, cursor and icon, and a close box but no minimise or maximise
+// box.
 void ExpectTemplateWidgets(const DialogTemplate& dialogTemplate, const TemplateWindow& window) {
     EXPECT_EQ(window.windowTitle(), TemplateText(dialogTemplate.caption));
     const QRect size(0, 0, dialogTemplate.width, dialogTemplate.height);
@@ -27,6 +28,10 @@ void ExpectTemplateWidgets(const DialogTemplate& dialogTemplate, const TemplateW
     EXPECT_EQ((window.windowFlags() & boxes).toInt(), Qt::WindowCloseButtonHint);
     std::vector<const QWidget*> tabOrder;
     for (const ControlTemplate& control : dialogTemplate.controls) {
+        // A label names its field to a screen reader.
+        if (control.buddy != -1) {
+            EXPECT_EQ(window.Item(control.buddy)->accessibleName(), TemplateText(control.text));
+        }
         if (control.id == -1) continue;
         SCOPED_TRACE("control " + std::to_string(control.id));
         const QWidget* widget = window.Item(control.id);
@@ -92,30 +97,18 @@ void ExpectTextsWholeAndControlsApart(const TemplateWindow& window) {
 }
 
 // Every window at 7, 9 and 12 pt: each template becomes its widgets, texts are whole, controls
-// apart, and each label names its field to a screen reader.
+// apart.
 TEST(TemplateWindow, EachTemplateBecomesItsWidgetsAtEveryFontSize) {
     const QFont previous = QApplication::font();
     for (const int points : {7, 9, 12}) {
         QApplication::setFont(QFont(previous.family(), points));
-        QStringList named;
         for (const int id : DialogTemplateIds()) {
             SCOPED_TRACE("template " + std::to_string(id) + " at " + std::to_string(points));
             RecordingDialog dialog(id);
             TemplateWindow window(dialog);
             ExpectTemplateWidgets(*FindDialogTemplate(id), window);
             ExpectTextsWholeAndControlsApart(window);
-            for (const QLabel* label : window.findChildren<QLabel*>()) {
-                const QWidget* field = label->buddy();
-                if (field != nullptr && field->accessibleName() == label->text()) {
-                    named << label->text();
-                }
-            }
         }
-        EXPECT_EQ(named,
-                  QStringList({"Server Name", "Game Type", "Game Base", "Speed", "max.Players",
-                               "Time Limit", "Frag Limit", "Capture Limit", "Tourney Limit",
-                               "Countdown", "Admin Password", "Client Password", "selected maps",
-                               "ZombieTimeout", "ClientTimeout", "ClientRate", "MaxUsercmdRelay"}));
     }
     QApplication::setFont(previous);
 }
