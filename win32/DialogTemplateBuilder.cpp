@@ -119,6 +119,18 @@ DWORD Win32DialogExStyle(const DialogTemplate& dialog) {
     return dialog.HasStyle("taskbar") ? WS_EX_APPWINDOW : 0;
 }
 
+std::vector<const ControlTemplate*> CreationOrder(const DialogTemplate& dialog) {
+    std::vector<const ControlTemplate*> order;
+    for (const ControlTemplate& control : dialog.controls) {
+        if (control.buddy != -1) continue;  // comes with its field
+        for (const ControlTemplate& label : dialog.controls) {
+            if (control.id != -1 && label.buddy == control.id) order.push_back(&label);
+        }
+        order.push_back(&control);
+    }
+    return order;
+}
+
 std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog) {
     TemplateWriter out;
     out.Word(1);       // version of the extended template
@@ -138,7 +150,7 @@ std::vector<std::uint16_t> BuildDialogTemplate(const DialogTemplate& dialog) {
     out.Word(FW_NORMAL);
     out.Word(static_cast<std::uint16_t>(DEFAULT_CHARSET << 8));  // not italic; the charset
     out.Text(dialog.fontFamily);
-    for (const ControlTemplate& control : dialog.controls) WriteControl(out, control);
+    for (const ControlTemplate* control : CreationOrder(dialog)) WriteControl(out, *control);
     return out.Take();
 }
 

@@ -263,7 +263,8 @@ void DialogWindow::FitLabelsToText() {
     const HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(window_, WM_GETFONT, 0, 0)));
     HWND label = GetWindow(window_, GW_CHILD);
-    for (const ControlTemplate& control : layout_.controls) {
+    for (const ControlTemplate* created : CreationOrder(layout_)) {
+        const ControlTemplate& control = *created;
         const HWND current = label;
         label = GetWindow(label, GW_HWNDNEXT);
         if (control.kind != ControlKind::Label && control.kind != ControlKind::Link) continue;

@@ -11,6 +11,7 @@
 #include "dialogs/KelvrinDlg.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
+#include "win32/DialogTemplateBuilder.h"
 #include "win32/DialogWindow.h"
 #include "win32/WindowServices.h"
 
@@ -77,10 +78,10 @@ RECT PlaceOf(HWND control) {
     return rect;
 }
 
-// The controls stand in template order (the tab order) with the template's id, their kind's
-// class and style, and the template's rectangle in the window's dialog units; a combo's
-// list is not measured, an icon takes its image's size, a label too narrow for its
-// text grows away from its anchored side.
+// The controls stand in template order (the tab order), but each label just before its field,
+// with the template's id, their kind's class and style, and the template's rectangle in the
+// window's dialog units; a combo's list is not measured, an icon takes its image's size, a label
+// too narrow for its text grows away from its anchored side.
 TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
     for (const int id : DialogTemplateIds()) {
         const DialogTemplate& layout = *FindDialogTemplate(id);
@@ -88,10 +89,15 @@ TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
         BareDialog dialog(id);
         const auto window = DialogWindow::OpenModeless(dialog, nullptr);
         ASSERT_NE(window, nullptr);
+        std::vector<const ControlTemplate*> order = CreationOrder(layout);
         HWND control = GetWindow(window->Handle(), GW_CHILD);
-        for (const ControlTemplate& item : layout.controls) {
+        int labelled = -1;  // the field the control before names
+        for (const ControlTemplate* created : order) {
+            const ControlTemplate& item = *created;
             SCOPED_TRACE("control " + std::to_string(item.id) + " " + std::string(item.text));
             ASSERT_NE(control, nullptr);
+            EXPECT_TRUE(labelled == -1 || labelled == item.id) << "a label just before its field";
+            labelled = item.buddy;
             const KindRow& kind = kKinds[static_cast<int>(item.kind)];
             wchar_t className[32] = {};
             GetClassNameW(control, className, 32);
@@ -126,6 +132,12 @@ TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
             control = GetWindow(control, GW_HWNDNEXT);
         }
         EXPECT_EQ(control, nullptr) << "no control beyond the template's";
+        std::vector<const ControlTemplate*> unlabelled;
+        for (const ControlTemplate& item : layout.controls) {
+            if (item.buddy == -1) unlabelled.push_back(&item);
+        }
+        std::erase_if(order, [](const ControlTemplate* item) { return item->buddy != -1; });
+        EXPECT_EQ(order, unlabelled) << "but for the labels, the template's order";
     }
 }
 
