@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <sstream>
 
-#include "dialogs/DialogTemplate.h"
 #include "files/TextCompare.h"
 
 namespace kelvrin::testing {
@@ -27,8 +26,7 @@ RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
         state.text = std::string(control.text);
         state.items.assign(control.items.begin(), control.items.end());
         state.enabled = !control.HasStyle("disabled");
-        state.isCombo = control.kind == ControlKind::Combo;
-        state.isCheck = control.kind == ControlKind::Check;
+        state.kind = control.kind;
     }
     dialog.Open(*this);
 }
@@ -45,7 +43,7 @@ int RecordingView::IdOf(const std::string& name) const {
 bool RecordingView::Act(const Step& step) {
     const auto id = [&] { return IdOf(step.target); };
     if (step.verb == "click") {
-        if (At(id()).isCheck) At(id()).checked = !At(id()).checked;
+        if (At(id()).kind == ControlKind::Check) At(id()).checked = !At(id()).checked;
         dialog.Clicked(id());
     } else if (step.verb == "command") {
         dialog.Clicked(std::stoi(step.target));
@@ -111,12 +109,12 @@ void RecordingView::SetItems(int id, const std::vector<std::string>& items) {
     Control& control = At(id);
     control.items = items;
     control.chosen = -1;
-    if (control.isCombo) control.text.clear();
+    if (control.kind == ControlKind::Combo) control.text.clear();
 }
 
 int RecordingView::Selection(int id) const {
     const Control& control = At(id);
-    if (!control.isCombo) return control.chosen;
+    if (control.kind != ControlKind::Combo) return control.chosen;
     for (std::size_t index = 0; index < control.items.size(); ++index) {
         if (EqualIgnoringCase(control.items[index], control.text)) return static_cast<int>(index);
     }
@@ -127,7 +125,7 @@ void RecordingView::Select(int id, int index) {
     Control& control = At(id);
     const bool inside = index >= 0 && index < static_cast<int>(control.items.size());
     control.chosen = inside ? index : -1;
-    if (control.isCombo)
+    if (control.kind == ControlKind::Combo)
         control.text = inside ? control.items[static_cast<std::size_t>(index)] : "";
 }
 

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "dialogs/Dialog.h"
+#include "dialogs/DialogTemplate.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/Steps.h"
 
@@ -34,8 +35,7 @@ public:
         std::vector<std::string> items;
         int chosen = -1;  // a list's row; a drop-down's choice is the item its text names
         bool enabled = true;
-        bool isCombo = false;
-        bool isCheck = false;
+        ControlKind kind = ControlKind::Label;
     };
 
     // Builds the controls of the dialog's template and opens the dialog on them.
