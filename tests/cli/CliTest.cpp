@@ -47,17 +47,14 @@ public:
 
     bool Act(const Step& step) override {
         if (step.verb != "run") return DialogScenario::Act(step);
-        std::vector<std::string> arguments{"kelvrin-cli"};
-        std::istringstream joined(step.value);
-        for (std::string argument; std::getline(joined, argument, ',');) {
-            arguments.push_back(argument);
-        }
+        const std::vector<std::string> arguments = Split("kelvrin-cli," + step.value, ',');
         std::ostringstream out;
         std::ostringstream err;
         const int code = RunCli(arguments, out, err);
-        exit_ = std::to_string(code) + " " + (code == 0 ? out : err).str();
-        if (!(code == 0 ? err : out).str().empty())
-            exit_ += " and more: " + (code == 0 ? err : out).str();
+        const std::string printed = (code == 0 ? out : err).str();
+        const std::string elsewhere = (code == 0 ? err : out).str();
+        exit_ = std::to_string(code) + " " + printed;
+        if (!elsewhere.empty()) exit_ += " and more: " + elsewhere;
         EXPECT_EQ(CurrentDirectoryNow(), installation.Root());
         return true;
     }

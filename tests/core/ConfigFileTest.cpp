@@ -1,7 +1,6 @@
 // kelvrin.cfg: the text the store composes and how the reader takes a text back.
 #include <gtest/gtest.h>
 
-#include <sstream>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,6 +9,7 @@
 #include "settings/ConfigWriter.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/SettingsByName.h"
+#include "tests/support/Steps.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {
@@ -92,8 +92,7 @@ TEST(ComposeServerConfig, LinesFollowTheStore) {
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         ServerSettings settings;
-        std::istringstream changes(row.changes);
-        for (std::string change; std::getline(changes, change, '|');) {
+        for (const std::string& change : Split(row.changes, '|')) {
             const std::size_t equals = change.find('=');
             Assign(settings, change.substr(0, equals), change.substr(equals + 1));
         }

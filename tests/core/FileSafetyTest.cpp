@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <set>
-#include <sstream>
 #include <string>
 
 #ifndef _WIN32  // file modes, owners, links, FIFOs, devices and size limits
@@ -136,8 +135,7 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
         EXPECT_EQ(saved, row.saved);
         EXPECT_EQ(fs::symlink_status("kelvrin.cfg").type(), row.kind);
         std::set<std::string> names{"kelvrin.cfg"};
-        std::istringstream others(row.others);
-        for (std::string name; others >> name;) names.insert(name);
+        for (const std::string& name : Split(row.others, ' ')) names.insert(name);
         EXPECT_EQ(NamesIn(install), names);
         if (row.mode == 0) continue;
         const std::string file = row.kind == symlink ? "shared/kelvrin.cfg" : "kelvrin.cfg";

@@ -59,9 +59,10 @@ std::optional<std::string> DialogScenario::Seen(const Step& step) {
     if (step.verb == "opened") return Joined(links.opened, "/");
     if (step.verb == "cfg") {
         const std::string config = "\n" + fileOrNone("dvbase/kelvrin.cfg");
-        const std::size_t line = config.find("\nset " + step.target + " \"");
-        if (line == std::string::npos) return "(none)";
-        const std::size_t start = line + step.target.size() + 7;
+        const std::string line = "\nset " + step.target + " \"";
+        const std::size_t at = config.find(line);
+        if (at == std::string::npos) return "(none)";
+        const std::size_t start = at + line.size();
         return config.substr(start, config.find("\"\r\n", start) - start);
     }
     if (const auto* maps = dynamic_cast<const CMapSelectionDlg*>(dialog.get());

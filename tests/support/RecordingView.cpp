@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <sstream>
 
 #include "files/TextCompare.h"
 
@@ -72,8 +71,7 @@ bool RecordingView::Act(const Step& step) {
 std::optional<std::string> RecordingView::Seen(const Step& step) {
     if (step.verb == "checked" || step.verb == "enabled") {
         std::string digits;
-        std::istringstream names(step.target);
-        for (std::string name; std::getline(names, name, ',');) {
+        for (const std::string& name : Split(step.target, ',')) {
             const Control& control = At(IdOf(name));
             digits += (step.verb == "checked" ? control.checked : control.enabled) ? '1' : '0';
         }

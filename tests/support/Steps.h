@@ -32,6 +32,9 @@ public:
     virtual std::optional<std::string> Seen(const Step& step) = 0;
 };
 
+// The parts of a joined text, in order (an empty text has none).
+std::vector<std::string> Split(std::string_view joined, char separator);
+
 // What a check sees of a list: the parts joined by the separator.
 template <typename Part>
 std::string Joined(const std::vector<Part>& parts, std::string_view separator) {
