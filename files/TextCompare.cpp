@@ -38,6 +38,13 @@ struct SortEntry {
 
 }  // namespace
 
+bool HoldsControlCharacter(std::string_view text) {
+    return std::any_of(text.begin(), text.end(), [](char c) {
+        const auto byte = static_cast<unsigned char>(c);
+        return byte < 0x20 || byte == 0x7f;
+    });
+}
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return Lower(x) == Lower(y); });

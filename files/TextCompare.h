@@ -6,6 +6,10 @@
 
 namespace kelvrin {
 
+// NUL and the other control characters (below blank, and DEL) have no place in a name that a
+// file or a command line carries.
+bool HoldsControlCharacter(std::string_view text);
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 
 // Case-insensitive alphabetical order; names that differ only in case fall back to byte

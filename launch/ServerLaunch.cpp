@@ -2,6 +2,8 @@
 
 #include "files/Directories.h"
 #include "files/TextFile.h"
+#include "launch/BatchFile.h"
+#include "launch/LaunchParameters.h"
 #include "settings/ConfigWriter.h"
 #include "settings/GameFolderConfig.h"
 
@@ -9,8 +11,6 @@ namespace kelvrin {
 
 namespace {
 
-constexpr std::string_view kWithMapCycle = "+exec kelvrin.scriptcfg +exec kelvrin.cfg";
-constexpr std::string_view kWithoutMapCycle = "+exec kelvrin.cfg";
 constexpr std::string_view kConfigNotWritten = "can't write \"kelvrin.cfg\"!";
 
 // Built by appending: "\"" + name + "\"" draws a false -Wrestrict from GCC 12 at -O3.
@@ -55,24 +55,6 @@ bool ComposeAndWriteConfig(ServerSettings& settings, OperatorMessages& messages,
 
 }  // namespace
 
-std::string GameExecutable(const ServerSettings& settings) {
-    return settings.net_serverDedicated != 0 ? "dravekDed.exe" : "dravek.exe";
-}
-
-std::string LaunchParameters(const ServerSettings& settings) {
-    // No blank before "+exec": the game's command line has always been given this way.
-    return "+set fs_game " + settings.gameFolder +
-           std::string(settings.si_mapCycle != 0 ? kWithMapCycle : kWithoutMapCycle);
-}
-
-std::string BatchFileName(std::string_view folder) { return "kvr_" + std::string(folder) + ".bat"; }
-
-std::string BatchFileLine(const ServerSettings& settings) {
-    std::string line = GameExecutable(settings) + " +set fs_game " + settings.gameFolder + " ";
-    if (settings.si_mapCycle != 0) return line + std::string(kWithMapCycle);
-    return line + std::string(kWithoutMapCycle) + "\n";
-}
-
 void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder) {
     messages.Show("can't open subdirectory " + QuotedName(folder) + " !");
 }
@@ -82,7 +64,8 @@ bool SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
         return false;
     }
     const std::string batchName = BatchFileName(settings.gameFolder);
-    if (!ReplaceTextFile(JoinPath(settings.startDirectory, batchName), BatchFileLine(settings))) {
+    const std::optional<std::string> batch = BatchFileBytes(settings);
+    if (!batch || !ReplaceTextFile(JoinPath(settings.startDirectory, batchName), *batch)) {
         messages.Show("can't write " + QuotedName(batchName) + "!");
         return false;
     }

@@ -9,18 +9,6 @@
 
 namespace kelvrin {
 
-// "dravekDed.exe" for a dedicated server, else "dravek.exe".
-std::string GameExecutable(const ServerSettings& settings);
-
-// "+set fs_game <folder>+exec ..." as handed to the game when it is started.
-std::string LaunchParameters(const ServerSettings& settings);
-
-// "kvr_<folder>.bat".
-std::string BatchFileName(std::string_view folder);
-
-// The batch file's one line; it ends with a line feed only without the map cycle.
-std::string BatchFileLine(const ServerSettings& settings);
-
 // "can't open subdirectory "<folder>" !"
 void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder);
 

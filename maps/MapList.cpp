@@ -18,13 +18,6 @@ bool HasMapExtension(const std::string& name) {
 
 }  // namespace
 
-bool HoldsControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7f;
-    });
-}
-
 bool ScriptCanCarry(std::string_view name) {
     return !name.empty() && name.size() <= kMaxMapRowLength &&
            name.find_first_of(";\"") == std::string_view::npos && !HoldsControlCharacter(name);

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "files/TextCompare.h"
+
 namespace kelvrin {
 
 inline constexpr std::array<std::string_view, 13> kDefaultMapNames{
@@ -17,9 +19,6 @@ inline constexpr std::string_view kMapFolderName = "mp";
 // Longest row (map name) that reads back whole from the script: an entry is read up to its
 // "mp/" prefix plus this many characters.
 inline constexpr std::size_t kMaxMapRowLength = 100;
-
-// NUL and the other control characters (below blank, and DEL) have no place in a map name.
-bool HoldsControlCharacter(std::string_view text);
 
 // Whether a map name survives the trip through the script unchanged: it is not empty, fits a
 // row, and holds no ";" or double quote (which end an entry) and no control character.
