@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cwctype>
+#include <optional>
 
 #include "files/WideText.h"
 #include "win32/DialogTemplateBuilder.h"
@@ -326,7 +327,11 @@ void DialogWindow::OnCommand(int id, int code, HWND control) {
             // box; moving through the open list is no choice yet.
             if (code == CBN_SELENDOK ||
                 (code == CBN_SELCHANGE && SendMessageW(control, CB_GETDROPPEDSTATE, 0, 0) == 0)) {
+                // The box's text follows the choice only after this notification.
+                const std::optional<int> outer = pickedCombo_;
+                pickedCombo_ = id;
                 dialog_.Picked(id);
+                pickedCombo_ = outer;
             }
             if (code == CBN_EDITCHANGE) dialog_.Edited(id);
             break;
@@ -382,7 +387,11 @@ HWND DialogWindow::Control(int id) const {
     return id == kWindowItem ? window_ : GetDlgItem(window_, id);
 }
 
-std::string DialogWindow::Text(int id) const { return Latin1FromWide(WindowText(Control(id))); }
+std::string DialogWindow::Text(int id) const {
+    const HWND control = Control(id);
+    if (id == pickedCombo_) return Latin1FromWide(ComboItem(control, Selection(id)));
+    return Latin1FromWide(WindowText(control));
+}
 
 void DialogWindow::SetText(int id, std::string_view text) {
     const ChangingFromCode changing(changingFromCode_);
@@ -412,10 +421,11 @@ int DialogWindow::Selection(int id) const {
     if (KindOf(id) != ControlKind::Combo) {
         return static_cast<int>(SendMessageW(control, LB_GETCURSEL, 0, 0));
     }
+    const auto chosen = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
+    if (id == pickedCombo_) return chosen;
     // The item the box's text stands for, letter case ignored; the chosen one first, so that
     // of two equal items the chosen one counts.
     const std::wstring text = WindowText(control);
-    const auto chosen = static_cast<int>(SendMessageW(control, CB_GETCURSEL, 0, 0));
     if (chosen >= 0 && SameLetters(ComboItem(control, chosen), text)) return chosen;
     const auto found =
         static_cast<int>(SendMessageW(control, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),

@@ -3,6 +3,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -70,6 +71,9 @@ private:
     std::vector<std::unique_ptr<LinkLabel>> links_;
     // The last text of each written edit that held Latin-1 only, by control id.
     std::vector<std::pair<int, std::wstring>> writtenTexts_;
+    // The drop-down whose pick from its list is being handled: until the notification returns,
+    // its text still shows the entry before.
+    std::optional<int> pickedCombo_;
     // Above zero while a verb of the view changes the window.
     int changingFromCode_ = 0;
     // The dialog manager's first focus is not the operator's: focus events start after it.

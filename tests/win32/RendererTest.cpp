@@ -7,6 +7,8 @@
 
 #include <deque>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "dialogs/KelvrinDlg.h"
 #include "tests/support/Recorders.h"
@@ -140,6 +142,63 @@ TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
         EXPECT_EQ(order, unlabelled) << "but for the labels, the template's order";
     }
 }
+
+// A key as the operator presses it on the focused control, through the dialog's own loop.
+void PressKey(HWND window, WPARAM key) {
+    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
+    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+    MSG message{};
+    while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (IsDialogMessageW(window, &message)) continue;
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
+    }
+}
+
+struct KeyRow {
+    const char* name;
+    int box;
+    std::vector<WPARAM> keys;
+    std::wstring chosen;
+    bool captureLimitEnabled;
+    std::wstring maxPlayers;
+};
+void PrintTo(const KeyRow& row, std::ostream* out) { *out << row.name; }
+
+class Win32DropDownKeys : public ::testing::TestWithParam<KeyRow> {};
+
+// From DM and LAN, the rules follow the entry the keys chose, on the closed box and the open one.
+TEST_P(Win32DropDownKeys, ApplyTheRulesOfTheChosenEntry) {
+    TempInstallation installation;
+    installation.MakeFolder("dvbase");
+    ServerSettings settings;
+    RecordingLauncher launcher;
+    ModalDialogRunner dialogs;
+    ShellLinkOpener links;
+    CKelvrinDlg dialog(settings, launcher, dialogs, links);
+    const auto window = DialogWindow::OpenModeless(dialog, nullptr);
+    ASSERT_NE(window, nullptr);
+    const HWND main = window->Handle();
+    SetFocus(GetDlgItem(main, GetParam().box));
+    for (const WPARAM key : GetParam().keys) PressKey(main, key);
+    EXPECT_EQ(TextOf(GetDlgItem(main, GetParam().box)), GetParam().chosen);
+    EXPECT_EQ(IsWindowEnabled(GetDlgItem(main, 1012)) != FALSE, GetParam().captureLimitEnabled);
+    EXPECT_EQ(TextOf(GetDlgItem(main, 1014)), GetParam().maxPlayers);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, Win32DropDownKeys,
+    ::testing::Values(
+        KeyRow{"GameTypeDownTwiceOnTheClosedBox", 1008, {VK_DOWN, VK_DOWN}, L"CTF", true, L"16"},
+        KeyRow{"GameTypeF4DownTwiceEnter",
+               1008,
+               {VK_F4, VK_DOWN, VK_DOWN, VK_RETURN},
+               L"CTF",
+               true,
+               L"16"},
+        KeyRow{"SpeedUpOnTheClosedBox", 1007, {VK_UP}, L"768 kbs", false, L"10"},
+        KeyRow{"SpeedF4UpEnter", 1007, {VK_F4, VK_UP, VK_RETURN}, L"768 kbs", false, L"10"}),
+    [](const auto& row) { return std::string(row.param.name); });
 
 // The steps for the modal windows that the next messages open (message boxes, sub-dialogs), each
 // run from a thread timer in the modal loop, on the window that takes the operator's input then.
