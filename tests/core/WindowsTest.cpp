@@ -74,5 +74,60 @@ TEST(WindowsLauncher, StartsTheGameInTheStartDirectoryFromElsewhere) {
     EXPECT_EQ(install.ReadFile("record.txt"), install.Root() + "\r\n");
 }
 
+// The game's stand-in, built beside this program: it writes the command line it was given.
+std::filesystem::path GameStandIn() {
+    std::wstring path(MAX_PATH, L'\0');
+    path.resize(::GetModuleFileNameW(nullptr, path.data(), MAX_PATH));
+    return std::filesystem::path(path).replace_filename(L"game_stand_in.exe");
+}
+
+// Saves the config for the folder, runs the batch file written with cmd.exe as a double click
+// does, and returns the folder name the game was handed.
+std::string FolderTheGameGets(const std::string& folder) {
+    TempInstallation install;
+    install.MakeFolder(folder);
+    ServerSettings settings = install.Settings();
+    settings.gameFolder = folder;
+    RecordingMessages messages;
+    SaveConfig(settings, messages);
+    std::filesystem::copy_file(GameStandIn(), install.PathOf("dravekDed.exe"));
+    // The batch file echoes its line; only the game's record is of interest.
+    const std::wstring batch = install.PathOf("kvr_" + folder + ".bat").wstring();
+    std::wstring command = L"cmd /s /c \"\"" + batch + L"\" >nul\"";
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                          &startup, &process)) {
+        return "cmd.exe not started";
+    }
+    ::WaitForSingleObject(process.hProcess, 20000);
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    const std::string line = install.ReadFile("command-line.txt");
+    const std::size_t name = line.find("fs_game ");
+    if (name == std::string::npos) return "no fs_game in: " + line;
+    return line.substr(name + 8, line.find(" +exec") - name - 8);
+}
+
+TEST(WindowsBatchFile, HandsTheGameANonAsciiFolderByItsName) {
+    EXPECT_EQ(FolderTheGameGets("Ärger"), "Ärger");
+}
+
+// Neither a Western nor an East Asian console code page has both letters: the game could only
+// be handed another name, so the batch file is refused while kelvrin.cfg is written.
+TEST(WindowsBatchFile, RefusedForAFolderTheConsoleCodePageCannotSpell) {
+    if (::GetOEMCP() == CP_UTF8) GTEST_SKIP() << "a UTF-8 console spells every name";
+    TempInstallation install;
+    install.MakeFolder("Ärger東京");
+    ServerSettings settings = install.Settings();
+    settings.gameFolder = "Ärger東京";
+    RecordingMessages messages;
+    EXPECT_FALSE(SaveConfig(settings, messages));
+    EXPECT_EQ(messages.shown, Shown{"can't write \"kvr_Ärger東京.bat\"!"});
+    EXPECT_TRUE(install.Exists("Ärger東京/kelvrin.cfg"));
+    EXPECT_FALSE(install.Exists("kvr_Ärger東京.bat"));
+}
+
 }  // namespace
 }  // namespace kelvrin::testing
