@@ -34,6 +34,20 @@ std::optional<std::string> InConsoleCodePage(std::string_view utf8) {
     return bytes;
 }
 
+// cmd.exe takes & and ^ as its own, and % as the start of a variable: escaped, each reaches the
+// game as it is instead of cutting the line or starting a command of its own. No file name
+// holds the others (| < > ").
+ServerSettings WithFolderEscaped(const ServerSettings& settings) {
+    ServerSettings escaped = settings;
+    escaped.gameFolder.clear();
+    for (const char c : settings.gameFolder) {
+        if (c == '&' || c == '^') escaped.gameFolder += '^';
+        if (c == '%') escaped.gameFolder += '%';
+        escaped.gameFolder += c;
+    }
+    return escaped;
+}
+
 }  // namespace
 #endif
 
@@ -48,7 +62,7 @@ std::string BatchFileLine(const ServerSettings& settings) {
 std::optional<std::string> BatchFileBytes(const ServerSettings& settings) {
     if (HoldsControlCharacter(settings.gameFolder)) return std::nullopt;
 #ifdef _WIN32
-    return InConsoleCodePage(BatchFileLine(settings));
+    return InConsoleCodePage(BatchFileLine(WithFolderEscaped(settings)));
 #else
     // Names stay the bytes they are: the shell that runs the file reads them so.
     return BatchFileLine(settings);

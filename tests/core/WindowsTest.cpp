@@ -114,6 +114,11 @@ TEST(WindowsBatchFile, HandsTheGameANonAsciiFolderByItsName) {
     EXPECT_EQ(FolderTheGameGets("Ärger"), "Ärger");
 }
 
+// cmd.exe takes & and ^ as its own and % as the start of a variable.
+TEST(WindowsBatchFile, HandsTheGameAFolderWithTheCommandProcessorsCharacters) {
+    EXPECT_EQ(FolderTheGameGets("R&D^100%"), "R&D^100%");
+}
+
 // Neither a Western nor an East Asian console code page has both letters: the game could only
 // be handed another name, so the batch file is refused while kelvrin.cfg is written.
 TEST(WindowsBatchFile, RefusedForAFolderTheConsoleCodePageCannotSpell) {
