@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds Kelvrin for 64-bit Windows with mingw-w64: build/windows/kelvrin.exe and
 # build/windows/kelvrin-cli.exe, each one file with the C++ runtime linked in, and
-# build/windows/kelvrin-<version>-windows.zip holding kelvrin.exe, the README and the licence.
+# build/windows/kelvrin-<version>-windows.zip holding both, the README for Windows users
+# (packaging/windows/README.txt) and the licence.
 # Installs what a fresh Debian machine lacks first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -23,7 +24,9 @@ archive=$build/kelvrin-$version-windows.zip
 staging=$build/zip
 rm -rf "$staging" "$archive"
 mkdir -p "$staging"
-cp "$build/kelvrin.exe" README.md "$staging/"
+cp "$build/kelvrin.exe" "$build/kelvrin-cli.exe" packaging/windows/README.txt "$staging/"
 cp packaging/copyright "$staging/LICENSE.txt"
-(cd "$staging" && zip -q -X "$archive" kelvrin.exe README.md LICENSE.txt)
+# The texts with CR LF line ends (-l), as every Windows editor shows them.
+(cd "$staging" && zip -q -X "$archive" kelvrin.exe kelvrin-cli.exe &&
+  zip -q -X -l "$archive" README.txt LICENSE.txt)
 echo "== wrote $build/kelvrin.exe, $build/kelvrin-cli.exe and $archive"

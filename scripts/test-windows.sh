@@ -12,7 +12,25 @@ toolchain=$source_dir/cmake/mingw-w64.cmake
 
 # The program and its zip first, as an operator gets them.
 scripts/build-windows.sh
-scripts/install-packages.sh wine wine64 googletest xvfb xauth
+scripts/install-packages.sh wine wine64 googletest xvfb xauth unzip
+
+# The zip holds the two programs as built, the README for Windows users with CR LF line ends
+# and the licence, and nothing else.
+status=0
+version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' "$build/release/CMakeCache.txt")
+archive=$build/kelvrin-$version-windows.zip
+echo "== checking $archive"
+held=$(unzip -Z1 "$archive" | LC_ALL=C sort | tr '\n' ' ')
+if [ "$held" != "LICENSE.txt README.txt kelvrin-cli.exe kelvrin.exe " ]; then
+  echo "the zip holds: $held"
+  status=1
+fi
+for program in kelvrin.exe kelvrin-cli.exe; do
+  unzip -p "$archive" "$program" | cmp -s - "$build/$program" ||
+    { echo "the zip's $program is not build/windows/$program"; status=1; }
+done
+unzip -p "$archive" README.txt | cmp -s - <(sed 's/$/\r/' packaging/windows/README.txt) ||
+  { echo "the zip's README.txt is not packaging/windows/README.txt with CR LF"; status=1; }
 
 # GoogleTest from Debian's sources, built once with the same compiler as the tests.
 gtest=$build/googletest
@@ -47,7 +65,6 @@ fi
 trap 'wineserver -k 2>/dev/null || true' EXIT
 
 echo "== running the core tests under Wine"
-status=0
 wine "$build/kelvrin/tests/core/core_tests.exe" "$@" || status=$?
 echo "== running the kelvrin-cli tests under Wine"
 wine "$build/kelvrin/tests/cli/cli_tests.exe" "$@" || status=$?
