@@ -9,9 +9,6 @@
 namespace kelvrin {
 
 inline constexpr std::string_view kDefaultGameFolder = "dvbase";
-inline constexpr std::string_view kNoGameFoldersMessage =
-    "can't find game folders in the current directory !\n"
-    "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
 
 // The game folders of a directory: its direct subfolders without "." and "..", and without
 // hidden ones, in case-insensitive alphabetical order.

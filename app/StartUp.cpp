@@ -7,7 +7,7 @@
 namespace kelvrin {
 
 std::vector<std::string> StartUp(ServerSettings& settings) {
-    settings.startDirectory = CurrentDirectory();
+    if (settings.startDirectory.empty()) settings.startDirectory = CurrentDirectory();
     std::vector<std::string> folders = ListGameFolders(settings.startDirectory);
     settings.gameFolder = ListedDefaultGameFolder(folders);
     LoadGameFolderConfig(settings, settings.gameFolder);

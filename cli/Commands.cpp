@@ -4,8 +4,9 @@
 #include <utility>
 
 #include "app/GameFolderList.h"
-#include "cli/CliMessages.h"
-#include "cli/SettingValues.h"
+#include "cli/Latin1Text.h"
+#include "cli/Reporting.h"
+#include "cli/Words.h"
 #include "files/Directories.h"
 #include "launch/ServerLaunch.h"
 #include "maps/MapCycle.h"
@@ -18,58 +19,48 @@ void PrintLines(const std::vector<std::string>& lines, std::ostream& out) {
     for (const std::string& line : lines) out << line << '\n';
 }
 
-bool CanEnterGameFolder(const ServerSettings& settings) {
-    const GameFolderVisit visit(settings.startDirectory, settings.gameFolder);
-    return visit.Entered();
-}
-
-// The commands that only read from the game folder say so when it cannot be entered, as the
-// window's commands do.
-int ReportFolderNotEntered(const ServerSettings& settings, std::ostream& out, std::ostream& err) {
-    CliMessages messages;
-    ReportFolderNotOpened(messages, settings.gameFolder);
-    return messages.Report(false, out, err);
+// The value as show prints it: the window's, texts in UTF-8.
+std::string PrintedValue(const ServerSettings& settings, const SettingDescription& setting) {
+    return Utf8FromLatin1(ShownValue(settings, setting));
 }
 
 int Show(const Invocation& invocation, const ServerSettings& settings, std::ostream& out) {
-    const auto print = [&](const CliSetting& setting) {
-        out << setting.name << '=' << ShownValue(settings, setting) << '\n';
+    const auto print = [&](const SettingDescription& setting) {
+        out << setting.name << '=' << PrintedValue(settings, setting) << '\n';
     };
-    if (invocation.arguments.empty()) {
-        for (const CliSetting& setting : CliSettings()) print(setting);
+    if (invocation.shown.empty()) {
+        for (const SettingDescription& setting : kSettingDescriptions) print(setting);
     }
-    for (const std::string& name : invocation.arguments) print(*FindCliSetting(name));
+    for (const SettingDescription* setting : invocation.shown) print(*setting);
     return kSucceeded;
+}
+
+// The value a given text stands for, or nothing when the window could not hold it.
+std::optional<TypedValue> ReadGiven(const SettingDescription& setting, const std::string& given) {
+    if (setting.kind != ValueKind::Text) return ReadTypedValue(setting, given);
+    const std::optional<std::string> latin1 = Latin1FromUtf8(given);
+    if (!latin1) return std::nullopt;
+    return ReadTypedValue(setting, *latin1);
 }
 
 // Every value is read before any is stored, so that a refused one leaves everything unwritten.
 int Set(const Invocation& invocation, ServerSettings& settings, std::ostream& out,
         std::ostream& err) {
-    std::vector<std::pair<const CliSetting*, StoredValue>> changes;
-    for (const std::string& argument : invocation.arguments) {
-        const std::size_t equals = argument.find('=');
-        const CliSetting& setting = *FindCliSetting(argument.substr(0, equals));
-        const std::string given = argument.substr(equals + 1);
+    std::vector<std::pair<const SettingDescription*, TypedValue>> values;
+    for (const SettingChange& change : invocation.changes) {
+        const SettingDescription& setting = *change.setting;
         // What show printed is always taken back, even a value read from a hand-edited file
         // that could not be given otherwise: it stays as it is.
-        if (given == ShownValue(settings, setting)) continue;
-        std::string allowed;
-        std::optional<StoredValue> value = ReadValue(setting, given, allowed);
+        if (change.given == PrintedValue(settings, setting)) continue;
+        std::optional<TypedValue> value = ReadGiven(setting, change.given);
         if (!value) {
-            err << "kelvrin-cli: " << argument << ": allowed is " << allowed << '\n';
-            return kUsageError;
+            return Refuse(err, Quoted(std::string(setting.name) + "=" + change.given) +
+                                   ": allowed is " + AllowedValues(setting));
         }
-        changes.emplace_back(&setting, std::move(*value));
+        values.emplace_back(&setting, std::move(*value));
     }
-    for (const auto& [setting, value] : changes) StoreValue(settings, *setting, value);
-    CliMessages messages;
-    return messages.Report(SaveConfig(settings, messages), out, err);
-}
-
-int Start(ServerSettings& settings, std::ostream& out, std::ostream& err) {
-    CliMessages messages;
-    const std::unique_ptr<ProgramLauncher> launcher = MakeSystemLauncher();
-    return messages.Report(StartServer(settings, messages, *launcher), out, err);
+    for (const auto& [setting, value] : values) StoreValue(settings, *setting, value);
+    return Report(SaveConfig(settings), out, err);
 }
 
 int Maps(ServerSettings& settings, std::ostream& out) {
@@ -88,19 +79,11 @@ int ShowCycle(ServerSettings& settings, std::ostream& out) {
     return kSucceeded;
 }
 
-int WriteCycle(const Invocation& invocation, ServerSettings& settings, std::ostream& out,
-               std::ostream& err) {
-    CliMessages messages;
-    const MapDialogOutcome outcome = WriteMapCycle(settings, invocation.arguments, messages);
-    // Writing shows a message only when it failed.
-    return messages.Report(outcome == MapDialogOutcome::Close && !messages.Any(), out, err);
-}
-
 }  // namespace
 
 int RunCommand(const Invocation& invocation, ServerSettings& settings,
                const std::vector<std::string>& folders, std::ostream& out, std::ostream& err) {
-    switch (invocation.command) {
+    switch (invocation.command->command) {
         case Command::Folders:
             // In the order of the window's list, whose entries are sorted with their brackets.
             for (const std::string& entry : GameBaseEntries(folders)) {
@@ -109,24 +92,29 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
             return kSucceeded;
         case Command::Set:
             return Set(invocation, settings, out, err);
-        case Command::Save: {
-            CliMessages messages;
-            return messages.Report(SaveConfig(settings, messages), out, err);
+        case Command::Save:
+            return Report(SaveConfig(settings), out, err);
+        case Command::Start: {
+            const std::unique_ptr<ProgramLauncher> launcher = MakeSystemLauncher();
+            return Report(StartServer(settings, *launcher), out, err);
         }
-        case Command::Start:
-            return Start(settings, out, err);
         default:
             break;
     }
-    if (!CanEnterGameFolder(settings)) return ReportFolderNotEntered(settings, out, err);
-    switch (invocation.command) {
+    // The commands that only read from the game folder say so when it cannot be reached, as
+    // the window's commands do.
+    if (const GameFolder folder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
+        !folder) {
+        return Report({Outcome::FolderNotOpened, settings.gameFolder, folder.reason}, out, err);
+    }
+    switch (invocation.command->command) {
         case Command::Show:
             return Show(invocation, settings, out);
         case Command::Maps:
             return Maps(settings, out);
         case Command::Cycle:
-            if (invocation.arguments.front() == "--show") return ShowCycle(settings, out);
-            return WriteCycle(invocation, settings, out, err);
+            if (invocation.showCycle) return ShowCycle(settings, out);
+            return Report(WriteMapCycle(settings, invocation.maps), out, err);
         default:
             return kSucceeded;
     }

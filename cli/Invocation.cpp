@@ -1,51 +1,15 @@
 #include "cli/Invocation.h"
 
-#include <array>
 #include <string_view>
-#include <utility>
 
-#include "cli/SettingValues.h"
-#include "maps/MapCycle.h"
+#include "cli/Words.h"
 #include "maps/MapList.h"
 
 namespace kelvrin::cli {
 
-const char* const kUsage =
-    "Usage: kelvrin-cli [-C DIR] [-g FOLDER] COMMAND [ARGUMENTS]\n"
-    "Sets up and starts Dravek game servers from scripts, as the Kelvrin window does.\n"
-    "\n"
-    "Options:\n"
-    "  -C DIR        the game's installation folder (default: the current directory)\n"
-    "  -g FOLDER     the game folder (default: dvbase, in any letter case)\n"
-    "  --help        displays this help and ends\n"
-    "  --version     displays the version and ends\n"
-    "\n"
-    "Commands:\n"
-    "  folders             the game folders, one a line\n"
-    "  show [NAME...]      the settings as NAME=VALUE lines\n"
-    "  set NAME=VALUE...   changes settings, then writes kelvrin.cfg and the batch file\n"
-    "  save                writes kelvrin.cfg and the batch file\n"
-    "  start               writes kelvrin.cfg and starts the game\n"
-    "  maps                the maps that can be chosen, one a line\n"
-    "  cycle MAP...        writes the map cycle; the first map is the start map\n"
-    "  cycle --show        the map cycle as it is written\n"
-    "\n"
-    "Exit codes: 0 done, 1 a file not written, a folder not entered or the game not started,\n"
-    "2 an argument refused (nothing written).\n";
-
 namespace {
 
-constexpr std::array<std::pair<std::string_view, Command>, 7> kCommands{{
-    {"folders", Command::Folders},
-    {"show", Command::Show},
-    {"set", Command::Set},
-    {"save", Command::Save},
-    {"start", Command::Start},
-    {"maps", Command::Maps},
-    {"cycle", Command::Cycle},
-}};
-
-constexpr std::string_view kCommandNames = "folders, show, set, save, start, maps or cycle";
+constexpr std::string_view kProgramOptions[] = {"-C", "-g", "-h", "--help", "--version"};
 
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
@@ -55,53 +19,117 @@ bool IsFolderName(std::string_view name) {
            name.find_first_of("/\\") == std::string_view::npos;
 }
 
-std::optional<std::string> CheckArguments(const Invocation& invocation) {
-    const std::vector<std::string>& arguments = invocation.arguments;
-    for (const std::string& argument : arguments) {
-        const bool showCycle = invocation.command == Command::Cycle && argument == "--show";
-        if (IsOption(argument) && !showCycle) {
-            return "unknown option '" + argument +
-                   "' (allowed: -C DIR, -g FOLDER, --help, "
-                   "--version, and --show after cycle)";
-        }
+std::vector<std::string_view> CommandNames() {
+    std::vector<std::string_view> names;
+    for (const CommandInfo& info : CommandInfos()) names.push_back(info.name);
+    return names;
+}
+
+std::vector<std::string_view> SettingNames() {
+    std::vector<std::string_view> names;
+    for (const SettingDescription& setting : kSettingDescriptions) names.push_back(setting.name);
+    return names;
+}
+
+// The options a command takes besides the program's.
+std::vector<std::string_view> AllowedOptions(const CommandInfo* command) {
+    std::vector<std::string_view> allowed(std::begin(kProgramOptions), std::end(kProgramOptions));
+    if (command != nullptr)
+        allowed.insert(allowed.end(), command->options.begin(), command->options.end());
+    return allowed;
+}
+
+std::string UnknownOption(const std::string& option, const CommandInfo* command) {
+    const std::vector<std::string_view> allowed = AllowedOptions(command);
+    std::string listed = "-C DIR, -g FOLDER, -h, --help, --version";
+    if (command != nullptr) {
+        for (const std::string_view own : command->options) listed += ", " + std::string(own);
     }
-    switch (invocation.command) {
+    return "unknown option " + Quoted(option) + " (allowed: " + listed + ")" +
+           NearestHint(option, allowed);
+}
+
+std::string NoSuchSetting(const std::string& name) {
+    const std::vector<std::string_view> names = SettingNames();
+    return Quoted(name) + ": no such setting (allowed: the names that show prints)" +
+           NearestHint(name, names);
+}
+
+// Fills the command's own fields from its operands and options; the refusal, or nothing.
+std::optional<std::string> ReadOperands(Invocation& invocation,
+                                        const std::vector<std::string>& operands,
+                                        const std::vector<std::string>& options) {
+    const CommandInfo& command = *invocation.command;
+    for (const std::string& option : options) {
+        bool own = false;
+        for (const std::string_view allowed : command.options) own = own || option == allowed;
+        if (!own) return UnknownOption(option, &command);
+        if (option == "--show") invocation.showCycle = true;
+    }
+    switch (command.command) {
         case Command::Folders:
         case Command::Save:
         case Command::Start:
         case Command::Maps:
-            if (!arguments.empty()) return "'" + arguments.front() + "': the command takes none";
+            if (!operands.empty()) {
+                return Quoted(operands.front()) + ": " + std::string(command.name) +
+                       " takes no arguments";
+            }
+            return std::nullopt;
+        case Command::Help:
+            if (operands.size() > 1) return Quoted(operands[1]) + ": help takes one command";
+            if (!operands.empty()) {
+                const CommandInfo* asked = FindCommand(operands.front());
+                if (asked == nullptr) {
+                    const std::vector<std::string_view> names = CommandNames();
+                    return "unknown command " + Quoted(operands.front()) +
+                           NearestHint(operands.front(), names);
+                }
+                invocation.command = asked;
+            }
+            invocation.help = true;
             return std::nullopt;
         case Command::Show:
-        case Command::Set:
-            if (invocation.command == Command::Set && arguments.empty()) {
-                return "set: no NAME=VALUE given";
+            for (const std::string& name : operands) {
+                const SettingDescription* setting = FindSettingDescription(name);
+                if (setting == nullptr) {
+                    const std::size_t equals = name.find('=');
+                    if (equals != std::string::npos &&
+                        FindSettingDescription(name.substr(0, equals)) != nullptr) {
+                        return Quoted(name) + ": show takes names; set takes NAME=VALUE";
+                    }
+                    return NoSuchSetting(name);
+                }
+                invocation.shown.push_back(setting);
             }
-            for (const std::string& argument : arguments) {
+            return std::nullopt;
+        case Command::Set:
+            if (operands.empty()) return "set: no NAME=VALUE given";
+            for (const std::string& argument : operands) {
                 const std::size_t equals = argument.find('=');
-                if (invocation.command == Command::Set && equals == std::string::npos) {
-                    return "'" + argument + "': allowed is NAME=VALUE";
+                if (equals == std::string::npos) {
+                    return Quoted(argument) + ": allowed is NAME=VALUE";
                 }
-                if (FindCliSetting(argument.substr(0, equals)) == nullptr) {
-                    return "'" + argument.substr(0, equals) +
-                           "': no such setting (allowed: the names that show prints)";
-                }
+                const std::string name = argument.substr(0, equals);
+                const SettingDescription* setting = FindSettingDescription(name);
+                if (setting == nullptr) return NoSuchSetting(name);
+                invocation.changes.push_back({setting, argument.substr(equals + 1)});
             }
             return std::nullopt;
         case Command::Cycle:
-            if (arguments.empty()) return "cycle: no map given (allowed: MAP... or --show)";
-            if (arguments.front() == "--show") {
-                if (arguments.size() == 1) return std::nullopt;
-                return "'" + arguments[1] + "': cycle --show takes nothing more";
+            if (invocation.showCycle) {
+                if (operands.empty()) return std::nullopt;
+                return Quoted(operands.front()) + ": cycle --show takes nothing more";
             }
-            for (const std::string& map : arguments) {
-                if (map == "--show" || !ScriptCanCarry(map) ||
-                    map.size() > kMaxTypedMapNameLength) {
-                    return "'" + map +
-                           "': allowed is a map name of 1 to 99 characters without ';', "
-                           "double quotes or control characters";
+            if (operands.empty()) return "cycle: no map given (allowed: MAP... or --show)";
+            for (const std::string& map : operands) {
+                if (!ScriptCanCarry(map)) {
+                    return Quoted(map) + ": allowed is a map name of 1 to " +
+                           std::to_string(kMaxMapRowLength) +
+                           " characters without ';', double quotes or control characters";
                 }
             }
+            invocation.maps = operands;
             return std::nullopt;
     }
     return std::nullopt;
@@ -112,54 +140,65 @@ std::optional<std::string> CheckArguments(const Invocation& invocation) {
 std::optional<Invocation> ReadInvocation(const std::vector<std::string>& arguments,
                                          std::string& refusal) {
     Invocation invocation;
+    std::vector<std::string> operands;
+    std::vector<std::string> options;
+    bool optionsEnd = false;
     for (std::size_t index = 1; index < arguments.size(); ++index) {
-        if (arguments[index] == "--help") invocation.help = true;
-        if (arguments[index] == "--version") invocation.version = true;
-    }
-    if (invocation.help || invocation.version) return invocation;
-
-    std::size_t index = 1;
-    for (; index < arguments.size() && IsOption(arguments[index]); ++index) {
-        const std::string& option = arguments[index];
-        if (option != "-C" && option != "-g") {
-            refusal = "unknown option '" + option +
-                      "' (allowed: -C DIR, -g FOLDER, --help, "
-                      "--version)";
-            return std::nullopt;
-        }
-        if (index + 1 >= arguments.size()) {
-            refusal = "option " + option + " needs a " + (option == "-C" ? "directory" : "folder");
-            return std::nullopt;
-        }
-        const std::string& value = arguments[++index];
-        if (option == "-C") {
-            invocation.directory = value;
-        } else if (IsFolderName(value)) {
-            invocation.folder = value;
+        const std::string& argument = arguments[index];
+        if (optionsEnd || !IsOption(argument)) {
+            operands.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnd = true;
+        } else if (argument == "-h" || argument == "--help") {
+            invocation.help = true;
+        } else if (argument == "--version") {
+            invocation.version = true;
+        } else if (argument == "-C" || argument == "-g") {
+            if (index + 1 >= arguments.size()) {
+                refusal = "option " + argument + " needs a " +
+                          (argument == "-C" ? "directory" : "folder");
+                return std::nullopt;
+            }
+            const std::string& value = arguments[++index];
+            if (argument == "-C") {
+                invocation.directory = value;
+            } else if (IsFolderName(value)) {
+                invocation.folder = value;
+            } else {
+                refusal = "-g " + Quoted(value) +
+                          ": allowed is the name of a folder in the start directory";
+                return std::nullopt;
+            }
         } else {
-            refusal = "-g '" + value + "': allowed is the name of a folder in the start directory";
+            options.push_back(argument);
+        }
+    }
+    if (!operands.empty()) {
+        invocation.command = FindCommand(operands.front());
+        if (invocation.command == nullptr && !invocation.version) {
+            const std::vector<std::string_view> names = CommandNames();
+            refusal = "unknown command " + Quoted(operands.front()) +
+                      " (allowed: " + Listed(names) + ")" + NearestHint(operands.front(), names);
             return std::nullopt;
         }
+        operands.erase(operands.begin());
     }
-    if (index >= arguments.size()) {
-        refusal = std::string("no command given (allowed: ") + std::string(kCommandNames) + ")";
-        return std::nullopt;
-    }
-    const std::string& command = arguments[index];
-    bool known = false;
-    for (const auto& [name, value] : kCommands) {
-        if (name == command) {
-            invocation.command = value;
-            known = true;
+    if (invocation.version && !invocation.help) return invocation;
+    if (invocation.command == nullptr) {
+        if (invocation.help) return invocation;
+        if (!options.empty()) {
+            refusal = UnknownOption(options.front(), nullptr);
+        } else {
+            const std::vector<std::string_view> names = CommandNames();
+            refusal = "no command given (allowed: " + Listed(names) + "); try 'kelvrin-cli --help'";
         }
-    }
-    if (!known) {
-        refusal = "unknown command '" + command + "' (allowed: " + std::string(kCommandNames) + ")";
         return std::nullopt;
     }
-    invocation.arguments.assign(arguments.begin() + static_cast<std::ptrdiff_t>(index) + 1,
-                                arguments.end());
-    if (std::optional<std::string> refused = CheckArguments(invocation)) {
+    if (invocation.help) {
+        // The command's help, whatever else was given.
+        return invocation;
+    }
+    if (std::optional<std::string> refused = ReadOperands(invocation, operands, options)) {
         refusal = std::move(*refused);
         return std::nullopt;
     }

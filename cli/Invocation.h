@@ -4,31 +4,36 @@
 #include <string>
 #include <vector>
 
+#include "cli/CommandList.h"
+#include "settings/SettingDescription.h"
+
 namespace kelvrin::cli {
 
-inline constexpr int kSucceeded = 0;
-inline constexpr int kFailed = 1;      // a file not written, a folder not entered, no game start
-inline constexpr int kUsageError = 2;  // refused before anything was read or written
-
-enum class Command { Folders, Show, Set, Save, Start, Maps, Cycle };
-
-// What one run of the program is asked to do.
-struct Invocation {
-    bool help = false;
-    bool version = false;
-    std::optional<std::string> directory;  // -C
-    std::optional<std::string> folder;     // -g
-    Command command = Command::Folders;
-    std::vector<std::string> arguments;  // after the command
+// A NAME=VALUE of set: the setting named, and the value as given (UTF-8).
+struct SettingChange {
+    const SettingDescription* setting;
+    std::string given;
 };
 
-// Reads the program's arguments (its own name first) and checks every one that can be checked
-// without the files: options, the command, setting names, map names. On a refusal gives nothing
-// and the one line that says which argument and what would be allowed.
+// What one run of the program is asked to do, every argument read once: the commands use these
+// fields and never the arguments themselves.
+struct Invocation {
+    bool help = false;  // the command's help, or the program's without a command
+    bool version = false;
+    std::optional<std::string> directory;          // -C
+    std::optional<std::string> folder;             // -g
+    const CommandInfo* command = nullptr;          // none with help or version alone
+    std::vector<const SettingDescription*> shown;  // show NAME...
+    std::vector<SettingChange> changes;            // set NAME=VALUE...
+    std::vector<std::string> maps;                 // cycle MAP...
+    bool showCycle = false;                        // cycle --show
+};
+
+// Reads the program's arguments (its own name first); options may stand before or after the
+// command, "--" ends them. Checks every argument that can be checked without the files. On a
+// refusal gives nothing and, in refusal, the one line that says which argument and what would be
+// allowed (without the program's name).
 std::optional<Invocation> ReadInvocation(const std::vector<std::string>& arguments,
                                          std::string& refusal);
-
-// "--help" prints this.
-extern const char* const kUsage;
 
 }  // namespace kelvrin::cli

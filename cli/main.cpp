@@ -1,7 +1,8 @@
-#include <iostream>
+#include <ostream>
 #include <string>
 #include <vector>
 
+#include "cli/FileOutput.h"
 #include "cli/RunCli.h"
 #include "files/TextFile.h"
 
@@ -35,5 +36,17 @@ std::vector<std::string> Arguments(int argc, char** argv) {
 
 int main(int argc, char** argv) {
     kelvrin::IgnoreFileSizeSignal();
-    return kelvrin::RunCli(Arguments(argc, argv), std::cout, std::cerr);
+    kelvrin::cli::FileOutput standardOutput(1);
+    kelvrin::cli::FileOutput standardError(2);
+    std::ostream out(&standardOutput);
+    std::ostream err(&standardError);
+    int code = kelvrin::RunCli(Arguments(argc, argv), out, err);
+    out.flush();
+    // A script that keeps what was printed must not take a lost output for the whole one.
+    if (const std::error_code lost = standardOutput.Error()) {
+        err << "kelvrin-cli: can't write standard output: " << lost.message() << '\n';
+        code = 1;
+    }
+    err.flush();
+    return code;
 }

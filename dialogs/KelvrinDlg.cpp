@@ -9,6 +9,7 @@
 #include "dialogs/MapSelectionDlg.h"
 #include "dialogs/SettingBindings.h"
 #include "launch/ServerLaunch.h"
+#include "settings/ConfigWriter.h"
 #include "settings/GameFolderConfig.h"
 
 namespace kelvrin {
@@ -54,11 +55,11 @@ void CKelvrinDlg::Clicked(int id) {
             return;
         case kSaveConfig:
             CollectSettings();
-            SaveConfig(settings_, View());
+            Tell(SaveConfig(settings_));
             return;
         case kStartServer:
             CollectSettings();
-            StartServer(settings_, View(), launcher_);
+            Tell(StartServer(settings_, launcher_));
             return;
         case kHitScanTint:
             UpdateGameTypeControls();
@@ -110,7 +111,19 @@ void CKelvrinDlg::Picked(int id) {
 
 void CKelvrinDlg::OnExit() {
     CollectSettings();
-    if (SaveChangedConfigOnExit(settings_, View())) View().Close(true);
+    const std::optional<std::string> text = ComposeServerConfig(settings_);
+    // Too long: the window stays open, so that the texts can be shortened.
+    if (!text) return Tell({Outcome::ConfigTooLong});
+    if (settings_.settingsChanged && View().AskYesNo("Save changed configuration ?", "Question")) {
+        // The window closes whether or not the file could be written.
+        Tell(WriteConfigOnExit(settings_, *text));
+    }
+    View().Close(true);
+}
+
+void CKelvrinDlg::Tell(const Result& result) {
+    const std::string message = OperatorMessage(result);
+    if (!message.empty()) View().Show(message);
 }
 
 void CKelvrinDlg::OnSpeedChanged() {

@@ -7,6 +7,7 @@
 
 #include "dialogs/Dialog.h"
 #include "launch/ProgramLauncher.h"
+#include "messages/Result.h"
 #include "settings/ServerSettings.h"
 
 namespace kelvrin {
@@ -38,6 +39,8 @@ protected:
 
 private:
     void OnExit();
+    // Shows what a command ended with, when there is something to show.
+    void Tell(const Result& result);
     void OnSpeedChanged();
     void OnMaxPlayersChosen();
     void OnWarmupPlayersChosen();

@@ -105,7 +105,7 @@ void CKelvrinDlg::FillGameFolderList(const std::vector<std::string>& folders) {
     const GameFolderSelection selection =
         ChooseGameFolderEntry(gameBaseEntries_, settings_.gameFolder);
     View().Select(kGameBase, selection.select ? static_cast<int>(*selection.select) : -1);
-    if (selection.reportNotFound) View().Show(std::string(kNoGameFoldersMessage));
+    if (selection.reportNotFound) Tell({Outcome::NoGameFolders});
 }
 
 std::optional<std::string> CKelvrinDlg::TakeSelectedGameFolder() {

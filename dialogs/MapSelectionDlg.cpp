@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "maps/MapList.h"
+#include "settings/SettingDescription.h"
 
 namespace kelvrin {
 
@@ -91,18 +92,28 @@ void CMapSelectionDlg::MoveChosenRow(int step) {
 
 void CMapSelectionDlg::OnAddTyped() {
     // A name the script cannot carry back, an empty one included, is not added.
-    const std::string name = View().Text(kTypedName).substr(0, kMaxTypedMapNameLength);
+    const std::string name = View().Text(kTypedName).substr(0, kMaxTextLength);
     if (!ScriptCanCarry(name)) return;
     selected_.push_back(name);
     ShowSelected(View().Selection(kSelectedList));
 }
 
 void CMapSelectionDlg::OnOK() {
-    if (selected_.empty()) {
-        View().Show(std::string(kNoMapSelectedMessage));
-        return;
+    const Result written = WriteMapCycle(settings_, selected_);
+    switch (written.outcome) {
+        case Outcome::FolderNotOpened:
+            // A game folder that cannot be reached closes the dialog as if it had been written.
+            break;
+        case Outcome::NoMapSelected:
+        case Outcome::MapListTooLong:
+            // The list can still be mended, or the dialog cancelled.
+            View().Show(OperatorMessage(written));
+            return;
+        default:
+            if (written.Failed()) View().Show(OperatorMessage(written));
+            break;
     }
-    if (WriteMapCycle(settings_, selected_, View()) == MapDialogOutcome::Close) View().Close(true);
+    View().Close(true);
 }
 
 void CMapSelectionDlg::UpdateMoveButtons() {

@@ -2,27 +2,31 @@
 
 #include <vector>
 
+#include "files/FileResult.h"
+
 #ifdef _WIN32
 #include <direct.h>
 #include <sys/stat.h>
 #include <windows.h>
 
 #include "files/WideText.h"
-
-namespace {
-// Paths are UTF-8 inside Kelvrin; the wide calls reach folders of any name.
-int ChangeDirectoryUtf8(const char* path) { return ::_wchdir(kelvrin::WideFromUtf8(path).c_str()); }
-}  // namespace
-#define KELVRIN_CHDIR ChangeDirectoryUtf8
 #else
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
-#define KELVRIN_CHDIR ::chdir
 #endif
 
 namespace kelvrin {
+
+std::error_code LastSystemError() {
+#ifdef _WIN32
+    return {static_cast<int>(::GetLastError()), std::system_category()};
+#else
+    return {errno, std::generic_category()};
+#endif
+}
 
 // No fixed limit: a deep installation folder is taken whole.
 #ifdef _WIN32
@@ -37,6 +41,18 @@ std::string CurrentDirectory() {
         buffer.resize(length);
     }
 }
+
+std::string AbsolutePath(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return path;
+        if (length < full.size()) return Utf8FromWide(std::wstring_view(full.data(), length));
+        full.resize(length);
+    }
+}
 #else
 std::string CurrentDirectory() {
     std::vector<char> buffer(256);
@@ -45,6 +61,11 @@ std::string CurrentDirectory() {
         buffer.resize(buffer.size() * 2);
     }
     return std::string(buffer.data());
+}
+
+std::string AbsolutePath(const std::string& path) {
+    if (path.empty() || path.front() == '/') return path;
+    return JoinPath(CurrentDirectory(), path);
 }
 #endif
 
@@ -58,7 +79,13 @@ bool IsDirectory(const std::string& path) {
 #endif
 }
 
-bool MakeCurrentDirectory(const std::string& path) { return KELVRIN_CHDIR(path.c_str()) == 0; }
+bool MakeCurrentDirectory(const std::string& path) {
+#ifdef _WIN32
+    return ::_wchdir(WideFromUtf8(path).c_str()) == 0;
+#else
+    return ::chdir(path.c_str()) == 0;
+#endif
+}
 
 std::string JoinPath(std::string_view directory, std::string_view name) {
     std::string path(directory);
@@ -67,22 +94,34 @@ std::string JoinPath(std::string_view directory, std::string_view name) {
     return path;
 }
 
-bool EnterGameFolder(std::string_view startDirectory, std::string_view name) {
+GameFolder ReachGameFolder(std::string_view startDirectory, std::string_view name) {
+    GameFolder folder{JoinPath(startDirectory, name), {}};
     // An empty name would make the start directory itself the game folder.
-    if (name.empty() || name.size() > kMaxFolderNameLength) return false;
-    return KELVRIN_CHDIR(JoinPath(startDirectory, name).c_str()) == 0;
-}
-
-void LeaveGameFolder(const std::string& startDirectory) {
-    // Nothing sensible is left to do when the start directory cannot be entered.
-    [[maybe_unused]] const int ignored = KELVRIN_CHDIR(startDirectory.c_str());
-}
-
-GameFolderVisit::GameFolderVisit(const std::string& startDirectory, std::string_view name)
-    : startDirectory_(startDirectory), entered_(EnterGameFolder(startDirectory, name)) {}
-
-GameFolderVisit::~GameFolderVisit() {
-    if (entered_) LeaveGameFolder(startDirectory_);
+    if (name.empty()) {
+        folder.reason = std::make_error_code(std::errc::invalid_argument);
+    } else if (name.size() > kMaxFolderNameLength) {
+        folder.reason = std::make_error_code(std::errc::filename_too_long);
+    } else {
+#ifdef _WIN32
+        const DWORD attributes = ::GetFileAttributesW(WideFromUtf8(folder.path).c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) {
+            folder.reason = LastSystemError();
+        } else if ((attributes & FILE_ATTRIBUTE_DIRECTORY) == 0) {
+            folder.reason = std::make_error_code(std::errc::not_a_directory);
+        }
+#else
+        // What entering it would need: a folder that may be searched.
+        struct stat status {};
+        if (::stat(folder.path.c_str(), &status) != 0) {
+            folder.reason = LastSystemError();
+        } else if (!S_ISDIR(status.st_mode)) {
+            folder.reason = std::make_error_code(std::errc::not_a_directory);
+        } else if (::faccessat(AT_FDCWD, folder.path.c_str(), X_OK, AT_EACCESS) != 0) {
+            folder.reason = LastSystemError();
+        }
+#endif
+    }
+    return folder;
 }
 
 }  // namespace kelvrin

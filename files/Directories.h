@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace kelvrin {
 
@@ -12,42 +13,34 @@ inline constexpr char kPathSeparator = '\\';
 inline constexpr char kPathSeparator = '/';
 #endif
 
-// Longest folder name EnterGameFolder accepts, in bytes, a map-folder suffix included.
+// Longest game folder name in bytes, a map-folder suffix included.
 inline constexpr std::size_t kMaxFolderNameLength = 31;
+
+// No operation changes the process's current directory: every path is built from the start
+// directory, so that nothing depends on another operation having gone back where it came from.
 
 // The process's current working directory; empty when it cannot be told.
 std::string CurrentDirectory();
 
+// A path given relative to the current directory as a path from the root; others unchanged.
+std::string AbsolutePath(const std::string& path);
+
 bool IsDirectory(const std::string& path);
 
-// Makes the directory current, as if the program had been started there. Only the start-up
-// calls it, before the start directory is taken.
+// Makes the directory current, as if the program had been started there: only the start-up, before
+// the start directory is taken.
 bool MakeCurrentDirectory(const std::string& path);
 
 std::string JoinPath(std::string_view directory, std::string_view name);
 
-// Makes startDirectory + separator + name the current directory: the only place that changes
-// the current directory. Refuses an empty name and one longer than kMaxFolderNameLength.
-bool EnterGameFolder(std::string_view startDirectory, std::string_view name);
+// A game folder of the start directory (or its map folder, "<folder>/mp"): its path when the name
+// is 1 to kMaxFolderNameLength bytes long and names a folder that may be entered, else why not.
+struct GameFolder {
+    std::string path;
+    std::error_code reason;
 
-// Goes back from a folder entered with EnterGameFolder to the start directory. Not by "..":
-// from a folder that is a symbolic link, that would lead elsewhere.
-void LeaveGameFolder(const std::string& startDirectory);
-
-// Enters a game folder for the length of one operation and always returns to the start
-// directory.
-class GameFolderVisit {
-public:
-    GameFolderVisit(const std::string& startDirectory, std::string_view name);
-    ~GameFolderVisit();
-    GameFolderVisit(const GameFolderVisit&) = delete;
-    GameFolderVisit& operator=(const GameFolderVisit&) = delete;
-
-    bool Entered() const { return entered_; }
-
-private:
-    const std::string& startDirectory_;
-    bool entered_;
+    explicit operator bool() const { return !reason; }
 };
+GameFolder ReachGameFolder(std::string_view startDirectory, std::string_view name);
 
 }  // namespace kelvrin

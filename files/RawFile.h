@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileResult.h"
+
 // The system's own file operations under the text files: bytes in, bytes out, no line ends.
 namespace kelvrin::rawfile {
 
@@ -13,25 +15,25 @@ namespace kelvrin::rawfile {
 std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes);
 
 // Replaces the file with the bytes through a temporary file in the same folder; on any failure
-// the old file is left as it was.
+// the old file is left as it was. A file that exists must open for reading and writing: one that
+// could not be read back would be replaced by what was made without it.
 #ifdef _WIN32
-bool ReplaceFile(const std::string& path, std::string_view bytes);
+FileResult ReplaceFile(const std::string& path, std::string_view bytes);
 #else
 // A file that did not exist gets newFileMode less the umask; one that existed keeps its mode,
 // owner and group (as far as the process may set them). Only a regular file is replaced; a
-// symbolic link is followed when it belongs to the owner of the file it names, and stays. A
-// private file (newFileMode without group or other bits) also clears its folder of what dead
-// saves left.
-bool ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode);
+// symbolic link is followed when it belongs to the owner of the file it names, and stays.
+FileResult ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode);
 #endif
 
-// Shared by the implementations: the folder of a path ("." for a bare name), and a name for a
-// temporary file beside the path that no other write of this process uses at the same time.
+// Shared by the implementations: the folder of a path ("." for a bare name), and its last part.
 std::string FolderOf(const std::string& path);
-std::string TemporaryNameFor(const std::string& path, unsigned attempt);
+std::string BaseNameOf(const std::string& path);
 
-// The process id in a name TemporaryNameFor made (any target, any folder left out), so that
-// one left by a process that died can be told and removed; nothing for any other name.
+// Windows: a name for a temporary file beside the path that no other write of this process
+// uses at the same time, and the process id in such a name (nothing for any other name), so
+// that one left by a process that died can be told and removed.
+std::string TemporaryNameFor(const std::string& path, unsigned attempt);
 std::optional<long> WriterOfTemporary(std::string_view name);
 
 }  // namespace kelvrin::rawfile

@@ -6,11 +6,10 @@
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <limits>
+#include <ctime>
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -29,11 +28,10 @@ public:
 
     int Get() const { return fd_; }
     bool Valid() const { return fd_ >= 0; }
-    // Closes now, so that a failing close (a late write error) can be seen.
-    bool Close() {
+    int Release() {
         const int fd = fd_;
         fd_ = -1;
-        return ::close(fd) == 0;
+        return fd;
     }
 
 private:
@@ -89,39 +87,51 @@ struct Target {
     struct stat info {};
 };
 
-// Opens the file for writing without following a link or changing it, as the test that it may
-// be overwritten where it stands: 0 for a regular file that may, otherwise an errno value.
-int ProbeForWriting(const std::string& path, struct stat& info) {
-    const FileDescriptor probe(OpenRetrying(path.c_str(), O_WRONLY | kNoWait | O_NOFOLLOW));
+// Opens the file for reading and writing without following a link or changing it, as the test
+// that it may be replaced where it stands: 0 for a regular file that may, otherwise an errno
+// value.
+int ProbeForReplacing(const std::string& path, struct stat& info) {
+    const FileDescriptor probe(OpenRetrying(path.c_str(), O_RDWR | kNoWait | O_NOFOLLOW));
     if (!probe.Valid()) return errno;
     if (::fstat(probe.Get(), &info) != 0) return errno;
     return S_ISREG(info.st_mode) ? 0 : EINVAL;
 }
 
-// Nothing when the save must be refused.
-std::optional<Target> FindTarget(const std::string& path) {
+// The target, or the errno value of why the save must be refused.
+std::optional<Target> FindTarget(const std::string& path, int& refusal) {
     Target target{path};
-    const int probed = ProbeForWriting(path, target.info);
-    if (probed == ENOENT) return target;
-    if (probed != 0 && probed != ELOOP) return std::nullopt;
+    refusal = ProbeForReplacing(path, target.info);
+    if (refusal == ENOENT) return target;
+    if (refusal != 0 && refusal != ELOOP) return std::nullopt;
     target.exists = true;
-    if (probed == 0) return target;
+    if (refusal == 0) return target;
 
     // A symbolic link: operators share one config between installations this way. It is
     // followed only when it, and every further link on the way, belongs to the owner of the
     // file at the end, so that a link planted by someone else never sends the save elsewhere;
     // the new file goes beside the one named.
     char* resolved = ::realpath(path.c_str(), nullptr);
-    if (resolved == nullptr) return std::nullopt;
+    if (resolved == nullptr) {
+        refusal = errno;
+        return std::nullopt;
+    }
     target.path = resolved;
     std::free(resolved);
-    if (ProbeForWriting(target.path, target.info) != 0) return std::nullopt;
+    refusal = ProbeForReplacing(target.path, target.info);
+    if (refusal != 0) return std::nullopt;
+    refusal = ELOOP;
     std::string link = path;
     for (int hop = 0; hop < 40; ++hop) {
         struct stat info {};
         if (::lstat(link.c_str(), &info) != 0) return std::nullopt;
-        if (!S_ISLNK(info.st_mode)) return target;
-        if (info.st_uid != target.info.st_uid) return std::nullopt;
+        if (!S_ISLNK(info.st_mode)) {
+            refusal = 0;
+            return target;
+        }
+        if (info.st_uid != target.info.st_uid) {
+            refusal = EPERM;
+            return std::nullopt;
+        }
         std::string next(PATH_MAX, '\0');
         const ssize_t length = ::readlink(link.c_str(), next.data(), next.size());
         if (length <= 0 || static_cast<std::size_t>(length) == next.size()) return std::nullopt;
@@ -145,10 +155,42 @@ bool Fill(int fd, const Target& target, std::string_view bytes) {
     return WriteAll(fd, bytes) && ::fsync(fd) == 0;
 }
 
-// Writes the new file beside the target and gives it a temporary name once it is complete; the
-// name is empty when that failed. A file that existed is replaced by one created 0600, which
-// takes the old mode when filled; a new one is created with newFileMode, less the umask.
-std::string WriteTemporary(const Target& target, std::string_view bytes, unsigned newFileMode) {
+// Each file has one temporary name beside it, held under a lock by the save that uses it. A
+// save that died while holding the name left its file there; the next save of the same file
+// finds the name unlocked and takes it over, so nothing of dead saves piles up, and no save
+// reads the whole folder to find out.
+std::string TemporaryNameOf(const std::string& path) {
+    return FolderOf(path) + "/." + BaseNameOf(path) + ".kelvrin-tmp";
+}
+
+bool SameFile(const struct stat& a, const struct stat& b) {
+    return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+// Removes what stands at the temporary name when no live save holds it. False while one does
+// (a save that only just made the file may not yet hold its lock: young files are left too).
+bool ClearDeadTemporary(const std::string& name) {
+    const FileDescriptor left(OpenRetrying(name.c_str(), O_RDONLY | kNoWait | O_NOFOLLOW));
+    if (!left.Valid()) return errno == ENOENT;
+    struct stat opened {};
+    struct stat named {};
+    if (::flock(left.Get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(left.Get(), &opened) != 0) {
+        return false;
+    }
+    if (::time(nullptr) - opened.st_mtime < 2) return false;
+    if (::lstat(name.c_str(), &named) != 0) return errno == ENOENT;
+    return !SameFile(opened, named) || ::unlink(name.c_str()) == 0 || errno == ENOENT;
+}
+
+constexpr int kTemporaryAttempts = 200;  // 10 ms apart: a save takes far less
+
+void WaitForTemporary() { ::usleep(10000); }
+
+// The new file, complete and locked under the temporary name, or -1 with errno set. A file that
+// existed is replaced by one created 0600, which takes the old mode when filled; a new one is
+// created with newFileMode, less the umask.
+int WriteTemporary(const Target& target, const std::string& name, std::string_view bytes,
+                   unsigned newFileMode) {
     const mode_t mode = target.exists ? 0600 : static_cast<mode_t>(newFileMode);
 #ifdef O_TMPFILE
     {
@@ -156,74 +198,70 @@ std::string WriteTemporary(const Target& target, std::string_view bytes, unsigne
         const std::string folder = FolderOf(target.path);
         FileDescriptor file(OpenRetrying(folder.c_str(), O_TMPFILE | O_WRONLY, mode));
         if (file.Valid()) {
-            if (!Fill(file.Get(), target, bytes)) return {};
+            if (!Fill(file.Get(), target, bytes) || ::flock(file.Get(), LOCK_EX) != 0) return -1;
             const std::string self = "/proc/self/fd/" + std::to_string(file.Get());
-            for (unsigned attempt = 0; attempt < 100; ++attempt) {
-                std::string name = TemporaryNameFor(target.path, attempt);
+            for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
                 if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, name.c_str(), AT_SYMLINK_FOLLOW) ==
                     0) {
-                    if (file.Close()) return name;
-                    ::unlink(name.c_str());
-                    return {};
+                    return file.Release();
                 }
                 if (errno != EEXIST) break;
+                if (!ClearDeadTemporary(name)) WaitForTemporary();
             }
-            // Without /proc it cannot be linked in: it is written again under a name.
+            if (errno == EEXIST) {
+                errno = EBUSY;
+                return -1;
+            }
+            // Without /proc it cannot be linked in: it is written again under the name.
         }
-        // A file system without unnamed files refuses them; named ones follow.
+        // A file system without unnamed files refuses them; the named one follows.
     }
 #endif
-    for (unsigned attempt = 0; attempt < 100; ++attempt) {
-        std::string name = TemporaryNameFor(target.path, attempt);
-        FileDescriptor file(OpenRetrying(name.c_str(), O_WRONLY | O_CREAT | O_EXCL, mode));
+    for (int attempt = 0; attempt < kTemporaryAttempts; ++attempt) {
+        FileDescriptor file(
+            OpenRetrying(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW, mode));
         if (!file.Valid()) {
-            if (errno == EEXIST) continue;
-            return {};
+            if (errno != EEXIST) return -1;
+            if (!ClearDeadTemporary(name)) WaitForTemporary();
+            continue;
         }
-        if (Fill(file.Get(), target, bytes) && file.Close()) return name;
+        if (::flock(file.Get(), LOCK_EX) == 0 && Fill(file.Get(), target, bytes)) {
+            return file.Release();
+        }
+        const int failure = errno;
         ::unlink(name.c_str());
-        return {};
+        errno = failure;
+        return -1;
     }
-    return {};
-}
-
-// A Kelvrin that died while saving a private file left its temporary file, a whole config with
-// its passwords: the next private save into the folder takes it away (that of a process still
-// running stays). Only those read the folder, which may hold thousands of game folders.
-void RemoveDeadWritersTemporaries(int folder) {
-    DIR* dir = ::fdopendir(::dup(folder));
-    if (dir == nullptr) return;
-    while (const dirent* entry = ::readdir(dir)) {
-        const std::optional<long> writer = WriterOfTemporary(entry->d_name);
-        if (writer && *writer > 0 && *writer <= std::numeric_limits<pid_t>::max() &&
-            ::kill(static_cast<pid_t>(*writer), 0) != 0 && errno == ESRCH) {
-            ::unlinkat(::dirfd(dir), entry->d_name, 0);
-        }
-    }
-    ::closedir(dir);
+    errno = EBUSY;
+    return -1;
 }
 
 // The folder goes to disk, with the new file's name in it.
-void CleanAndSyncFolder(const std::string& path, bool isPrivate) {
+void SyncFolder(const std::string& path) {
     const FileDescriptor folder(OpenRetrying(path.c_str(), O_RDONLY | O_DIRECTORY));
-    if (!folder.Valid()) return;
-    if (isPrivate) RemoveDeadWritersTemporaries(folder.Get());
-    ::fsync(folder.Get());
+    if (folder.Valid()) ::fsync(folder.Get());
 }
+
+FileResult Refused(int error) { return {std::error_code(error, std::generic_category())}; }
 
 }  // namespace
 
-bool ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode) {
-    const std::optional<Target> target = FindTarget(path);
-    if (!target) return false;
-    const std::string temporary = WriteTemporary(*target, bytes, newFileMode);
-    if (temporary.empty()) return false;
-    if (::rename(temporary.c_str(), target->path.c_str()) != 0) {
-        ::unlink(temporary.c_str());
-        return false;
+FileResult ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode) {
+    int refusal = 0;
+    const std::optional<Target> target = FindTarget(path, refusal);
+    if (!target) return Refused(refusal);
+    const std::string name = TemporaryNameOf(target->path);
+    // The lock is held until the new file has taken the old one's place.
+    const FileDescriptor held(WriteTemporary(*target, name, bytes, newFileMode));
+    if (!held.Valid()) return Refused(errno);
+    if (::rename(name.c_str(), target->path.c_str()) != 0) {
+        const int failure = errno;
+        ::unlink(name.c_str());
+        return Refused(failure);
     }
-    CleanAndSyncFolder(FolderOf(target->path), (newFileMode & 077) == 0);
-    return true;
+    SyncFolder(FolderOf(target->path));
+    return {};
 }
 
 }  // namespace kelvrin::rawfile

@@ -71,6 +71,31 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
     return true;
 }
 
+// A save that died left its temporary file beside the target; the next save of the same target
+// removes it. Only names of this target's temporaries are asked of the folder.
+void RemoveDeadWritersTemporaries(const std::string& path) {
+    const std::string folder = FolderOf(path);
+    const std::wstring pattern = FullPath(folder + "\\." + BaseNameOf(path) + ".tmp-*");
+    WIN32_FIND_DATAW entry{};
+    const HANDLE search = ::FindFirstFileW(pattern.c_str(), &entry);
+    if (search == INVALID_HANDLE_VALUE) return;
+    do {
+        const std::string name = Utf8FromWide(entry.cFileName);
+        const std::optional<long> writer = WriterOfTemporary(name);
+        if (!writer || *writer <= 0) continue;
+        const HANDLE process = ::OpenProcess(SYNCHRONIZE, FALSE, static_cast<DWORD>(*writer));
+        // A process that still runs keeps its file; one that is gone cannot be opened.
+        if (process != nullptr) {
+            ::CloseHandle(process);
+            continue;
+        }
+        if (::GetLastError() == ERROR_INVALID_PARAMETER) {
+            ::DeleteFileW(FullPath(folder + "\\" + name).c_str());
+        }
+    } while (::FindNextFileW(search, &entry));
+    ::FindClose(search);
+}
+
 // Creates a fresh temporary file beside the target; a stale one from an earlier run is passed by.
 std::pair<HANDLE, std::wstring> CreateTemporaryFor(const std::string& path) {
     for (unsigned attempt = 0; attempt < 100; ++attempt) {
@@ -128,28 +153,35 @@ std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes
     return raw;
 }
 
-bool ReplaceFile(const std::string& path, std::string_view bytes) {
+FileResult ReplaceFile(const std::string& path, std::string_view bytes) {
     const std::wstring target = FullPath(path);
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
-        // The old file must be writable where it stands, as for a plain overwrite; another
-        // program merely holding it open is waited for when the new file takes its place.
-        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) return false;
-        Handle probe(Open(target, GENERIC_WRITE, OPEN_EXISTING));
-        if (!probe.Valid() && ::GetLastError() != ERROR_SHARING_VIOLATION) return false;
+        // The old file must be readable and writable where it stands, as for a plain overwrite
+        // of a file that was read; another program merely holding it open is waited for when
+        // the new file takes its place.
+        if (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY)) {
+            return {std::error_code(ERROR_ACCESS_DENIED, std::system_category())};
+        }
+        Handle probe(Open(target, GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
+        if (!probe.Valid() && ::GetLastError() != ERROR_SHARING_VIOLATION) {
+            return {LastSystemError()};
+        }
     }
 
+    RemoveDeadWritersTemporaries(path);
     auto [handle, temporary] = CreateTemporaryFor(path);
     Handle file(handle);
-    if (!file.Valid()) return false;
+    if (!file.Valid()) return {LastSystemError()};
     const bool complete = WriteAll(file.Get(), bytes) && ::FlushFileBuffers(file.Get()) &&
                           file.Close() && PutInPlace(temporary, target);
     if (!complete) {
+        const std::error_code reason = LastSystemError();
         if (file.Valid()) file.Close();
         ::DeleteFileW(temporary.c_str());
-        return false;
+        return {reason};
     }
-    return true;
+    return {};
 }
 
 }  // namespace kelvrin::rawfile

@@ -45,6 +45,15 @@ bool HoldsControlCharacter(std::string_view text) {
     });
 }
 
+std::string Listed(std::span<const std::string_view> words) {
+    std::string listed;
+    for (std::size_t index = 0; index < words.size(); ++index) {
+        if (index > 0) listed += index + 1 == words.size() ? " or " : ", ";
+        listed += words[index];
+    }
+    return listed;
+}
+
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
                       [](char x, char y) { return Lower(x) == Lower(y); });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -9,6 +10,9 @@ namespace kelvrin {
 // NUL and the other control characters (below blank, and DEL) have no place in a name that a
 // file or a command line carries.
 bool HoldsControlCharacter(std::string_view text);
+
+// "a, b or c"
+std::string Listed(std::span<const std::string_view> words);
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b);
 

@@ -16,14 +16,10 @@ namespace kelvrin {
 
 namespace rawfile {
 
-namespace {
-
 std::string BaseNameOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
-
-}  // namespace
 
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
@@ -104,7 +100,7 @@ std::optional<std::string> ReadTextFile(const std::string& path, std::size_t max
 
 bool CanOpenForUpdate(const std::string& path) { return rawfile::ReadRaw(path, 0).has_value(); }
 
-bool ReplaceTextFile(const std::string& path, std::string_view text, NewFile newFile) {
+FileResult ReplaceTextFile(const std::string& path, std::string_view text, NewFile newFile) {
 #ifdef _WIN32
     // Files there take the folder's access rules.
     static_cast<void>(newFile);

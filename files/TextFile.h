@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileResult.h"
+
 namespace kelvrin {
 
 // Files are stored with CR LF line ends on every system, as the game's own tools expect, and
@@ -26,10 +28,10 @@ enum class NewFile {
 // Replaces the file with the text, every LF stored as CR LF. The text goes to a temporary file
 // in the same folder first and takes the old file's place only when it is wholly on disk, with
 // the old file's permission bits, owner and group; on any failure the old file is left exactly
-// as it was. A target that exists but is no regular file or cannot be opened for writing is
-// refused, and so is a symbolic link to another user's file or to nothing.
-bool ReplaceTextFile(const std::string& path, std::string_view text,
-                     NewFile newFile = NewFile::FollowUmask);
+// as it was. A target that exists but is no regular file or cannot be opened for reading and
+// writing is refused, and so is a symbolic link to another user's file or to nothing.
+FileResult ReplaceTextFile(const std::string& path, std::string_view text,
+                           NewFile newFile = NewFile::FollowUmask);
 
 // Makes a write beyond the file-size limit fail like any other write instead of ending the
 // process; called once at program start.

@@ -1,7 +1,11 @@
 #include "launch/BatchFile.h"
 
+#include <optional>
+#include <utility>
+
 #include "files/TextCompare.h"
 #include "launch/LaunchParameters.h"
+#include "messages/Result.h"
 
 #ifdef _WIN32
 #include <windows.h>
@@ -59,13 +63,18 @@ std::string BatchFileLine(const ServerSettings& settings) {
     return line + std::string(kWithoutMapCycle) + "\n";
 }
 
-std::optional<std::string> BatchFileBytes(const ServerSettings& settings) {
-    if (HoldsControlCharacter(settings.gameFolder)) return std::nullopt;
+BatchBytes BatchFileBytes(const ServerSettings& settings) {
+    if (HoldsControlCharacter(settings.gameFolder)) {
+        return {{}, MakeReason(Refusal::ControlCharacterInName)};
+    }
 #ifdef _WIN32
-    return InConsoleCodePage(BatchFileLine(WithFolderEscaped(settings)));
+    std::optional<std::string> bytes =
+        InConsoleCodePage(BatchFileLine(WithFolderEscaped(settings)));
+    if (!bytes) return {{}, MakeReason(Refusal::NameNotInCodePage)};
+    return {std::move(*bytes), {}};
 #else
     // Names stay the bytes they are: the shell that runs the file reads them so.
-    return BatchFileLine(settings);
+    return {BatchFileLine(settings), {}};
 #endif
 }
 

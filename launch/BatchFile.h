@@ -1,8 +1,8 @@
 #pragma once
 
-#include <optional>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 #include "settings/ServerSettings.h"
 
@@ -15,8 +15,12 @@ std::string BatchFileName(std::string_view folder);
 std::string BatchFileLine(const ServerSettings& settings);
 
 // The line as the bytes the command processor must read to hand the game the folder's real
-// name, or nothing when no batch line can carry the folder: a control character would end the
-// line and start a command of its own.
-std::optional<std::string> BatchFileBytes(const ServerSettings& settings);
+// name, or why no batch line can carry the folder: a control character would end the line and
+// start a command of its own.
+struct BatchBytes {
+    std::string bytes;
+    std::error_code reason;
+};
+BatchBytes BatchFileBytes(const ServerSettings& settings);
 
 }  // namespace kelvrin

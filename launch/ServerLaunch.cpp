@@ -1,5 +1,7 @@
 #include "launch/ServerLaunch.h"
 
+#include <optional>
+
 #include "files/Directories.h"
 #include "files/TextFile.h"
 #include "launch/BatchFile.h"
@@ -11,92 +13,61 @@ namespace kelvrin {
 
 namespace {
 
-constexpr std::string_view kConfigNotWritten = "can't write \"kelvrin.cfg\"!";
-
-// Built by appending: "\"" + name + "\"" draws a false -Wrestrict from GCC 12 at -O3.
-std::string QuotedName(std::string_view name) {
-    std::string quoted(1, '"');
-    quoted.append(name).push_back('"');
-    return quoted;
-}
-
 // How a command words the two ways writing kelvrin.cfg can fail.
 struct ConfigFailures {
-    void (*folderNotEntered)(OperatorMessages& messages, std::string_view folder);
-    std::string_view fileNotOpened;
+    Outcome folderNotEntered;
+    Outcome fileNotOpened;
 };
 
-void ReportFolderNotChanged(OperatorMessages& messages, std::string_view folder) {
-    messages.Show("can't change to subdirectory " + QuotedName(folder));
-}
-
-// Writes the composed text and tells the operator what failed; true when it was written.
-bool WriteConfig(const ServerSettings& settings, std::string_view text, OperatorMessages& messages,
-                 const ConfigFailures& failures) {
-    switch (WriteServerConfigFile(settings, text)) {
+Result WriteConfig(const ServerSettings& settings, std::string_view text,
+                   const ConfigFailures& failures) {
+    const ConfigWrite written = WriteServerConfigFile(settings, text);
+    switch (written.result) {
         case ConfigWriteResult::Written:
-            return true;
+            return {};
         case ConfigWriteResult::FolderNotEntered:
-            failures.folderNotEntered(messages, settings.gameFolder);
-            return false;
+            return {failures.folderNotEntered, settings.gameFolder, written.reason};
         case ConfigWriteResult::FileNotOpened:
-            messages.Show(std::string(failures.fileNotOpened));
-            return false;
+            return {failures.fileNotOpened, std::string(kConfigFileName), written.reason};
     }
-    return false;
+    return {};
 }
 
-// Composes and writes kelvrin.cfg; a text too long was reported while composing.
-bool ComposeAndWriteConfig(ServerSettings& settings, OperatorMessages& messages,
-                           const ConfigFailures& failures) {
-    const std::string text = ComposeServerConfig(settings, messages);
-    return !text.empty() && WriteConfig(settings, text, messages, failures);
+Result ComposeAndWriteConfig(ServerSettings& settings, const ConfigFailures& failures) {
+    const std::optional<std::string> text = ComposeServerConfig(settings);
+    if (!text) return {Outcome::ConfigTooLong};
+    return WriteConfig(settings, *text, failures);
 }
 
 }  // namespace
 
-void ReportFolderNotOpened(OperatorMessages& messages, std::string_view folder) {
-    messages.Show("can't open subdirectory " + QuotedName(folder) + " !");
-}
-
-bool SaveConfig(ServerSettings& settings, OperatorMessages& messages) {
-    if (!ComposeAndWriteConfig(settings, messages, {ReportFolderNotChanged, kConfigNotWritten})) {
-        return false;
-    }
+Result SaveConfig(ServerSettings& settings) {
+    const Result config =
+        ComposeAndWriteConfig(settings, {Outcome::FolderNotChanged, Outcome::ConfigNotWritten});
+    if (config.Failed()) return config;
     const std::string batchName = BatchFileName(settings.gameFolder);
-    const std::optional<std::string> batch = BatchFileBytes(settings);
-    if (!batch || !ReplaceTextFile(JoinPath(settings.startDirectory, batchName), *batch)) {
-        messages.Show("can't write " + QuotedName(batchName) + "!");
-        return false;
-    }
-    messages.Show("Config file " + QuotedName(kConfigFileName) + " and batch file " +
-                  QuotedName(batchName) + " written");
-    return true;
+    const BatchBytes batch = BatchFileBytes(settings);
+    if (batch.reason) return {Outcome::BatchNotWritten, batchName, batch.reason};
+    const FileResult written =
+        ReplaceTextFile(JoinPath(settings.startDirectory, batchName), batch.bytes);
+    if (!written) return {Outcome::BatchNotWritten, batchName, written.reason};
+    return {Outcome::ConfigSaved, batchName};
 }
 
-bool StartServer(ServerSettings& settings, OperatorMessages& messages, ProgramLauncher& launcher) {
-    if (!ComposeAndWriteConfig(settings, messages,
-                               {ReportFolderNotOpened, "can't write server-config ..."})) {
-        return false;
-    }
+Result StartServer(ServerSettings& settings, ProgramLauncher& launcher) {
+    const Result config = ComposeAndWriteConfig(
+        settings, {Outcome::FolderNotOpened, Outcome::ServerConfigNotWritten});
+    if (config.Failed()) return config;
     const std::string executable = GameExecutable(settings);
+    const std::string parameters = LaunchParameters(settings);
+    const Launch launch = launcher.Start(settings.startDirectory, executable, parameters);
     // The operator would otherwise believe the server runs.
-    if (!launcher.Start(settings.startDirectory, executable, LaunchParameters(settings))) {
-        messages.Show("can't start " + QuotedName(executable));
-        return false;
-    }
-    return true;
+    if (launch.reason) return {Outcome::GameNotStarted, executable, launch.reason};
+    return {Outcome::GameStarted, executable + " " + parameters, {}, launch.process};
 }
 
-bool SaveChangedConfigOnExit(ServerSettings& settings, OperatorMessages& messages) {
-    const std::string text = ComposeServerConfig(settings, messages);
-    // The overflow message has asked for shorter texts: stay open so they can be shortened.
-    if (text.empty()) return false;
-    if (settings.settingsChanged && messages.AskYesNo("Save changed configuration ?", "Question")) {
-        // The window closes whether or not the file could be written.
-        WriteConfig(settings, text, messages, {ReportFolderNotOpened, kConfigNotWritten});
-    }
-    return true;
+Result WriteConfigOnExit(const ServerSettings& settings, std::string_view text) {
+    return WriteConfig(settings, text, {Outcome::FolderNotOpened, Outcome::ConfigNotWritten});
 }
 
 }  // namespace kelvrin

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <vector>
 
+#include "messages/Result.h"
+
 #ifdef _WIN32
 // windows.h first: shellapi.h builds on it.
 #include <windows.h>
@@ -25,15 +27,29 @@ namespace {
 
 class ShellLauncher : public ProgramLauncher {
 public:
-    bool Start(const std::string& startDirectory, const std::string& executable,
-               const std::string& parameters) override {
+    Launch Start(const std::string& startDirectory, const std::string& executable,
+                 const std::string& parameters) override {
         // Named in full and started in the start directory, wherever the current directory is.
         const std::wstring directory = WideFromUtf8(startDirectory);
         const std::wstring program = WideFromUtf8(startDirectory + "\\" + executable);
         const std::wstring arguments = WideFromUtf8(parameters);
-        return reinterpret_cast<INT_PTR>(::ShellExecuteW(nullptr, L"open", program.c_str(),
-                                                         arguments.c_str(), directory.c_str(),
-                                                         SW_SHOWNORMAL)) > 32;
+        SHELLEXECUTEINFOW start{};
+        start.cbSize = sizeof start;
+        start.fMask = SEE_MASK_NOCLOSEPROCESS | SEE_MASK_FLAG_NO_UI;
+        start.lpVerb = L"open";
+        start.lpFile = program.c_str();
+        start.lpParameters = arguments.c_str();
+        start.lpDirectory = directory.c_str();
+        start.nShow = SW_SHOWNORMAL;
+        if (!::ShellExecuteExW(&start)) {
+            return {0, std::error_code(static_cast<int>(::GetLastError()), std::system_category())};
+        }
+        Launch launch;
+        if (start.hProcess != nullptr) {
+            launch.process = static_cast<long>(::GetProcessId(start.hProcess));
+            ::CloseHandle(start.hProcess);
+        }
+        return launch;
     }
 };
 
@@ -78,6 +94,30 @@ std::string FindWine() {
     return {};
 }
 
+std::error_code LastError() { return {errno, std::generic_category()}; }
+
+// What the processes of a start tell through the pipe: the game's process id, or an errno.
+struct Report {
+    pid_t process;
+    int failure;
+};
+
+bool ReadReport(int pipe, Report& message) {
+    ssize_t got = 0;
+    do {
+        got = ::read(pipe, &message, sizeof message);
+    } while (got < 0 && errno == EINTR);
+    return got == static_cast<ssize_t>(sizeof message);
+}
+
+// A Windows program the system could not run by itself needed wine, which is not there.
+std::error_code FailureOf(int failure, bool windowsProgram) {
+    if (windowsProgram && (failure == ENOEXEC || failure == EACCES)) {
+        return MakeReason(Refusal::WineMissing);
+    }
+    return {failure, std::generic_category()};
+}
+
 std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
@@ -91,31 +131,34 @@ std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
 // into it only when every exec failed, so reading it ends as soon as the game runs.
 class DetachedLauncher : public ProgramLauncher {
 public:
-    bool Start(const std::string& startDirectory, const std::string& executable,
-               const std::string& parameters) override {
+    Launch Start(const std::string& startDirectory, const std::string& executable,
+                 const std::string& parameters) override {
         const std::string path = startDirectory + "/" + executable;
         std::vector<std::string> direct{path};
         for (const std::string& word : SplitAtBlanks(parameters)) direct.push_back(word);
         std::vector<char*> directArgv = ArgumentVector(direct);
 
-        const std::string wine = IsWindowsProgram(path) ? FindWine() : std::string();
+        const bool windowsProgram = IsWindowsProgram(path);
+        const std::string wine = windowsProgram ? FindWine() : std::string();
         std::vector<std::string> throughWine{wine};
         throughWine.insert(throughWine.end(), direct.begin(), direct.end());
         std::vector<char*> wineArgv = ArgumentVector(throughWine);
 
         int report[2];
-        if (::pipe2(report, O_CLOEXEC) != 0) return false;
+        if (::pipe2(report, O_CLOEXEC) != 0) return {0, LastError()};
 
         // Only async-signal-safe calls after fork: everything above was prepared beforehand.
         const pid_t child = ::fork();
         if (child < 0) {
+            const Launch failed{0, LastError()};
             ::close(report[0]);
             ::close(report[1]);
-            return false;
+            return failed;
         }
         if (child == 0) {
             ::close(report[0]);
             ::setsid();
+            // The child tells the game's process id, then the game its errno if every exec failed.
             const pid_t grandchild = ::fork();
             if (grandchild == 0 && ::chdir(startDirectory.c_str()) == 0) {
                 ::execv(path.c_str(), directArgv.data());
@@ -123,24 +166,24 @@ public:
                     ::execv(wine.c_str(), wineArgv.data());
                 }
             }
-            if (grandchild <= 0) {
-                const int failure = errno;
-                [[maybe_unused]] const ssize_t written =
-                    ::write(report[1], &failure, sizeof failure);
-            }
+            const Report message{grandchild > 0 ? grandchild : 0, grandchild > 0 ? 0 : errno};
+            [[maybe_unused]] const ssize_t written = ::write(report[1], &message, sizeof message);
             ::_exit(grandchild == 0 ? 127 : 0);
         }
         ::close(report[1]);
         int status = 0;
         while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
         }
-        int failure = 0;
-        ssize_t got = 0;
-        do {
-            got = ::read(report[0], &failure, sizeof failure);
-        } while (got < 0 && errno == EINTR);
+        Launch launch;
+        Report message{};
+        while (ReadReport(report[0], message)) {
+            if (message.process > 0) launch.process = message.process;
+            if (message.process == 0) launch.reason = FailureOf(message.failure, windowsProgram);
+        }
         ::close(report[0]);
-        return got == 0;
+        if (launch.process == 0 && !launch.reason)
+            launch.reason = std::make_error_code(std::errc::no_child_process);
+        return launch;
     }
 };
 

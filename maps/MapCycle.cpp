@@ -35,20 +35,16 @@ void ChooseStartMap(ServerSettings& settings, const MapRows& available, MapRows&
 void LoadMapLists(ServerSettings& settings, MapRows& available, MapRows& selected) {
     available.assign(kDefaultMapNames.begin(), kDefaultMapNames.end());
 
-    std::optional<std::string> script;
-    {
-        const GameFolderVisit gameFolder(settings.startDirectory, settings.gameFolder);
-        if (!gameFolder.Entered()) return;
-        script = ReadTextFile(std::string(kMapCycleFileName), kMapCycleCapacity);
-    }
-    {
-        // The map folder counts against the same name length as the game folder.
-        const GameFolderVisit mapFolder(settings.startDirectory,
-                                        JoinPath(settings.gameFolder, kMapFolderName));
-        if (mapFolder.Entered()) {
-            const std::vector<std::string> maps = ListMapFiles(".");
-            available.insert(available.end(), maps.begin(), maps.end());
-        }
+    const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
+    if (!gameFolder) return;
+    const std::optional<std::string> script =
+        ReadTextFile(JoinPath(gameFolder.path, kMapCycleFileName), kMapCycleCapacity);
+    // The map folder counts against the same name length as the game folder.
+    const GameFolder mapFolder =
+        ReachGameFolder(settings.startDirectory, JoinPath(settings.gameFolder, kMapFolderName));
+    if (mapFolder) {
+        const std::vector<std::string> maps = ListMapFiles(mapFolder.path);
+        available.insert(available.end(), maps.begin(), maps.end());
     }
     if (script) ReadMapCycle(settings, *script, selected);
     if (selected.empty()) ChooseStartMap(settings, available, selected);
@@ -79,8 +75,7 @@ void ReadMapCycle(ServerSettings& settings, std::string_view text, MapRows& sele
     }
 }
 
-std::optional<std::string> BuildMapCycle(ServerSettings& settings, const MapRows& selected,
-                                         OperatorMessages& messages) {
+std::optional<std::string> BuildMapCycle(const MapRows& selected) {
     if (selected.empty()) return std::nullopt;
 
     std::string text(kScriptStart);
@@ -88,44 +83,33 @@ std::optional<std::string> BuildMapCycle(ServerSettings& settings, const MapRows
         const std::string_view separator = row == 0 ? "" : ";";
         if (text.size() + separator.size() + kMapPrefix.size() + selected[row].size() >
             kMapCycleCapacity) {
-            messages.Show(std::string(kMapListTooLongMessage));
             return std::nullopt;
         }
         text += separator;
         text += kMapPrefix;
         text += selected[row];
-        if (row == 0) settings.si_map = std::string(kMapPrefix) + selected[row];
     }
     // The closing quote and the line end must fit as well.
-    if (text.size() + 2 > kMapCycleCapacity) {
-        messages.Show(std::string(kMapListTooLongMessage));
-        return std::nullopt;
-    }
+    if (text.size() + 2 > kMapCycleCapacity) return std::nullopt;
     return text + "\"\n";
 }
 
-MapDialogOutcome WriteMapCycle(ServerSettings& settings, const MapRows& selected,
-                               OperatorMessages& messages) {
-    const GameFolderVisit gameFolder(settings.startDirectory, settings.gameFolder);
-    if (!gameFolder.Entered()) return MapDialogOutcome::Close;
+Result WriteMapCycle(ServerSettings& settings, const MapRows& selected) {
+    if (selected.empty()) return {Outcome::NoMapSelected};
+    const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
+    if (!gameFolder) return {Outcome::FolderNotOpened, settings.gameFolder, gameFolder.reason};
 
     // The text is built before the file is touched, so a list that is too long costs the
     // operator nothing of the cycle saved before.
-    const std::string previousStartMap = settings.si_map;
-    const std::optional<std::string> script = BuildMapCycle(settings, selected, messages);
-    if (!script) {
-        // No script was written, so the start map must still be the one it names.
-        settings.si_map = previousStartMap;
-        return MapDialogOutcome::StayOpen;
-    }
-
-    if (!ReplaceTextFile(std::string(kMapCycleFileName), *script)) {
-        settings.si_map = previousStartMap;
-        messages.Show(std::string(kMapCycleNotWrittenMessage));
-        return MapDialogOutcome::Close;
-    }
+    const std::optional<std::string> script = BuildMapCycle(selected);
+    if (!script) return {Outcome::MapListTooLong};
+    const FileResult written =
+        ReplaceTextFile(JoinPath(gameFolder.path, kMapCycleFileName), *script);
+    if (!written)
+        return {Outcome::MapCycleNotWritten, std::string(kMapCycleFileName), written.reason};
+    settings.si_map = std::string(kMapPrefix) + selected.front();
     settings.mapCycleScriptPresent = true;
-    return MapDialogOutcome::Close;
+    return {};
 }
 
 }  // namespace kelvrin

@@ -4,12 +4,13 @@
 #include <string>
 #include <string_view>
 
-#include "settings/ServerSettings.h"
+#include "settings/SettingDescription.h"
 
 namespace kelvrin {
 
-// A value read from a config file holds at most this many characters; longer ones are cut.
-inline constexpr std::size_t kMaxReadValueLength = 99;
+// A value read from a config file holds at most as many characters as a text may; longer ones
+// are cut.
+inline constexpr std::size_t kMaxReadValueLength = kMaxTextLength;
 
 // Position of the first occurrence of name at or after start, byte for byte; text.size() when
 // there is none or the name is empty.

@@ -1,5 +1,7 @@
 #include "settings/ConfigWriter.h"
 
+#include "settings/SettingDescription.h"
+
 namespace kelvrin {
 
 namespace {
@@ -61,17 +63,16 @@ private:
 
 }  // namespace
 
-std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& messages,
-                                std::size_t capacity) {
+std::optional<std::string> ComposeServerConfig(ServerSettings& settings, std::size_t capacity) {
+    ServerSettings s = settings;
     // Deathmatch and Tourney have no teams, so the team switches go off with them.
-    if (settings.gameTypeIndex == 0 || settings.gameTypeIndex == 4) {
-        settings.si_autobalance = 0;
-        settings.si_shuffle = 0;
-        settings.si_teamDamage = 0;
+    if (s.gameTypeIndex == 0 || s.gameTypeIndex == 4) {
+        s.si_autobalance = 0;
+        s.si_shuffle = 0;
+        s.si_teamDamage = 0;
     }
 
     ConfigComposer cfg(capacity);
-    const ServerSettings& s = settings;
     cfg.Set("si_name", TextValue(s.si_name));
     cfg.Set("gui_configServerRate", s.gui_configServerRate);
     cfg.Set("net_serverRemoteConsolePassword", TextValue(s.net_serverRemoteConsolePassword));
@@ -100,18 +101,28 @@ std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& mess
     }
     cfg.Word("spawnserver");
     // Only when the very last line feed fits is the text whole.
-    if (!cfg.Word("\n")) {
-        messages.Show(std::string(kConfigTooLongMessage));
-        return {};
-    }
+    if (!cfg.Word("\n")) return std::nullopt;
+    settings.si_autobalance = s.si_autobalance;
+    settings.si_shuffle = s.si_shuffle;
+    settings.si_teamDamage = s.si_teamDamage;
     return cfg.Take();
 }
 
 void NormaliseSettings(ServerSettings& settings) {
-    if (settings.si_minPlayers > 16 || settings.si_minPlayers < 2) settings.si_minPlayers = 2;
-    if (settings.si_maxPlayers > 16 || settings.si_maxPlayers < 2) settings.si_maxPlayers = 16;
-    if (settings.gui_configServerRate > 5) settings.gui_configServerRate = 5;
-    if (settings.gameTypeIndex > 4) settings.gameTypeIndex = 0;
+    const std::int32_t fewest = PlayerCountOfIndex(0);
+    const std::int32_t most =
+        PlayerCountOfIndex(static_cast<int>(std::size(kPlayerCountEntries)) - 1);
+    if (settings.si_minPlayers > most || settings.si_minPlayers < fewest) {
+        settings.si_minPlayers = fewest;
+    }
+    if (settings.si_maxPlayers > most || settings.si_maxPlayers < fewest) {
+        settings.si_maxPlayers = most;
+    }
+    const auto lastSpeed = static_cast<std::int32_t>(std::size(kSpeedEntries)) - 1;
+    if (settings.gui_configServerRate > lastSpeed) settings.gui_configServerRate = lastSpeed;
+    if (settings.gameTypeIndex >= static_cast<std::int32_t>(kGameTypeNames.size())) {
+        settings.gameTypeIndex = 0;
+    }
     if (settings.si_minPlayers > settings.si_maxPlayers) {
         settings.si_minPlayers = settings.si_maxPlayers;
     }

@@ -1,24 +1,22 @@
 #pragma once
 
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <string_view>
 
-#include "messages/OperatorMessages.h"
 #include "settings/ServerSettings.h"
 
 namespace kelvrin {
 
 inline constexpr std::size_t kConfigCapacity = 5000;
 inline constexpr std::size_t kMaxWrittenTextLength = 199;
-inline constexpr std::string_view kConfigTooLongMessage =
-    "your cfg is too long ! Please use shorter names/passwords !";
 
-// The text of kelvrin.cfg for the store, with LF line ends. Resets the three teamplay switches
-// for DM and Tourney. When the text does not fit the capacity (terminating zero included), the
-// overflow message is shown and the result is empty: nothing may then be written.
-std::string ComposeServerConfig(ServerSettings& settings, OperatorMessages& messages,
-                                std::size_t capacity = kConfigCapacity);
+// The text of kelvrin.cfg for the store, with LF line ends; for DM and Tourney the three
+// teamplay switches are written, and then stored, as off. Nothing when the text does not fit the
+// capacity (terminating zero included): nothing may then be written, and the store is as it was.
+std::optional<std::string> ComposeServerConfig(ServerSettings& settings,
+                                               std::size_t capacity = kConfigCapacity);
 
 // Pulls the player counts, the speed index and the game type index into the shown ranges.
 void NormaliseSettings(ServerSettings& settings);

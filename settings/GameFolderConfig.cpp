@@ -10,28 +10,29 @@
 namespace kelvrin {
 
 void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder) {
-    const GameFolderVisit visit(settings.startDirectory, folder);
-    if (!visit.Entered()) return;
+    const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, folder);
+    if (!gameFolder) return;
 
     const std::optional<std::string> config =
-        ReadTextFile(std::string(kConfigFileName), kConfigReadLimit);
+        ReadTextFile(JoinPath(gameFolder.path, kConfigFileName), kConfigReadLimit);
     if (config && !config->empty()) ReadServerConfig(settings, *config);
 
     // Without a script the game would have no cycle to run, whatever the config says.
-    if (CanOpenForUpdate(std::string(kMapCycleFileName))) {
+    if (CanOpenForUpdate(JoinPath(gameFolder.path, kMapCycleFileName))) {
         settings.mapCycleScriptPresent = true;
     } else {
         settings.si_mapCycle = 0;
     }
 }
 
-ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text) {
-    const GameFolderVisit visit(settings.startDirectory, settings.gameFolder);
-    if (!visit.Entered()) return ConfigWriteResult::FolderNotEntered;
+ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view text) {
+    const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
+    if (!gameFolder) return {ConfigWriteResult::FolderNotEntered, gameFolder.reason};
     // It holds the passwords: a new file is for its owner's eyes only.
-    return ReplaceTextFile(std::string(kConfigFileName), text, NewFile::OwnerOnly)
-               ? ConfigWriteResult::Written
-               : ConfigWriteResult::FileNotOpened;
+    const FileResult written =
+        ReplaceTextFile(JoinPath(gameFolder.path, kConfigFileName), text, NewFile::OwnerOnly);
+    if (!written) return {ConfigWriteResult::FileNotOpened, written.reason};
+    return {};
 }
 
 }  // namespace kelvrin

@@ -2,6 +2,7 @@
 
 #include <cstddef>
 #include <string_view>
+#include <system_error>
 
 #include "settings/ServerSettings.h"
 
@@ -18,8 +19,13 @@ void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder);
 
 enum class ConfigWriteResult { Written, FolderNotEntered, FileNotOpened };
 
+struct ConfigWrite {
+    ConfigWriteResult result = ConfigWriteResult::Written;
+    std::error_code reason;
+};
+
 // Stores the text as kelvrin.cfg in the game folder. FileNotOpened covers every failure after
-// the folder was entered; the previous file is then left as it was.
-ConfigWriteResult WriteServerConfigFile(const ServerSettings& settings, std::string_view text);
+// the folder was found; the previous file is then left as it was.
+ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view text);
 
 }  // namespace kelvrin

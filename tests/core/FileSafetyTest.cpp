@@ -23,6 +23,7 @@ namespace kelvrin::testing {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 #ifndef _WIN32
 constexpr uid_t kNobody = 65534;
@@ -41,8 +42,9 @@ enum Saver { Config, Plain, RootOnly, AsUser };  // the last two save the config
 bool Save(const TempInstallation& install, Saver saver) {
     ServerSettings settings = install.Settings();
     settings.gameFolder = ".";
-    return saver == Plain ? ReplaceTextFile("kelvrin.cfg", "new\n")
-                          : WriteServerConfigFile(settings, "new\n") == ConfigWriteResult::Written;
+    return saver == Plain
+               ? static_cast<bool>(ReplaceTextFile("kelvrin.cfg", "new\n"))
+               : WriteServerConfigFile(settings, "new\n").result == ConfigWriteResult::Written;
 }
 
 // What stands in the start directory, made by steps: "file:PATH=BYTES", "folder:PATH",
@@ -54,8 +56,8 @@ public:
     explicit Standing(const TempInstallation& install) : install_(install) {}
 
     bool Act(const Step& step) override {
-        const std::set<std::string> verbs{"file", "folder", "mode",  "nobody",
-                                          "fifo", "link",   "device"};
+        const std::set<std::string> verbs{"file", "folder", "mode",   "nobody",
+                                          "fifo", "link",   "device", "old"};
         if (!verbs.contains(step.verb)) return false;
         const char* path = step.target.c_str();
         if (step.verb == "file") install_.WriteFile(step.target, step.value);
@@ -66,6 +68,7 @@ public:
         if (step.verb == "fifo") mkfifo(path, 0666);
         if (step.verb == "link") fs::create_symlink(step.value, path);
         if (step.verb == "device") mknod(path, S_IFCHR | 0666, makedev(1, 3));
+        if (step.verb == "old") fs::last_write_time(path, fs::last_write_time(path) - 1h);
         return true;
     }
     std::optional<std::string> Seen(const Step&) override { return std::nullopt; }
@@ -96,8 +99,9 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
     using enum fs::file_type;
     const Row rows[] = {
         {"new config, debris", Config,
-         "file:.kelvrin.cfg.tmp-99999999-0-0=secret|file:.kelvrin.cfg.tmp-1-7-0=in use", false,
-         true, regular, 0600, me, ".kelvrin.cfg.tmp-1-7-0"},
+         "file:.kelvrin.cfg.kelvrin-tmp=secret|old:.kelvrin.cfg.kelvrin-tmp|"
+         "file:.kelvrin.cfg.tmp-1-7-0=other",
+         false, true, regular, 0600, me, ".kelvrin.cfg.tmp-1-7-0"},
         {"new plain file", Plain, "", false, true, regular, 0644, me, ""},
         {"old config", Config, old + "mode:kelvrin.cfg=640", true, true, regular, 0640, me, ""},
         {"root keeps the owner", RootOnly, old + "nobody:kelvrin.cfg", true, true, regular, 0644,
@@ -106,6 +110,8 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
          regular, 0666, kNobody, ""},
         {"a user cannot write it", AsUser, old + "mode:kelvrin.cfg=444|mode:.=777", true, false,
          regular, 0444, me, ""},
+        {"a user cannot read it", AsUser, old + "mode:kelvrin.cfg=222|mode:.=777", true, false,
+         regular, 0222, me, ""},
         {"a FIFO", Config, "fifo:kelvrin.cfg", false, false, fifo, 0, me, ""},
         {"a folder", Config, "folder:kelvrin.cfg", false, false, directory, 0, me, ""},
         {"a link to a FIFO", Config, "fifo:pipe|link:kelvrin.cfg=pipe", false, false, symlink, 0,

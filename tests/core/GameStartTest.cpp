@@ -17,15 +17,16 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-// Writes its working directory and arguments, one a line, then plays on for a while.
+// Writes its process id, working directory and arguments, one a line, then plays on a while.
 constexpr const char* kRecorder =
-    "#!/bin/sh\nexec >/dev/null 2>&1\nprintf '%s\\n' \"$(pwd)\" \"$@\" > "
+    "#!/bin/sh\nexec >/dev/null 2>&1\nprintf '%s\\n' $$ \"$(pwd)\" \"$@\" > "
     "launch-record.part\n/bin/mv launch-record.part launch-record.txt\n/bin/sleep 6\n";
 
 // The game starts from the start directory, with its parameters split at blanks only (a tab
 // belongs to the folder's name), and Start Server comes back at once while it plays on. A
 // Windows program the system cannot run goes through the "wine" on the PATH (here a recorder
-// too); what cannot be started is reported.
+// too); what cannot be started is reported with its reason, and what was started by its
+// process id.
 TEST(GameStart, StartsTheGameOrSaysItCannot) {
     const std::string plain = "+set\nfs_game\nmy\tmod+exec\nkelvrin.cfg\n";
     const std::string cycle =
@@ -39,12 +40,14 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
         bool wineOnPath;
         std::string recorded;  // the arguments, after the program wine is given
         std::string shown;
+        std::string reason;
     } rows[] = {
-        {"not dedicated, map cycle", true, kRecorder, 0755, false, cycle, ""},
-        {"Windows program, not executable", false, "MZ\x90", 0644, true, plain, ""},
-        {"Windows program, executable", false, "MZ\x90", 0755, true, plain, ""},
-        {"no wine", false, "MZ\x90", 0755, false, "", cannot},
-        {"no program", false, "text\n", 0755, true, "", cannot},
+        {"not dedicated, map cycle", true, kRecorder, 0755, false, cycle, "", ""},
+        {"Windows program, not executable", false, "MZ\x90", 0644, true, plain, "", ""},
+        {"Windows program, executable", false, "MZ\x90", 0755, true, plain, "", ""},
+        {"no wine", false, "MZ\x90", 0755, false, "", cannot,
+         "a Windows program, and no wine to start it (install the package wine)"},
+        {"no program", false, "text\n", 0755, true, "", cannot, "Exec format error"},
     };
     const std::string previousPath = std::getenv("PATH");
     for (const auto& row : rows) {
@@ -64,20 +67,21 @@ TEST(GameStart, StartsTheGameOrSaysItCannot) {
         settings.gameFolder = "my\tmod";
         settings.net_serverDedicated = row.cycleNotDedicated ? 0 : 1;
         settings.si_mapCycle = row.cycleNotDedicated ? 1 : 0;
-        RecordingMessages messages;
-
         const auto start = Clock::now();
-        StartServer(settings, messages, *MakeSystemLauncher());
+        const Result started = StartServer(settings, *MakeSystemLauncher());
         EXPECT_LT(Clock::now() - start, std::chrono::seconds(3));
         ::setenv("PATH", previousPath.c_str(), 1);
-        EXPECT_EQ(messages.shown, row.shown.empty() ? Shown{} : Shown{row.shown});
+        EXPECT_EQ(OperatorMessage(started), row.shown);
+        EXPECT_EQ(started.reason.message(), row.reason.empty() ? "Success" : row.reason);
         while (!row.recorded.empty() && !install.Exists("launch-record.txt") &&
                Clock::now() - start < std::chrono::seconds(20)) {
             std::this_thread::sleep_for(std::chrono::milliseconds(10));
         }
         const std::string wine = row.wineOnPath ? install.Root() + "/" + game + "\n" : "";
-        EXPECT_EQ(install.ReadFile("launch-record.txt"),
-                  row.recorded.empty() ? "" : install.Root() + "\n" + wine + row.recorded);
+        const std::string process = std::to_string(started.process) + "\n";
+        EXPECT_EQ(
+            install.ReadFile("launch-record.txt"),
+            row.recorded.empty() ? "" : process + install.Root() + "\n" + wine + row.recorded);
     }
 }
 

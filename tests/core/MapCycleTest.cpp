@@ -24,16 +24,16 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         const char* name;
         std::string folder;
         std::string last;
-        MapDialogOutcome outcome;
+        Outcome outcome;
         std::string script;  // empty: a folder stands in its place
         std::string shown;
         std::string startMap;
     } rows[] = {
         // 17 + "mp/" + a row + closing quote + line end may fill the 10000 characters exactly.
-        {"fills the script", "dvbase", "a", MapDialogOutcome::Close, full, "", "mp/" + m9973},
-        {"one too long", "dvbase", "ab", MapDialogOutcome::StayOpen, old, tooLong, "mp/dvdm1"},
-        {"no game folder", "missing", "a", MapDialogOutcome::Close, old, "", "mp/dvdm1"},
-        {"not written", "dvbase", "a", MapDialogOutcome::Close, "", notWritten, "mp/dvdm1"},
+        {"fills the script", "dvbase", "a", Outcome::Done, full, "", "mp/" + m9973},
+        {"one too long", "dvbase", "ab", Outcome::MapListTooLong, old, tooLong, "mp/dvdm1"},
+        {"no game folder", "missing", "a", Outcome::FolderNotOpened, old, "", "mp/dvdm1"},
+        {"not written", "dvbase", "a", Outcome::MapCycleNotWritten, "", notWritten, "mp/dvdm1"},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
@@ -42,12 +42,14 @@ TEST(WriteMapCycle, WritesTheScriptOrKeepsThePreviousOne) {
         if (!row.script.empty()) install.WriteFile("dvbase/kelvrin.scriptcfg", old);
         ServerSettings settings = install.Settings();
         settings.gameFolder = row.folder;
-        RecordingMessages messages;
-        EXPECT_EQ(WriteMapCycle(settings, {m9973, row.last}, messages), row.outcome);
+        const Result written = WriteMapCycle(settings, {m9973, row.last});
+        EXPECT_EQ(written.outcome, row.outcome);
         if (!row.script.empty()) {
             EXPECT_EQ(install.ReadFile("dvbase/kelvrin.scriptcfg"), row.script);
         }
-        EXPECT_EQ(messages.shown, row.shown.empty() ? Shown{} : Shown{row.shown});
+        if (written.outcome != Outcome::FolderNotOpened) {
+            EXPECT_EQ(OperatorMessage(written), row.shown);
+        }
         EXPECT_EQ(settings.si_map, row.startMap);
         EXPECT_EQ(settings.mapCycleScriptPresent, row.script == full);
     }

@@ -32,11 +32,11 @@ public:
 // "START DIRECTORY: " when that is not the one it expects; every start succeeds.
 class RecordingLauncher : public ProgramLauncher {
 public:
-    bool Start(const std::string& startDirectory, const std::string& executable,
-               const std::string& parameters) override {
+    Launch Start(const std::string& startDirectory, const std::string& executable,
+                 const std::string& parameters) override {
         const std::string from = startDirectory == expected ? "" : startDirectory + ": ";
         launches.push_back(from + executable + " " + parameters);
-        return true;
+        return {};
     }
 
     std::string expected;  // the start directory

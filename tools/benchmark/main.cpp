@@ -285,10 +285,9 @@ double TimeSave(const Installation& installation, int& syncs, double& syncTime) 
     const double syncsBefore = syncMilliseconds;
     const int callsBefore = syncCalls;
     const double start = CpuMilliseconds();
-    tools::QuietMessages messages;
-    const std::string text = ComposeServerConfig(services.settings, messages);
+    const std::string text = ComposeServerConfig(services.settings).value_or("");
     const bool written =
-        WriteServerConfigFile(services.settings, text) == ConfigWriteResult::Written;
+        WriteServerConfigFile(services.settings, text).result == ConfigWriteResult::Written;
     const double spent = CpuMilliseconds() - start;
     syncTime = syncMilliseconds - syncsBefore;
     syncs = syncCalls - callsBefore;

@@ -22,7 +22,9 @@ public:
 
 class NoLauncher : public ProgramLauncher {
 public:
-    bool Start(const std::string&, const std::string&, const std::string&) override { return true; }
+    Launch Start(const std::string&, const std::string&, const std::string&) override {
+        return {};
+    }
 };
 
 class NoLinks : public LinkOpener {

@@ -1,0 +1,53 @@
+#include "cli/CommandList.h"
+
+namespace kelvrin::cli {
+
+namespace {
+
+constexpr std::string_view kCycleOptions[] = {"--show"};
+
+constexpr CommandInfo kCommands[] = {
+    {Command::Folders, "folders", "", "the game folders, one a line",
+     "Lists the game folders of the start directory, one a line, in the order of the window's "
+     "list.\n"},
+    {Command::Show, "show", "[NAME...]", "the settings as NAME=VALUE lines",
+     "Prints the settings of the game folder's kelvrin.cfg as NAME=VALUE lines, texts in UTF-8:\n"
+     "every setting, or the ones named. set takes each line back unchanged.\n"},
+    {Command::Set, "set", "NAME=VALUE...", "changes settings, then saves as save does",
+     "Changes the settings named, then writes kelvrin.cfg and the batch file as Save\n"
+     "Config does. Every value is checked before anything is written; a value that\n"
+     "show printed is always taken back.\n"},
+    {Command::Save, "save", "", "writes kelvrin.cfg and the batch file",
+     "Writes kelvrin.cfg into the game folder and the batch file kvr_FOLDER.bat beside the game,\n"
+     "as Save Config does.\n"},
+    {Command::Start, "start", "", "writes kelvrin.cfg and starts the game",
+     "Writes kelvrin.cfg and starts the game (dravekDed.exe for a dedicated server, else\n"
+     "dravek.exe; a Windows program through wine) from the start directory, as Start Server\n"
+     "does, and prints the program, its parameters and its process id. It does not wait for\n"
+     "the game.\n"},
+    {Command::Maps, "maps", "", "the maps that can be chosen, one a line",
+     "Lists the maps the map cycle can hold, one a line: the game's own, then the map files of\n"
+     "the game folder's mp folder.\n"},
+    {Command::Cycle, "cycle", "MAP... | --show",
+     "writes the map cycle, the start map first, or shows it",
+     "Writes the map cycle kelvrin.scriptcfg, as OK in the map dialog does; the first map is the\n"
+     "start map (set si_map= puts it into kelvrin.cfg). A map name holds 1 to 100 characters,\n"
+     "no ';', double quote or control character. With --show, prints the cycle as it is\n"
+     "written, one map a line.\n",
+     kCycleOptions},
+    {Command::Help, "help", "[COMMAND]", "this help, or a command's own",
+     "Prints the help, or the command's own.\n"},
+};
+
+}  // namespace
+
+std::span<const CommandInfo> CommandInfos() { return kCommands; }
+
+const CommandInfo* FindCommand(std::string_view name) {
+    for (const CommandInfo& info : kCommands) {
+        if (info.name == name) return &info;
+    }
+    return nullptr;
+}
+
+}  // namespace kelvrin::cli

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <span>
+#include <string_view>
+
+namespace kelvrin::cli {
+
+inline constexpr int kSucceeded = 0;
+inline constexpr int kFailed = 1;      // a file not written, a folder not entered, no game start
+inline constexpr int kUsageError = 2;  // refused before anything was written
+
+enum class Command { Folders, Show, Set, Save, Start, Maps, Cycle, Help };
+
+// A command as the help and the argument check know it.
+struct CommandInfo {
+    Command command;
+    std::string_view name;
+    std::string_view arguments;                      // as the usage line shows them
+    std::string_view summary;                        // its line in the list of commands
+    std::string_view description;                    // its own help, after its usage line
+    std::span<const std::string_view> options = {};  // its own options
+};
+
+std::span<const CommandInfo> CommandInfos();
+const CommandInfo* FindCommand(std::string_view name);
+
+}  // namespace kelvrin::cli
