@@ -22,9 +22,7 @@ public:
 
 class NoLauncher : public ProgramLauncher {
 public:
-    Launch Start(const std::string&, const std::string&, const std::string&) override {
-        return {};
-    }
+    Launch Start(const std::string&, const std::string&, const std::string&) override { return {}; }
 };
 
 class NoLinks : public LinkOpener {
