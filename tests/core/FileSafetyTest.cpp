@@ -102,7 +102,10 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
          "file:.kelvrin.cfg.kelvrin-tmp=secret|old:.kelvrin.cfg.kelvrin-tmp|"
          "file:.kelvrin.cfg.tmp-1-7-0=other",
          false, true, regular, 0600, me, ".kelvrin.cfg.tmp-1-7-0"},
-        {"new plain file", Plain, "", false, true, regular, 0644, me, ""},
+        {"new plain file, debris", Plain,
+         "file:.kelvrin.cfg.kelvrin-tmp=x|old:.kelvrin.cfg.kelvrin-tmp|file:.other.kelvrin-tmp=y|"
+         "old:.other.kelvrin-tmp",
+         false, true, regular, 0644, me, ".other.kelvrin-tmp"},
         {"old config", Config, old + "mode:kelvrin.cfg=640", true, true, regular, 0640, me, ""},
         {"root keeps the owner", RootOnly, old + "nobody:kelvrin.cfg", true, true, regular, 0644,
          kNobody, ""},
