@@ -37,11 +37,28 @@ constexpr CommandInfo kCommands[] = {
      kCycleOptions},
     {Command::Help, "help", "[COMMAND]", "this help, or a command's own",
      "Prints the help, or the command's own.\n"},
+    {Command::Values,
+     "values",
+     "NAME",
+     "the values a setting's completion offers",
+     "Prints the values that the completion offers for a setting, one a line: the entries of\n"
+     "a list, the switch words, the maps as si_map holds them; nothing for free texts and\n"
+     "numbers.\n",
+     {},
+     true},
 };
 
 }  // namespace
 
 std::span<const CommandInfo> CommandInfos() { return kCommands; }
+
+std::vector<std::string_view> CommandNames() {
+    std::vector<std::string_view> names;
+    for (const CommandInfo& info : kCommands) {
+        if (!info.hidden) names.push_back(info.name);
+    }
+    return names;
+}
 
 const CommandInfo* FindCommand(std::string_view name) {
     for (const CommandInfo& info : kCommands) {

@@ -63,10 +63,21 @@ int Set(const Invocation& invocation, ServerSettings& settings, std::ostream& ou
     return Report(SaveConfig(settings), out, err);
 }
 
-int Maps(ServerSettings& settings, std::ostream& out) {
+std::vector<std::string> AvailableMaps(ServerSettings& settings) {
     MapRows available, selected;
     LoadMapLists(settings, available, selected);
-    PrintLines(available, out);
+    return available;
+}
+
+// What a completion of NAME= offers.
+int Values(const SettingDescription& setting, ServerSettings& settings, std::ostream& out) {
+    if (setting.text == &ServerSettings::si_map) {
+        for (const std::string& map : AvailableMaps(settings)) out << "mp/" << map << '\n';
+    } else if (setting.kind == ValueKind::Switch) {
+        out << "on\noff\n1\n0\n";
+    } else {
+        for (const std::string_view entry : setting.entries) out << entry << '\n';
+    }
     return kSucceeded;
 }
 
@@ -94,6 +105,8 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
             return Set(invocation, settings, out, err);
         case Command::Save:
             return Report(SaveConfig(settings), out, err);
+        case Command::Values:
+            return Values(*invocation.shown.front(), settings, out);
         case Command::Start: {
             const std::unique_ptr<ProgramLauncher> launcher = MakeSystemLauncher();
             return Report(StartServer(settings, *launcher), out, err);
@@ -111,7 +124,8 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
         case Command::Show:
             return Show(invocation, settings, out);
         case Command::Maps:
-            return Maps(settings, out);
+            PrintLines(AvailableMaps(settings), out);
+            return kSucceeded;
         case Command::Cycle:
             if (invocation.showCycle) return ShowCycle(settings, out);
             return Report(WriteMapCycle(settings, invocation.maps), out, err);

@@ -53,6 +53,7 @@ std::string ProgramHelp() {
                        "\n"
                        "Commands:\n";
     for (const CommandInfo& command : CommandInfos()) {
+        if (command.hidden) continue;
         std::string usage = "  " + std::string(command.name);
         if (!command.arguments.empty()) usage += " " + std::string(command.arguments);
         usage.resize(std::max<std::size_t>(usage.size() + 2, 25), ' ');

@@ -19,12 +19,6 @@ bool IsFolderName(std::string_view name) {
            name.find_first_of("/\\") == std::string_view::npos;
 }
 
-std::vector<std::string_view> CommandNames() {
-    std::vector<std::string_view> names;
-    for (const CommandInfo& info : CommandInfos()) names.push_back(info.name);
-    return names;
-}
-
 std::vector<std::string_view> SettingNames() {
     std::vector<std::string_view> names;
     for (const SettingDescription& setting : kSettingDescriptions) names.push_back(setting.name);
@@ -89,6 +83,9 @@ std::optional<std::string> ReadOperands(Invocation& invocation,
             }
             invocation.help = true;
             return std::nullopt;
+        case Command::Values:
+            if (operands.size() != 1) return "values: one NAME";
+            [[fallthrough]];
         case Command::Show:
             for (const std::string& name : operands) {
                 const SettingDescription* setting = FindSettingDescription(name);
