@@ -36,6 +36,16 @@ check "-C $work/none show"    2 err "kelvrin-cli: -C '$work/none': no such direc
 check "save"                  0 out 'Config file "kelvrin.cfg" and batch file "kvr_dvbase.bat" written'
 check "start"                 1 err "kelvrin-cli: can't start \"dravekDed.exe\": No such file or directory"
 check "cycle dvdm2.map"       0 out ""
+# A stand-in game that tells its process id: start prints the program, its parameters and it.
+printf '#!/bin/sh\necho $$ > game.pid\n' >dravekDed.exe
+chmod +x dravekDed.exe
+"$cli" start >"$work/out" 2>&1
+for _ in $(seq 100); do [ -s game.pid ] && break; sleep 0.1; done
+started="Started dravekDed.exe +set fs_game dvbase+exec kelvrin.cfg (process $(cat game.pid))"
+if [ "$(cat "$work/out")" != "$started" ]; then
+    echo "FAILED: kelvrin-cli start -> '$(cat "$work/out")' (expected '$started')"
+    failed=1
+fi
 for command in "show" "folders" "maps" "cycle --show" "--help"; do
     check "$command"          1 err "$full" /dev/full
 done
