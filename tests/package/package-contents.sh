@@ -2,11 +2,7 @@
 # Packs the built program with CPack and checks what the .deb holds and that its dependencies
 # were found from the libraries the program links.
 set -eu
-config=$1
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-cpack --config "$config" -B "$work" >"$work/cpack.log" 2>&1 || { cat "$work/cpack.log"; exit 1; }
-deb=$(ls "$work"/kelvrin_0.22*_*.deb)
+. "$(dirname "$0")/pack.sh"
 
 dpkg-deb -c "$deb" | awk '$6 !~ /\/$/ { print $6 }' | sort >"$work/files"
 cat >"$work/expected" <<'LIST'
