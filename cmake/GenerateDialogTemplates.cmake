@@ -1,6 +1,8 @@
 # Compiles the dialog templates (res/templates/*.json) into C++ tables, so that every front-end
 # has them without reading or parsing anything at run time.
-#   cmake -DOUTPUT=<file.cpp> -DTEMPLATES="<a.json;b.json>" -P GenerateDialogTemplates.cmake
+# Each template's ids also become named constants in a header, in a namespace of the template's
+# name, so that no code spells an id as a number.
+#   cmake -DOUTPUT=<file.cpp> -DHEADER=<file.h> -DTEMPLATES="<a.json;b.json>" -P ...
 
 # A raw string literal: the texts hold double quotes and UTF-8 as they are.
 function(literal text out)
@@ -42,10 +44,26 @@ set(code "// Made from res/templates by cmake/GenerateDialogTemplates.cmake; do 
 string(APPEND code "#include \"dialogs/DialogTemplate.h\"\n\nnamespace kelvrin {\n\n")
 string(APPEND code "const DialogTemplate* FindDialogTemplate(int id) {\n")
 set(ids)
+set(header "// Made from res/templates by cmake/GenerateDialogTemplates.cmake; do not edit.\n")
+string(APPEND header "#pragma once\n\n// The control ids of the dialog templates, by name.\nnamespace kelvrin {\n")
+
+# "inline constexpr int kName = id;" for an object of the template that has a name.
+function(id_constant object out)
+  string(JSON name ERROR_VARIABLE unnamed GET "${object}" name)
+  set(line "")
+  if(NOT unnamed)
+    string(JSON value GET "${object}" id)
+    set(line "inline constexpr int k${name} = ${value};\n")
+  endif()
+  set(${out} "${line}" PARENT_SCOPE)
+endfunction()
+
 foreach(file IN LISTS TEMPLATES)
   file(READ "${file}" json)
   string(JSON id GET "${json}" id)
   list(APPEND ids ${id})
+  string(JSON space GET "${json}" name)
+  string(APPEND header "\nnamespace ${space} {\ninline constexpr int kTemplate = ${id};\n")
   string(JSON caption GET "${json}" caption)
   literal("${caption}" caption)
   string(JSON width GET "${json}" size 0)
@@ -65,6 +83,9 @@ foreach(file IN LISTS TEMPLATES)
     foreach(index RANGE ${last})
       string(JSON command GET "${json}" systemMenu ${index} id)
       string(JSON text GET "${json}" systemMenu ${index} text)
+      string(JSON entry GET "${json}" systemMenu ${index})
+      id_constant("${entry}" line)
+      string(APPEND header "${line}")
       literal("${text}" text)
       string(APPEND menu "{${command}, ${text}}, ")
     endforeach()
@@ -77,6 +98,8 @@ foreach(file IN LISTS TEMPLATES)
   foreach(index RANGE ${last})
     string(JSON control GET "${json}" controls ${index})
     member("${control}" -1 control_id id)
+    id_constant("${control}" line)
+    string(APPEND header "${line}")
     string(JSON kind GET "${control}" kind)
     list(FIND kinds "${kind}" kind_index)
     if(kind_index EQUAL -1)
@@ -106,13 +129,19 @@ foreach(file IN LISTS TEMPLATES)
                      "        ${icon}, ${cursor}, ${menu},\n"
                      "        {\n${controls}        }};\n"
                      "    if (id == ${id}) return &template${id};\n")
+  string(APPEND header "}  // namespace ${space}\n")
 endforeach()
+string(APPEND header "\n}  // namespace kelvrin\n")
 string(APPEND code "    return nullptr;\n}\n\n")
 list(SORT ids COMPARE NATURAL)
 list(JOIN ids ", " id_list)
 string(APPEND code "std::vector<int> DialogTemplateIds() { return {${id_list}}; }\n\n}  // namespace kelvrin\n")
 
-# Written only when it changed, so that nothing is rebuilt for an unchanged template.
-file(WRITE "${OUTPUT}.new" "${code}")
-file(COPY_FILE "${OUTPUT}.new" "${OUTPUT}" ONLY_IF_DIFFERENT)
-file(REMOVE "${OUTPUT}.new")
+# Written only when they changed, so that nothing is rebuilt for an unchanged template.
+foreach(pair "OUTPUT;code" "HEADER;header")
+  list(GET pair 0 target)
+  list(GET pair 1 content)
+  file(WRITE "${${target}}.new" "${${content}}")
+  file(COPY_FILE "${${target}}.new" "${${target}}" ONLY_IF_DIFFERENT)
+  file(REMOVE "${${target}}.new")
+endforeach()

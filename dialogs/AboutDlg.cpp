@@ -1,7 +1,9 @@
 #include "dialogs/AboutDlg.h"
 
+#include "dialogs/DialogIds.h"
+
 namespace kelvrin {
 
-CAboutDlg::CAboutDlg() : Dialog(100) {}
+CAboutDlg::CAboutDlg() : Dialog(about::kTemplate) {}
 
 }  // namespace kelvrin

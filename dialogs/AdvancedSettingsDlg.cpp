@@ -1,33 +1,33 @@
 #include "dialogs/AdvancedSettingsDlg.h"
 
+#include "dialogs/DialogIds.h"
 #include "dialogs/SettingBindings.h"
 
 namespace kelvrin {
 
+using namespace advanced;
+
 namespace {
 
-// Every edit is read up to this many characters, as its value had to fit a fixed buffer.
-constexpr std::size_t kEditReadLimit = 99;
-
 constexpr SettingBinding kBindings[] = {
-    {1009, ShownAs::Number, "net_serverZombieTimeout"},
-    {1010, ShownAs::Number, "net_serverMaxUsercmdRelay"},
-    {1011, ShownAs::Number, "net_serverClientTimeout"},
-    {1007, ShownAs::Position, "net_serverMaxClientRate"},
-    {1000, ShownAs::Switch, "net_serverAllowServerMod"},
+    Bind(kZombieTimeout, &ServerSettings::net_serverZombieTimeout),
+    Bind(kMaxUsercmdRelay, &ServerSettings::net_serverMaxUsercmdRelay),
+    Bind(kClientTimeout, &ServerSettings::net_serverClientTimeout),
+    Bind(kClientRate, &ServerSettings::net_serverMaxClientRate),
+    Bind(kAllowServerMod, &ServerSettings::net_serverAllowServerMod),
 };
 
 // In this order the LAN rule disables them.
 constexpr SettingBinding kMasterServers[] = {
-    {1012, ShownAs::Text, "sv_master1"}, {1015, ShownAs::Text, "sv_master2"},
-    {1026, ShownAs::Text, "sv_master3"}, {1027, ShownAs::Text, "sv_master4"},
-    {1042, ShownAs::Text, "sv_master5"},
+    Bind(kMaster1, &ServerSettings::sv_master1), Bind(kMaster2, &ServerSettings::sv_master2),
+    Bind(kMaster3, &ServerSettings::sv_master3), Bind(kMaster4, &ServerSettings::sv_master4),
+    Bind(kMaster5, &ServerSettings::sv_master5),
 };
 
 }  // namespace
 
 CAdvancedSettingsDlg::CAdvancedSettingsDlg(ServerSettings& settings)
-    : Dialog(140), settings_(settings) {}
+    : Dialog(kTemplate), settings_(settings) {}
 
 void CAdvancedSettingsDlg::OnInitDialog() {
     View().SetText(kWindowItem, "Kelvrin - Advanced Settings");
@@ -41,7 +41,7 @@ void CAdvancedSettingsDlg::OnInitDialog() {
 }
 
 void CAdvancedSettingsDlg::Clicked(int id) {
-    if (id == kOkButton) {
+    if (id == kOk) {
         OnOK();
     } else {
         Dialog::Clicked(id);
@@ -52,13 +52,11 @@ void CAdvancedSettingsDlg::OnOK() {
     // No value is checked, and settingsChanged stays: the dialog changes the store by itself.
     for (const SettingBinding& binding : kBindings) {
         // A client rate that names no entry is stored as no entry chosen.
-        NumberField(settings_, binding.setting) =
-            CollectedNumber(View(), binding, kEditReadLimit).value_or(-1);
+        settings_.*binding.setting->number = CollectedNumber(View(), binding).value_or(-1);
     }
     // Disabled edits are read as well: they still hold what the store gave them.
     for (const SettingBinding& master : kMasterServers) {
-        TextField(settings_, master.setting) =
-            View().Text(master.control).substr(0, kEditReadLimit);
+        settings_.*master.setting->text = View().Text(master.control).substr(0, kMaxTextLength);
     }
     View().Close(true);
 }

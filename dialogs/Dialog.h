@@ -1,13 +1,17 @@
 #pragma once
 
+#include "dialogs/DialogIds.h"
 #include "dialogs/DialogView.h"
 
 namespace kelvrin {
 
 // The ids every template gives its OK and Cancel buttons; Cancel is also what Escape and the
 // close box send.
-inline constexpr int kOkButton = 1;
-inline constexpr int kCancelButton = 2;
+inline constexpr int kOkButton = advanced::kOk;
+inline constexpr int kCancelButton = advanced::kCancel;
+static_assert(about::kOk == kOkButton && mapselection::kOk == kOkButton &&
+                  mainwindow::kExit == kOkButton && mapselection::kCancel == kCancelButton,
+              "the dialog manager's OK and Cancel are the same in every template");
 
 // What one window shows and does, apart from any toolkit: a renderer builds the window from the
 // template TemplateId(), hands it over with Open() and passes on the operator's events. The

@@ -5,7 +5,7 @@
 #include "app/StartUp.h"
 #include "dialogs/AboutDlg.h"
 #include "dialogs/AdvancedSettingsDlg.h"
-#include "dialogs/MainWindowIds.h"
+#include "dialogs/DialogIds.h"
 #include "dialogs/MapSelectionDlg.h"
 #include "dialogs/SettingBindings.h"
 #include "launch/ServerLaunch.h"
@@ -19,8 +19,9 @@ using namespace mainwindow;
 namespace {
 
 constexpr std::string_view kCaption = "Kelvrin - Servertool for Dravek by the Kelvrin team";
-constexpr int kLanSpeedIndex = 5;
-constexpr int kMostPlayersIndex = 7;
+// The last speed is the LAN, which carries the most players: the last count.
+constexpr int kLanSpeed = static_cast<int>(std::size(kSpeedEntries)) - 1;
+constexpr int kMostPlayers = static_cast<int>(std::size(kPlayerCountEntries)) - 1;
 
 struct Link {
     int control;
@@ -36,7 +37,11 @@ constexpr Link kLinks[] = {
 
 CKelvrinDlg::CKelvrinDlg(ServerSettings& settings, ProgramLauncher& launcher, DialogRunner& dialogs,
                          LinkOpener& links)
-    : Dialog(102), settings_(settings), launcher_(launcher), dialogs_(dialogs), links_(links) {}
+    : Dialog(kTemplate),
+      settings_(settings),
+      launcher_(launcher),
+      dialogs_(dialogs),
+      links_(links) {}
 
 void CKelvrinDlg::OnInitDialog() {
     View().SetText(kWindowItem, kCaption);
@@ -94,12 +99,12 @@ void CKelvrinDlg::Picked(int id) {
             UpdateGameTypeControls();
             return;
         case kMaxPlayers:
-            ChoosePlayerCount(kMaxPlayers, settings_.si_maxPlayers, settings_.si_minPlayers,
-                              kWarmupPlayers);
+            ChoosePlayerCount(kMaxPlayers, &ServerSettings::si_maxPlayers, kWarmupPlayers,
+                              &ServerSettings::si_minPlayers);
             return;
         case kWarmupPlayers:
-            ChoosePlayerCount(kWarmupPlayers, settings_.si_minPlayers, settings_.si_maxPlayers,
-                              kMaxPlayers);
+            ChoosePlayerCount(kWarmupPlayers, &ServerSettings::si_minPlayers, kMaxPlayers,
+                              &ServerSettings::si_maxPlayers);
             return;
         case kGameBase:
             OnGameBaseChanged();
@@ -129,18 +134,17 @@ void CKelvrinDlg::Tell(const Result& result) {
 void CKelvrinDlg::OnSpeedChanged() {
     // Each speed suggests a player count; a LAN carries the most.
     const int speed = View().Selection(kSpeed);
-    View().Select(kMaxPlayers, speed == kLanSpeedIndex ? kMostPlayersIndex : speed);
+    View().Select(kMaxPlayers, speed == kLanSpeed ? kMostPlayers : speed);
     const int most = View().Selection(kMaxPlayers);
     if (View().Selection(kWarmupPlayers) > most) View().Select(kWarmupPlayers, most);
 }
 
-// A confirmed count goes straight into the store; the other count follows it when the warm-up
-// would otherwise wait for more players than may join, and its box shows the stored value.
-void CKelvrinDlg::ChoosePlayerCount(int box, std::int32_t& chosen, std::int32_t& other,
-                                    int otherBox) {
-    chosen = PlayerCountOfIndex(View().Selection(box));
-    if (settings_.si_minPlayers > settings_.si_maxPlayers) other = chosen;
-    View().Select(otherBox, PlayerCountIndex(other));
+// A confirmed count goes straight into the store, the other count following it as the store's
+// rule has it; the other box shows the stored value.
+void CKelvrinDlg::ChoosePlayerCount(int box, std::int32_t ServerSettings::*chosen, int otherBox,
+                                    std::int32_t ServerSettings::*other) {
+    StorePlayerCount(settings_, chosen, PlayerCountOfIndex(View().Selection(box)));
+    View().Select(otherBox, PlayerCountIndex(settings_.*other));
 }
 
 void CKelvrinDlg::OnGameBaseChanged() {

@@ -42,9 +42,8 @@ private:
     // Shows what a command ended with, when there is something to show.
     void Tell(const Result& result);
     void OnSpeedChanged();
-    void OnMaxPlayersChosen();
-    void OnWarmupPlayersChosen();
-    void ChoosePlayerCount(int box, std::int32_t& chosen, std::int32_t& other, int otherBox);
+    void ChoosePlayerCount(int box, std::int32_t ServerSettings::*chosen, int otherBox,
+                           std::int32_t ServerSettings::*other);
     void OnGameBaseChanged();
     void OnMapCycleClicked();
     void OnSelectMaps();

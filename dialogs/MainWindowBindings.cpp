@@ -4,8 +4,8 @@
 #include <iterator>
 
 #include "app/GameFolderList.h"
+#include "dialogs/DialogIds.h"
 #include "dialogs/KelvrinDlg.h"
-#include "dialogs/MainWindowIds.h"
 #include "dialogs/SettingBindings.h"
 #include "settings/ConfigWriter.h"
 
@@ -15,35 +15,35 @@ using namespace mainwindow;
 
 namespace {
 
-// Every control that shows a setting, and the setting by its name.
+// Every control that shows a setting, and its setting.
 constexpr SettingBinding kBindings[] = {
-    {kServerName, ShownAs::Text, "si_name"},
-    {kClientPassword, ShownAs::Text, "g_password"},
-    {kAdminPassword, ShownAs::Text, "net_serverRemoteConsolePassword"},
-    {kMapCycle, ShownAs::Switch, "si_mapCycle"},
-    {kWeaponStay, ShownAs::Switch, "si_weaponStay"},
-    {kWaitForReady, ShownAs::Switch, "si_useReady"},
-    {kTeamDamage, ShownAs::Switch, "si_teamDamage"},
-    {kDedicated, ShownAs::Switch, "net_serverDedicated"},
-    {kWarmup, ShownAs::Switch, "si_warmup"},
-    {kPureServer, ShownAs::Switch, "si_pure"},
-    {kShuffleTeams, ShownAs::Switch, "si_shuffle"},
-    {kSpectators, ShownAs::Switch, "si_spectators"},
-    {kAutobalance, ShownAs::Switch, "si_autobalance"},
-    {kPunkbuster, ShownAs::Switch, "sv_punkbuster"},
-    {kHitScanTint, ShownAs::Switch, "si_allowHitscanTint"},
-    {kVoting, ShownAs::Switch, "si_allowVoting"},
-    {kPureLanServer, ShownAs::Switch, "net_LANServer"},
-    {kLogFile, ShownAs::Switch, "logFile"},
-    {kCountdown, ShownAs::Number, "si_countDown"},
-    {kTourneyLimit, ShownAs::Number, "si_tourneyLimit"},
-    {kCaptureLimit, ShownAs::Number, "si_captureLimit"},
-    {kFragLimit, ShownAs::Number, "si_fragLimit"},
-    {kTimeLimit, ShownAs::Number, "si_timeLimit"},
-    {kSpeed, ShownAs::Position, "gui_configServerRate"},
-    {kGameType, ShownAs::Position, "gameTypeIndex"},
-    {kWarmupPlayers, ShownAs::PlayerCount, "si_minPlayers"},
-    {kMaxPlayers, ShownAs::PlayerCount, "si_maxPlayers"},
+    Bind(kServerName, &ServerSettings::si_name),
+    Bind(kClientPassword, &ServerSettings::g_password),
+    Bind(kAdminPassword, &ServerSettings::net_serverRemoteConsolePassword),
+    Bind(kMapCycle, &ServerSettings::si_mapCycle),
+    Bind(kWeaponStay, &ServerSettings::si_weaponStay),
+    Bind(kWaitForReady, &ServerSettings::si_useReady),
+    Bind(kTeamDamage, &ServerSettings::si_teamDamage),
+    Bind(kDedicated, &ServerSettings::net_serverDedicated),
+    Bind(kWarmup, &ServerSettings::si_warmup),
+    Bind(kPureServer, &ServerSettings::si_pure),
+    Bind(kShuffleTeams, &ServerSettings::si_shuffle),
+    Bind(kSpectators, &ServerSettings::si_spectators),
+    Bind(kAutobalance, &ServerSettings::si_autobalance),
+    Bind(kPunkbuster, &ServerSettings::sv_punkbuster),
+    Bind(kHitScanTint, &ServerSettings::si_allowHitscanTint),
+    Bind(kVoting, &ServerSettings::si_allowVoting),
+    Bind(kPureLanServer, &ServerSettings::net_LANServer),
+    Bind(kLogFile, &ServerSettings::logFile),
+    Bind(kCountdown, &ServerSettings::si_countDown),
+    Bind(kTourneyLimit, &ServerSettings::si_tourneyLimit),
+    Bind(kCaptureLimit, &ServerSettings::si_captureLimit),
+    Bind(kFragLimit, &ServerSettings::si_fragLimit),
+    Bind(kTimeLimit, &ServerSettings::si_timeLimit),
+    Bind(kSpeed, &ServerSettings::gui_configServerRate),
+    Bind(kGameType, &ServerSettings::gameTypeIndex),
+    Bind(kWarmupPlayers, &ServerSettings::si_minPlayers),
+    Bind(kMaxPlayers, &ServerSettings::si_maxPlayers),
 };
 
 // What each game type enables besides the controls every type has, and the Hit Scan Tint caption
@@ -72,13 +72,13 @@ void CKelvrinDlg::ShowSettings() {
 void CKelvrinDlg::CollectSettings() {
     settings_.settingsChanged = false;
     for (const SettingBinding& binding : kBindings) {
-        if (binding.shownAs == ShownAs::Text) {
-            AssignFromWindow(settings_, TextField(settings_, binding.setting),
-                             View().Text(binding.control));
+        const SettingDescription& setting = *binding.setting;
+        if (setting.kind == ValueKind::Text) {
+            AssignFromWindow(settings_, settings_.*setting.text, View().Text(binding.control));
         } else if (const auto value = CollectedNumber(View(), binding)) {
             // A list whose text matches none of its items delivers nothing: the store keeps its
             // value.
-            AssignFromWindow(settings_, NumberField(settings_, binding.setting), *value);
+            AssignFromWindow(settings_, settings_.*setting.number, *value);
         }
     }
     TakeSelectedGameFolder();

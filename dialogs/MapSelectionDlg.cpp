@@ -10,7 +10,8 @@ namespace kelvrin {
 
 using namespace mapselection;
 
-CMapSelectionDlg::CMapSelectionDlg(ServerSettings& settings) : Dialog(139), settings_(settings) {}
+CMapSelectionDlg::CMapSelectionDlg(ServerSettings& settings)
+    : Dialog(kTemplate), settings_(settings) {}
 
 void CMapSelectionDlg::OnInitDialog() {
     View().SetText(kWindowItem, "Kelvrin - Map Selection");
@@ -38,7 +39,7 @@ void CMapSelectionDlg::Clicked(int id) {
         case kAddButton:
             OnAddTyped();
             return;
-        case kOkButton:
+        case kOk:
             OnOK();
             return;
         default:

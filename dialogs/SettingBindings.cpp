@@ -1,69 +1,55 @@
 #include "dialogs/SettingBindings.h"
 
-#include <cstdlib>
+#include <vector>
 
 #include "settings/DecimalNumber.h"
 
 namespace kelvrin {
 
-namespace {
-
-// The binding tables are fixed and name only settings the store has; a name that is not there
-// is a fault of the program, found by the first test that opens the window.
-[[noreturn]] void NoSuchSetting() { std::abort(); }
-
-}  // namespace
-
-std::string& TextField(ServerSettings& settings, std::string_view setting) {
-    const TextSetting* row = FindSetting(kTextSettings, setting);
-    if (row == nullptr) NoSuchSetting();
-    return settings.*row->field;
+void ShowEntries(DialogView& view, std::span<const SettingBinding> bindings) {
+    for (const SettingBinding& binding : bindings) {
+        const std::span<const std::string_view> entries = binding.setting->entries;
+        if (!entries.empty()) {
+            view.SetItems(binding.control,
+                          std::vector<std::string>(entries.begin(), entries.end()));
+        }
+    }
 }
 
-std::int32_t& NumberField(ServerSettings& settings, std::string_view setting) {
-    if (setting == "gameTypeIndex") return settings.gameTypeIndex;
-    const NumberSetting* row = FindSetting(kNumberSettings, setting);
-    if (row == nullptr) row = FindSetting(kSwitchSettings, setting);
-    if (row == nullptr) NoSuchSetting();
-    return settings.*row->field;
-}
-
-void ShowBinding(DialogView& view, ServerSettings& settings, const SettingBinding& binding) {
-    switch (binding.shownAs) {
-        case ShownAs::Text:
-            view.SetText(binding.control, TextField(settings, binding.setting));
-            return;
-        case ShownAs::Number:
-            view.SetText(binding.control, std::to_string(NumberField(settings, binding.setting)));
-            return;
-        case ShownAs::Switch:
+void ShowBinding(DialogView& view, const ServerSettings& settings, const SettingBinding& binding) {
+    const SettingDescription& setting = *binding.setting;
+    if (setting.kind == ValueKind::Text)
+        return view.SetText(binding.control, settings.*setting.text);
+    const std::int32_t value = settings.*setting.number;
+    switch (setting.kind) {
+        case ValueKind::Number:
+            return view.SetText(binding.control, std::to_string(value));
+        case ValueKind::Switch:
             // Any value other than 0 is on, as the game reads it.
-            view.SetChecked(binding.control, NumberField(settings, binding.setting) != 0);
-            return;
-        case ShownAs::Position:
-            view.Select(binding.control, NumberField(settings, binding.setting));
-            return;
-        case ShownAs::PlayerCount:
-            view.Select(binding.control, PlayerCountIndex(NumberField(settings, binding.setting)));
+            return view.SetChecked(binding.control, value != 0);
+        case ValueKind::Position:
+            return view.Select(binding.control, value);
+        case ValueKind::Count:
+            return view.Select(binding.control, PlayerCountIndex(value));
+        case ValueKind::Text:
             return;
     }
 }
 
-std::optional<std::int32_t> CollectedNumber(const DialogView& view, const SettingBinding& binding,
-                                            std::size_t textLimit) {
+std::optional<std::int32_t> CollectedNumber(const DialogView& view, const SettingBinding& binding) {
     const int chosen = view.Selection(binding.control);
-    switch (binding.shownAs) {
-        case ShownAs::Number:
-            return ParseLeadingInteger(view.Text(binding.control).substr(0, textLimit));
-        case ShownAs::Switch:
+    switch (binding.setting->kind) {
+        case ValueKind::Number:
+            return ParseLeadingInteger(view.Text(binding.control).substr(0, kMaxTextLength));
+        case ValueKind::Switch:
             return view.Checked(binding.control) ? 1 : 0;
-        case ShownAs::Position:
+        case ValueKind::Position:
             if (chosen < 0) return std::nullopt;
             return chosen;
-        case ShownAs::PlayerCount:
+        case ValueKind::Count:
             if (chosen < 0) return std::nullopt;
             return PlayerCountOfIndex(chosen);
-        case ShownAs::Text:
+        case ValueKind::Text:
             break;
     }
     return std::nullopt;

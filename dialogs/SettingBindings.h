@@ -2,44 +2,36 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
-#include <string_view>
 
 #include "dialogs/DialogView.h"
-#include "settings/ServerSettings.h"
+#include "settings/SettingDescription.h"
 
 namespace kelvrin {
 
-// How a control shows its setting.
-enum class ShownAs {
-    Text,         // an edit: the text unchanged
-    Number,       // an edit: the number in decimal
-    Switch,       // a check box: ticked for any value but 0
-    Position,     // a drop-down: the item at the stored position
-    PlayerCount,  // a drop-down of 2, 4, ..., 16: item i for 2 x (i + 1) players
-};
-
-// A control and the setting it shows, named as in the config file (or gameTypeIndex).
+// A control and the setting it shows. How it shows it follows from what the setting holds: an
+// edit its text, or a number in decimal; a check box a switch, ticked for any value but 0; a
+// drop-down a position, or a player count (entry i for 2 x (i + 1) players).
 struct SettingBinding {
     int control;
-    ShownAs shownAs;
-    std::string_view setting;
+    const SettingDescription* setting;
 };
 
-// The player-count lists hold 2, 4, ..., 16: item i stands for 2 x (i + 1) players.
-constexpr int PlayerCountIndex(std::int32_t players) { return players / 2 - 1; }
-constexpr std::int32_t PlayerCountOfIndex(int index) { return 2 * (index + 1); }
+// A binding made when the program is compiled: a field no setting lives in does not compile.
+template <typename Field>
+consteval SettingBinding Bind(int control, Field ServerSettings::*field) {
+    return {control, &DescriptionOf(field)};
+}
 
-// The field a text binding names.
-std::string& TextField(ServerSettings& settings, std::string_view setting);
-// The field a number, switch or list binding names.
-std::int32_t& NumberField(ServerSettings& settings, std::string_view setting);
+// Gives the drop-downs of the bindings the entries of their settings' lists.
+void ShowEntries(DialogView& view, std::span<const SettingBinding> bindings);
 
-void ShowBinding(DialogView& view, ServerSettings& settings, const SettingBinding& binding);
+void ShowBinding(DialogView& view, const ServerSettings& settings, const SettingBinding& binding);
 
 // What a non-text control holds for its setting: a number edit the number its text begins with
-// (read up to textLimit characters), a check box 1 or 0, a list nothing when no item is chosen.
-std::optional<std::int32_t> CollectedNumber(const DialogView& view, const SettingBinding& binding,
-                                            std::size_t textLimit = std::string::npos);
+// (read up to as many characters as a text may hold), a check box 1 or 0, a list nothing when no
+// item is chosen.
+std::optional<std::int32_t> CollectedNumber(const DialogView& view, const SettingBinding& binding);
 
 }  // namespace kelvrin

@@ -44,7 +44,6 @@ inline constexpr std::string_view kClientRateEntries[] = {
     "16000", "17000", "18000", "19000", "20000", "21000", "22000", "23000", "24000", "25000"};
 inline constexpr std::string_view kPlayerCountEntries[] = {"2",  "4",  "6",  "8",
                                                            "10", "12", "14", "16"};
-inline constexpr std::size_t kLanSpeed = 5;
 
 // Every setting of the store, in the order of the written kelvrin.cfg.
 inline constexpr SettingDescription kSettingDescriptions[] = {

@@ -2,7 +2,7 @@
 // controls show and collect the store, how they react, and its commands.
 #include <gtest/gtest.h>
 
-#include "dialogs/MainWindowIds.h"
+#include "dialogs/DialogIds.h"
 #include "dialogs/SettingBindings.h"
 #include "tests/support/DialogScenario.h"
 #include "tests/support/SettingsByName.h"
