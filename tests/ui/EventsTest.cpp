@@ -93,6 +93,23 @@ TEST(TemplateWindowEvents, ListsReportChoiceDoubleClickAndFocus) {
     EXPECT_EQ(maps.dialog.events, Events({"double-clicked 1037"}));
 }
 
+// Escape after Enter must not answer Exit's question with No: only a button answers it.
+TEST(TemplateWindowEvents, OnlyAButtonAnswersTheQuestion) {
+    ShownTemplate main(102);
+    WhenWindowAppears([](QWidget* window) {
+        auto* box = qobject_cast<QMessageBox*>(window);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), "Question");
+        EXPECT_EQ(box->text(), "Save changed configuration ?");
+        EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
+        QTest::keyClick(box, Qt::Key_Escape);
+        EXPECT_FALSE(box->close());
+        ASSERT_TRUE(box->isVisible());
+        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
+    });
+    EXPECT_TRUE(main.window.AskYesNo("Save changed configuration ?", "Question"));
+}
+
 // What the dialog does through the view raises no event, and each verb does what it says.
 TEST(TemplateWindowEvents, NothingDoneFromCodeRaisesAnEvent) {
     ShownTemplate main(102);
