@@ -1,6 +1,6 @@
 #!/bin/sh
-# Packs the built program with CPack and checks what the .deb holds and that its dependencies
-# were found from the libraries the program links.
+# Packs the built program with CPack and checks what the .deb holds, that its dependencies were
+# found from the libraries the program links, what it recommends, and where kelvrin(1) points.
 set -eu
 . "$(dirname "$0")/pack.sh"
 
@@ -31,4 +31,13 @@ case "$depends" in
     *libqt6widgets6*libstdc++6* | *libstdc++6*libqt6widgets6*) ;;
     *) echo "FAILED: Depends is '$depends'"; exit 1 ;;
 esac
-echo "package holds the expected files; Depends: $depends"
+recommends=$(dpkg-deb -f "$deb" Recommends)
+if [ "$recommends" != "wine, bash-completion" ]; then
+    echo "FAILED: Recommends is '$recommends'"
+    exit 1
+fi
+
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/man/man1/kelvrin.1.gz | gzip -dc \
+    | sed -n '/^\.SH SEE ALSO/,$p' >"$work/see-also"
+printf '%s\n' '.SH SEE ALSO' '.BR kelvrin\-cli (1),' '.BR wine (1)' | diff -u - "$work/see-also"
+echo "package holds the expected files; Depends: $depends; Recommends: $recommends"
