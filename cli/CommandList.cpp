@@ -12,7 +12,9 @@ constexpr CommandInfo kCommands[] = {
      "list.\n"},
     {Command::Show, "show", "[NAME...]", "the settings as NAME=VALUE lines",
      "Prints the settings of the game folder's kelvrin.cfg as NAME=VALUE lines, texts in UTF-8:\n"
-     "every setting, or the ones named. set takes each line back unchanged.\n"},
+     "every setting, or the ones named; set takes each line back unchanged. After every\n"
+     "setting come the file's lines that Kelvrin does not write itself, each after \"# \":\n"
+     "a save keeps them, before spawnserver.\n"},
     {Command::Set, "set", "NAME=VALUE...", "changes settings, then saves as save does",
      "Changes the settings named, then writes kelvrin.cfg and the batch file as Save\n"
      "Config does. Every value is checked before anything is written; a value that\n"

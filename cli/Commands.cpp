@@ -10,6 +10,7 @@
 #include "files/Directories.h"
 #include "launch/ServerLaunch.h"
 #include "maps/MapCycle.h"
+#include "settings/GameFolderConfig.h"
 
 namespace kelvrin::cli {
 
@@ -30,6 +31,9 @@ int Show(const Invocation& invocation, const ServerSettings& settings, std::ostr
     };
     if (invocation.shown.empty()) {
         for (const SettingDescription& setting : kSettingDescriptions) print(setting);
+        // The operator's own lines, which a save keeps; marked so that no one takes them for
+        // settings.
+        for (const std::string& line : KeptConfigLines(settings)) out << "# " << line << '\n';
     }
     for (const SettingDescription* setting : invocation.shown) print(*setting);
     return kSucceeded;

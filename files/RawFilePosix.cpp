@@ -3,6 +3,7 @@
 
 #include "files/RawFile.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdlib>
@@ -66,10 +67,12 @@ std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes
     if (!file.Valid()) return std::nullopt;
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    std::string raw(maxBytes, '\0');
+    // The buffer grows with what is read: a limit may be far beyond the file's end.
+    std::string raw;
     std::size_t total = 0;
     while (total < maxBytes) {
-        const ssize_t got = ::read(file.Get(), raw.data() + total, maxBytes - total);
+        raw.resize(std::min(maxBytes, std::max<std::size_t>(2 * total, 65536)));
+        const ssize_t got = ::read(file.Get(), raw.data() + total, raw.size() - total);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;
         total += static_cast<std::size_t>(got);

@@ -141,10 +141,12 @@ bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
 std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes) {
     Handle file(Open(WideFromUtf8(path), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));
     if (!file.Valid()) return std::nullopt;
-    std::string raw(maxBytes, '\0');
+    // The buffer grows with what is read: a limit may be far beyond the file's end.
+    std::string raw;
     std::size_t total = 0;
     while (total < maxBytes) {
-        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(maxBytes - total, 1u << 30));
+        raw.resize(std::min(maxBytes, std::max<std::size_t>(2 * total, 65536)));
+        const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(raw.size() - total, 1u << 30));
         DWORD got = 0;
         if (!::ReadFile(file.Get(), raw.data() + total, chunk, &got, nullptr) || got == 0) break;
         total += got;

@@ -93,7 +93,9 @@ std::string FromCrLf(std::string_view raw, std::size_t maxChars) {
 std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxChars) {
     // Each character read takes at most two bytes (CR LF); one more tells whether a CR at
     // the end of the window starts a line end.
-    const std::optional<std::string> raw = rawfile::ReadRaw(path, 2 * maxChars + 1);
+    const std::size_t maxBytes =
+        maxChars > (std::string::npos - 1) / 2 ? std::string::npos : 2 * maxChars + 1;
+    const std::optional<std::string> raw = rawfile::ReadRaw(path, maxBytes);
     if (!raw) return std::nullopt;
     return FromCrLf(*raw, maxChars);
 }

@@ -12,8 +12,8 @@ namespace kelvrin {
 // Files are stored with CR LF line ends on every system, as the game's own tools expect, and
 // read back with CR LF turned into LF.
 
-// The first maxChars characters of a file that can be opened for reading and updating (a file
-// that cannot be written counts as absent), CR LF read as LF.
+// The first maxChars characters (std::string::npos: all) of a file that can be opened for
+// reading and updating (a file that cannot be written counts as absent), CR LF read as LF.
 std::optional<std::string> ReadTextFile(const std::string& path, std::size_t maxChars);
 
 // Whether the file exists and opens for reading and updating.

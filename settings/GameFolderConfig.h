@@ -1,8 +1,10 @@
 #pragma once
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 #include <system_error>
+#include <vector>
 
 #include "settings/ServerSettings.h"
 
@@ -24,8 +26,16 @@ struct ConfigWrite {
     std::error_code reason;
 };
 
-// Stores the text as kelvrin.cfg in the game folder. FileNotOpened covers every failure after
-// the folder was found; the previous file is then left as it was.
-ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view text);
+// What kelvrin.cfg in the game folder will hold for a composed text: the text, with the lines of
+// the file standing there that Kelvrin does not write itself kept before its spawnserver line.
+std::string ConfigFileText(const ServerSettings& settings, std::string_view composed);
+
+// Those lines of the game folder's kelvrin.cfg, in their order.
+std::vector<std::string> KeptConfigLines(const ServerSettings& settings);
+
+// Stores the composed text, with the kept lines, as kelvrin.cfg in the game folder.
+// FileNotOpened covers every failure after the folder was found; the previous file is then left
+// as it was.
+ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed);
 
 }  // namespace kelvrin

@@ -30,6 +30,16 @@ std::string Config(const std::vector<std::string>& lines) {
 }
 
 const std::string kStored = Config({"set si_name \"Old\""});
+
+// Lines of the operator's own, which a save keeps before spawnserver: some before Kelvrin's,
+// some beyond the 5000 characters the settings are read from.
+const std::string kOwnLines = "// the second server's port\r\nset net_port \"27961\"\r\n";
+const std::string kLateLines = "// " + std::string(6000, 'x') + "\r\nexec late.cfg\r\n";
+
+std::string WithOwnLines(const std::string& config) {
+    const std::size_t spawn = config.rfind("spawnserver");
+    return config.substr(0, spawn) + kOwnLines + kLateLines + config.substr(spawn);
+}
 const char* const kSaved =
     "Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written\n";
 const char* const kBatch = "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n";
@@ -92,10 +102,6 @@ TEST_P(KelvrinCli, PrintsExitsAndWrites) {
     for (const FileIs& file : row.files) EXPECT_EQ(BytesOf(install, file.path), file.bytes);
 }
 
-std::string RowName(const ::testing::TestParamInfo<Invocation>& info) {
-    return TestName(info.param.name);
-}
-
 const Invocation kCommands[] = {
     // Letter case ignored, bytes above 127 first, a name that starts another before it (also
     // beyond the eighth and the sixteenth byte); hidden folders and plain files are none.
@@ -115,9 +121,9 @@ const Invocation kCommands[] = {
     Row("a deep -C", {Folder("d/" + g32 + "/" + g32 + "/b")},
         {"-C", "d/" + g32 + "/" + g32, "folders"}, 0, "b\n"),
     Row("show",
-        {File("dvbase/kelvrin.cfg",
-              Config({"set si_maxPlayers \"5\"", "set logFile \"2\"", "set si_name \"Caf\xe9\"",
-                      "set si_gameType \"CTF\""}))},
+        {File("dvbase/kelvrin.cfg", Config({"set si_maxPlayers \"5\"", "set logFile \"2\"",
+                                            "set si_name \"Caf\xe9\"", "set si_gameType \"CTF\""}) +
+                                        "seta r_mode \"3\"\r\n")},
         {"show"}, 0, TestData("show.txt")),
     // CR LF counts as one character, so the name's "A" is the 5000th character read; options
     // may follow the command.
@@ -135,6 +141,12 @@ const Invocation kCommands[] = {
         {File("dvbase/kelvrin.cfg", Config({"set gui_configServerRate \"-1\""}))},
         {"set", "gui_configServerRate=-1", "si_name=Hollowmere"}, 0, kSaved,
         {{"dvbase/kelvrin.cfg", Config({"set gui_configServerRate \"-1\""})}}),
+    // A hand-made second line of a setting of Kelvrin's is not kept.
+    Row("set keeps the operator's lines",
+        {File("dvbase/kelvrin.cfg",
+              kOwnLines + kStored + "set si_name \"Twice\"\r\n" + kLateLines)},
+        {"set", "si_name=New"}, 0, kSaved,
+        {{"dvbase/kelvrin.cfg", WithOwnLines(Config({"set si_name \"New\""}))}}),
     Row("save", {}, {"save"}, 0, kSaved,
         {{"kvr_dvbase.bat", kBatch}, {"dvbase/kelvrin.cfg", kStored}}),
     Row("save, a map cycle, not dedicated",
@@ -189,7 +201,7 @@ const Invocation kCommands[] = {
     Row("script not written", {Folder("dvbase/kelvrin.scriptcfg")}, {"cycle", "a.map"}, 1,
         "kelvrin-cli: can't write \"kelvrin.scriptcfg\" !: Is a directory\n"),
 };
-INSTANTIATE_TEST_SUITE_P(Commands, KelvrinCli, ::testing::ValuesIn(kCommands), RowName);
+INSTANTIATE_TEST_SUITE_P(Commands, KelvrinCli, ::testing::ValuesIn(kCommands), RowName());
 
 // How cycle --show reads the script's list.
 Invocation CycleShown(std::string name, std::string script, std::string printed,
@@ -217,7 +229,7 @@ const Invocation kCycles[] = {
         "x \"mp/n" + std::string(1, '\0') + "ul;mp/a;mp/c\x01;mp/d\x7f;mp/b;mp/line\r\nend\"",
         "a\nb\n"),
 };
-INSTANTIATE_TEST_SUITE_P(CycleShow, KelvrinCli, ::testing::ValuesIn(kCycles), RowName);
+INSTANTIATE_TEST_SUITE_P(CycleShow, KelvrinCli, ::testing::ValuesIn(kCycles), RowName());
 
 // Refused before anything is read or written: the files are found untouched afterwards.
 Invocation Refused(std::string name, std::vector<std::string> arguments, std::string refusal,
@@ -282,7 +294,7 @@ const Invocation kRefusals[] = {
                 "': allowed is a map name of 1 to 100 characters without ';', double quotes or "
                 "control characters"),
 };
-INSTANTIATE_TEST_SUITE_P(Refusals, KelvrinCli, ::testing::ValuesIn(kRefusals), RowName);
+INSTANTIATE_TEST_SUITE_P(Refusals, KelvrinCli, ::testing::ValuesIn(kRefusals), RowName());
 
 // -h, --help and help alike; a command's own help, set's with every setting.
 const Invocation kHelp[] = {
@@ -299,7 +311,7 @@ const Invocation kHelp[] = {
         "it is\nwritten, one map a line.\n"),
     Row("--version", {}, {"show", "--version"}, 0, "kelvrin-cli 0.22\n"),
 };
-INSTANTIATE_TEST_SUITE_P(Help, KelvrinCli, ::testing::ValuesIn(kHelp), RowName);
+INSTANTIATE_TEST_SUITE_P(Help, KelvrinCli, ::testing::ValuesIn(kHelp), RowName());
 
 // For one set of settings, set writes the config that the window's Save Config writes.
 TEST(KelvrinCliAndWindow, SetWritesWhatSaveConfigWrites) {

@@ -82,8 +82,9 @@ private:
 // every name in the folder besides kelvrin.cfg. Process 1 always runs; no process has the other
 // id of the debris.
 TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
-    const std::string old = "file:kelvrin.cfg=old|";
-    const std::string shared = "file:shared/kelvrin.cfg=old|";
+    // Kelvrin's own line, which a save replaces.
+    const std::string old = "file:kelvrin.cfg=spawnserver|";
+    const std::string shared = "file:shared/kelvrin.cfg=spawnserver|";
     const uid_t me = geteuid();
     struct Row {
         const char* what;
@@ -150,7 +151,7 @@ TEST(FileSafety, WhatStandsAtKelvrinCfgDecidesTheSave) {
         const std::string file = row.kind == symlink ? "shared/kelvrin.cfg" : "kelvrin.cfg";
         struct stat info {};
         stat(file.c_str(), &info);
-        EXPECT_EQ(install.ReadFile(file), row.saved ? "new\r\n" : "old");
+        EXPECT_EQ(install.ReadFile(file), row.saved ? "new\r\n" : "spawnserver");
         EXPECT_EQ(info.st_mode & 07777, row.mode);
         EXPECT_EQ(info.st_uid, row.owner);
         EXPECT_EQ(info.st_gid, row.owner == me ? getegid() : row.owner);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -25,5 +27,13 @@ std::optional<std::string> BytesOf(const TempInstallation& install, const std::s
 
 // "A_file_name" for a row's name, as a test's name may hold only letters, digits and "_".
 std::string TestName(std::string name);
+
+// Names each case of a table by the name of its row.
+struct RowName {
+    template <typename Row>
+    std::string operator()(const ::testing::TestParamInfo<Row>& row) const {
+        return TestName(row.param.name);
+    }
+};
 
 }  // namespace kelvrin::testing
