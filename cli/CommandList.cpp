@@ -4,48 +4,51 @@ namespace kelvrin::cli {
 
 namespace {
 
-constexpr std::string_view kCycleOptions[] = {"--show"};
+constexpr std::string_view kSaveOptions[] = {"--dry-run"};
+constexpr std::string_view kCycleOptions[] = {"--show", "--dry-run"};
 
 constexpr CommandInfo kCommands[] = {
     {Command::Folders, "folders", "", "the game folders, one a line",
      "Lists the game folders of the start directory, one a line, in the order of the window's "
-     "list.\n"},
+     "list."},
     {Command::Show, "show", "[NAME...]", "the settings as NAME=VALUE lines",
-     "Prints the settings of the game folder's kelvrin.cfg as NAME=VALUE lines, texts in UTF-8:\n"
-     "every setting, or the ones named; set takes each line back unchanged. After every\n"
-     "setting come the file's lines that Kelvrin does not write itself, each after \"# \":\n"
-     "a save keeps them, before spawnserver.\n"},
-    {Command::Set, "set", "NAME=VALUE...", "changes settings, then saves as save does",
-     "Changes the settings named, then writes kelvrin.cfg and the batch file as Save\n"
-     "Config does. Every value is checked before anything is written; a value that\n"
-     "show printed is always taken back.\n"},
-    {Command::Save, "save", "", "writes kelvrin.cfg and the batch file",
-     "Writes kelvrin.cfg into the game folder and the batch file kvr_FOLDER.bat beside the game,\n"
-     "as Save Config does.\n"},
+     "Prints the settings of the game folder's kelvrin.cfg as NAME=VALUE lines, texts in UTF-8: "
+     "every setting, or the ones named; set takes each line back unchanged. After every setting "
+     "come the file's lines that Kelvrin does not write itself, each after \"# \": a save keeps "
+     "them, before spawnserver."},
+    {Command::Set, "set", "NAME=VALUE... [--dry-run]", "changes settings, then saves as save does",
+     "Changes the settings named, then writes kelvrin.cfg and the batch file as Save Config does. "
+     "Every value is checked before anything is written; a value that show printed is always taken "
+     "back. With --dry-run, prints what save would write and writes nothing.",
+     kSaveOptions},
+    {Command::Save, "save", "[--dry-run]", "writes kelvrin.cfg and the batch file",
+     "Writes kelvrin.cfg into the game folder and the batch file kvr_FOLDER.bat beside the game, "
+     "as Save Config does. With --dry-run, prints the bytes it would write to kelvrin.cfg, then a "
+     "line \"==> kvr_FOLDER.bat <==\" and the batch file's bytes, and writes nothing; it ends as "
+     "save would.",
+     kSaveOptions},
     {Command::Start, "start", "", "writes kelvrin.cfg and starts the game",
-     "Writes kelvrin.cfg and starts the game (dravekDed.exe for a dedicated server, else\n"
-     "dravek.exe; a Windows program through wine) from the start directory, as Start Server\n"
-     "does, and prints the program, its parameters and its process id. It does not wait for\n"
-     "the game.\n"},
+     "Writes kelvrin.cfg and starts the game (dravekDed.exe for a dedicated server, else "
+     "dravek.exe; a Windows program through wine) from the start directory, as Start Server does, "
+     "and prints the program, its parameters and its process id. It does not wait for the game."},
     {Command::Maps, "maps", "", "the maps that can be chosen, one a line",
-     "Lists the maps the map cycle can hold, one a line: the game's own, then the map files of\n"
-     "the game folder's mp folder.\n"},
-    {Command::Cycle, "cycle", "MAP... | --show",
+     "Lists the maps the map cycle can hold, one a line: the game's own, then the map files of the "
+     "game folder's mp folder."},
+    {Command::Cycle, "cycle", "MAP... [--dry-run] | --show",
      "writes the map cycle, the start map first, or shows it",
-     "Writes the map cycle kelvrin.scriptcfg, as OK in the map dialog does; the first map is the\n"
-     "start map (set si_map= puts it into kelvrin.cfg). A map name holds 1 to 100 characters,\n"
-     "no ';', double quote or control character. With --show, prints the cycle as it is\n"
-     "written, one map a line.\n",
+     "Writes the map cycle kelvrin.scriptcfg, as OK in the map dialog does; the first map is the "
+     "start map (set si_map= puts it into kelvrin.cfg). A map name holds 1 to 100 characters, no "
+     "';', double quote or control character. With --show, prints the cycle as it is written, one "
+     "map a line; with --dry-run, the bytes it would write, and writes nothing.",
      kCycleOptions},
     {Command::Help, "help", "[COMMAND]", "this help, or a command's own",
-     "Prints the help, or the command's own.\n"},
+     "Prints the help, or the command's own."},
     {Command::Values,
      "values",
      "NAME",
      "the values a setting's completion offers",
-     "Prints the values that the completion offers for a setting, one a line: the entries of\n"
-     "a list, the switch words, the maps as si_map holds them; nothing for free texts and\n"
-     "numbers.\n",
+     "Prints the values that the completion offers for a setting, one a line: the entries of a "
+     "list, the switch words, the maps as si_map holds them; nothing for free texts and numbers.",
      {},
      true},
 };

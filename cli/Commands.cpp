@@ -47,6 +47,35 @@ std::optional<TypedValue> ReadGiven(const SettingDescription& setting, const std
     return ReadTypedValue(setting, *latin1);
 }
 
+// What a command would write: the first file's bytes, then each further file after a line that
+// names it; how the command would end.
+int PrintPreview(const PreviewFiles& preview, const Result& result, std::ostream& out,
+                 std::ostream& err) {
+    for (std::size_t index = 0; index < preview.files.size(); ++index) {
+        const PreviewFiles::File& file = preview.files[index];
+        if (index > 0) out << "==> " << OneLine(file.name) << " <==\n";
+        out << file.bytes;
+    }
+    return result.Failed() ? Report(result, out, err) : kSucceeded;
+}
+
+// Saves as the window's Save Config does, or shows what it would write.
+int Save(const Invocation& invocation, ServerSettings& settings, std::ostream& out,
+         std::ostream& err) {
+    if (!invocation.dryRun) return Report(SaveConfig(settings), out, err);
+    PreviewFiles preview;
+    const Result result = SaveConfig(settings, preview);
+    return PrintPreview(preview, result, out, err);
+}
+
+int Cycle(const Invocation& invocation, ServerSettings& settings, std::ostream& out,
+          std::ostream& err) {
+    if (!invocation.dryRun) return Report(WriteMapCycle(settings, invocation.maps), out, err);
+    PreviewFiles preview;
+    const Result result = WriteMapCycle(settings, invocation.maps, preview);
+    return PrintPreview(preview, result, out, err);
+}
+
 // Every value is read before any is stored, so that a refused one leaves everything unwritten.
 int Set(const Invocation& invocation, ServerSettings& settings, std::ostream& out,
         std::ostream& err) {
@@ -64,7 +93,7 @@ int Set(const Invocation& invocation, ServerSettings& settings, std::ostream& ou
         values.emplace_back(&setting, std::move(*value));
     }
     for (const auto& [setting, value] : values) StoreValue(settings, *setting, value);
-    return Report(SaveConfig(settings), out, err);
+    return Save(invocation, settings, out, err);
 }
 
 std::vector<std::string> AvailableMaps(ServerSettings& settings) {
@@ -108,7 +137,7 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
         case Command::Set:
             return Set(invocation, settings, out, err);
         case Command::Save:
-            return Report(SaveConfig(settings), out, err);
+            return Save(invocation, settings, out, err);
         case Command::Values:
             return Values(*invocation.shown.front(), settings, out);
         case Command::Start: {
@@ -132,7 +161,7 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
             return kSucceeded;
         case Command::Cycle:
             if (invocation.showCycle) return ShowCycle(settings, out);
-            return Report(WriteMapCycle(settings, invocation.maps), out, err);
+            return Cycle(invocation, settings, out, err);
         default:
             return kSucceeded;
     }

@@ -56,7 +56,10 @@ std::string ProgramHelp() {
         if (command.hidden) continue;
         std::string usage = "  " + std::string(command.name);
         if (!command.arguments.empty()) usage += " " + std::string(command.arguments);
-        usage.resize(std::max<std::size_t>(usage.size() + 2, 25), ' ');
+        // A long usage puts its summary on a line of its own.
+        constexpr std::size_t kColumn = 25;
+        usage += usage.size() + 2 > kColumn ? "\n" + std::string(kColumn, ' ')
+                                           : std::string(kColumn - usage.size(), ' ');
         help += usage + std::string(command.summary) + "\n";
     }
     return help +
@@ -68,7 +71,7 @@ std::string ProgramHelp() {
 std::string CommandHelp(const CommandInfo& command) {
     std::string help = std::string(kUsageStart) + std::string(command.name);
     if (!command.arguments.empty()) help += " " + std::string(command.arguments);
-    help += "\n" + std::string(command.description);
+    help += "\n" + Wrapped(command.description, "", 79);
     if (command.command == Command::Set) help += "\nSettings:\n" + SettingsHelp();
     return help;
 }

@@ -59,6 +59,7 @@ std::optional<std::string> ReadOperands(Invocation& invocation,
         for (const std::string_view allowed : command.options) own = own || option == allowed;
         if (!own) return UnknownOption(option, &command);
         if (option == "--show") invocation.showCycle = true;
+        if (option == "--dry-run") invocation.dryRun = true;
     }
     switch (command.command) {
         case Command::Folders:
@@ -115,6 +116,7 @@ std::optional<std::string> ReadOperands(Invocation& invocation,
             return std::nullopt;
         case Command::Cycle:
             if (invocation.showCycle) {
+                if (invocation.dryRun) return "cycle: --show and --dry-run exclude each other";
                 if (operands.empty()) return std::nullopt;
                 return Quoted(operands.front()) + ": cycle --show takes nothing more";
             }

@@ -27,6 +27,7 @@ struct Invocation {
     std::vector<SettingChange> changes;            // set NAME=VALUE...
     std::vector<std::string> maps;                 // cycle MAP...
     bool showCycle = false;                        // cycle --show
+    bool dryRun = false;                           // save, set, cycle --dry-run
 };
 
 // Reads the program's arguments (its own name first); options may stand before or after the

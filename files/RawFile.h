@@ -26,6 +26,9 @@ FileResult ReplaceFile(const std::string& path, std::string_view bytes);
 FileResult ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode);
 #endif
 
+// Whether ReplaceFile would go ahead: the same refusals, for a file it would not touch.
+FileResult CheckReplaceable(const std::string& path);
+
 // Shared by the implementations: the folder of a path ("." for a bare name), and its last part.
 std::string FolderOf(const std::string& path);
 std::string BaseNameOf(const std::string& path);

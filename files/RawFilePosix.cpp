@@ -250,6 +250,16 @@ FileResult Refused(int error) { return {std::error_code(error, std::generic_cate
 
 }  // namespace
 
+FileResult CheckReplaceable(const std::string& path) {
+    int refusal = 0;
+    const std::optional<Target> target = FindTarget(path, refusal);
+    if (!target) return Refused(refusal);
+    // The new file is made beside the one it replaces.
+    const std::string folder = FolderOf(target->path);
+    if (::faccessat(AT_FDCWD, folder.c_str(), W_OK | X_OK, AT_EACCESS) != 0) return Refused(errno);
+    return {};
+}
+
 FileResult ReplaceFile(const std::string& path, std::string_view bytes, unsigned newFileMode) {
     int refusal = 0;
     const std::optional<Target> target = FindTarget(path, refusal);

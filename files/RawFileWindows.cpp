@@ -155,7 +155,7 @@ std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes
     return raw;
 }
 
-FileResult ReplaceFile(const std::string& path, std::string_view bytes) {
+FileResult CheckReplaceable(const std::string& path) {
     const std::wstring target = FullPath(path);
     const DWORD attributes = ::GetFileAttributesW(target.c_str());
     if (attributes != INVALID_FILE_ATTRIBUTES) {
@@ -170,6 +170,12 @@ FileResult ReplaceFile(const std::string& path, std::string_view bytes) {
             return {LastSystemError()};
         }
     }
+    return {};
+}
+
+FileResult ReplaceFile(const std::string& path, std::string_view bytes) {
+    if (const FileResult replaceable = CheckReplaceable(path); !replaceable) return replaceable;
+    const std::wstring target = FullPath(path);
 
     RemoveDeadWritersTemporaries(path);
     auto [handle, temporary] = CreateTemporaryFor(path);

@@ -66,9 +66,7 @@ std::optional<long> WriterOfTemporary(std::string_view name) {
 
 }  // namespace rawfile
 
-namespace {
-
-std::string WithCrLf(std::string_view text) {
+std::string StoredText(std::string_view text) {
     std::string stored;
     stored.reserve(text.size() + text.size() / 16);
     for (const char c : text) {
@@ -77,6 +75,8 @@ std::string WithCrLf(std::string_view text) {
     }
     return stored;
 }
+
+namespace {
 
 // What a text-mode read of maxChars characters delivers from these raw bytes.
 std::string FromCrLf(std::string_view raw, std::size_t maxChars) {
@@ -106,9 +106,10 @@ FileResult ReplaceTextFile(const std::string& path, std::string_view text, NewFi
 #ifdef _WIN32
     // Files there take the folder's access rules.
     static_cast<void>(newFile);
-    return rawfile::ReplaceFile(path, WithCrLf(text));
+    return rawfile::ReplaceFile(path, StoredText(text));
 #else
-    return rawfile::ReplaceFile(path, WithCrLf(text), newFile == NewFile::OwnerOnly ? 0600 : 0666);
+    return rawfile::ReplaceFile(path, StoredText(text),
+                                newFile == NewFile::OwnerOnly ? 0600 : 0666);
 #endif
 }
 

@@ -33,6 +33,9 @@ enum class NewFile {
 FileResult ReplaceTextFile(const std::string& path, std::string_view text,
                            NewFile newFile = NewFile::FollowUmask);
 
+// The bytes a text is stored as: every LF as CR LF.
+std::string StoredText(std::string_view text);
+
 // Makes a write beyond the file-size limit fail like any other write instead of ending the
 // process; called once at program start.
 void IgnoreFileSizeSignal();

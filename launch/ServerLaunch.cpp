@@ -20,8 +20,8 @@ struct ConfigFailures {
 };
 
 Result WriteConfig(const ServerSettings& settings, std::string_view text,
-                   const ConfigFailures& failures) {
-    const ConfigWrite written = WriteServerConfigFile(settings, text);
+                   const ConfigFailures& failures, FileSink& files = DiskFiles()) {
+    const ConfigWrite written = WriteServerConfigFile(settings, text, files);
     switch (written.result) {
         case ConfigWriteResult::Written:
             return {};
@@ -33,23 +33,24 @@ Result WriteConfig(const ServerSettings& settings, std::string_view text,
     return {};
 }
 
-Result ComposeAndWriteConfig(ServerSettings& settings, const ConfigFailures& failures) {
+Result ComposeAndWriteConfig(ServerSettings& settings, const ConfigFailures& failures,
+                             FileSink& files = DiskFiles()) {
     const std::optional<std::string> text = ComposeServerConfig(settings);
     if (!text) return {Outcome::ConfigTooLong};
-    return WriteConfig(settings, *text, failures);
+    return WriteConfig(settings, *text, failures, files);
 }
 
 }  // namespace
 
-Result SaveConfig(ServerSettings& settings) {
-    const Result config =
-        ComposeAndWriteConfig(settings, {Outcome::FolderNotChanged, Outcome::ConfigNotWritten});
+Result SaveConfig(ServerSettings& settings, FileSink& files) {
+    const Result config = ComposeAndWriteConfig(
+        settings, {Outcome::FolderNotChanged, Outcome::ConfigNotWritten}, files);
     if (config.Failed()) return config;
     const std::string batchName = BatchFileName(settings.gameFolder);
     const BatchBytes batch = BatchFileBytes(settings);
     if (batch.reason) return {Outcome::BatchNotWritten, batchName, batch.reason};
-    const FileResult written =
-        ReplaceTextFile(JoinPath(settings.startDirectory, batchName), batch.bytes);
+    const FileResult written = files.Replace(JoinPath(settings.startDirectory, batchName),
+                                             batch.bytes, NewFile::FollowUmask);
     if (!written) return {Outcome::BatchNotWritten, batchName, written.reason};
     return {Outcome::ConfigSaved, batchName};
 }

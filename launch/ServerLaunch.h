@@ -3,6 +3,7 @@
 #include <string>
 #include <string_view>
 
+#include "files/FileSink.h"
 #include "launch/ProgramLauncher.h"
 #include "messages/Result.h"
 #include "settings/ServerSettings.h"
@@ -14,7 +15,7 @@ namespace kelvrin {
 
 // "Save Config": writes kelvrin.cfg and the batch file: ConfigSaved, naming the batch file, or
 // FolderNotChanged, ConfigNotWritten or BatchNotWritten (kelvrin.cfg written all the same).
-Result SaveConfig(ServerSettings& settings);
+Result SaveConfig(ServerSettings& settings, FileSink& files = DiskFiles());
 
 // "Start Server": writes kelvrin.cfg and starts the game from the start directory: GameStarted,
 // naming the program and its parameters, or FolderNotOpened, ServerConfigNotWritten or

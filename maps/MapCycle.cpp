@@ -94,7 +94,7 @@ std::optional<std::string> BuildMapCycle(const MapRows& selected) {
     return text + "\"\n";
 }
 
-Result WriteMapCycle(ServerSettings& settings, const MapRows& selected) {
+Result WriteMapCycle(ServerSettings& settings, const MapRows& selected, FileSink& files) {
     if (selected.empty()) return {Outcome::NoMapSelected};
     const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
     if (!gameFolder) return {Outcome::FolderNotOpened, settings.gameFolder, gameFolder.reason};
@@ -104,7 +104,7 @@ Result WriteMapCycle(ServerSettings& settings, const MapRows& selected) {
     const std::optional<std::string> script = BuildMapCycle(selected);
     if (!script) return {Outcome::MapListTooLong};
     const FileResult written =
-        ReplaceTextFile(JoinPath(gameFolder.path, kMapCycleFileName), *script);
+        files.Replace(JoinPath(gameFolder.path, kMapCycleFileName), *script, NewFile::FollowUmask);
     if (!written)
         return {Outcome::MapCycleNotWritten, std::string(kMapCycleFileName), written.reason};
     settings.si_map = std::string(kMapPrefix) + selected.front();

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/FileSink.h"
 #include "messages/Result.h"
 #include "settings/ServerSettings.h"
 
@@ -29,6 +30,7 @@ std::optional<std::string> BuildMapCycle(const MapRows& selected);
 
 // Writes the script into the game folder and makes its first map the start map: Done, or
 // NoMapSelected, MapListTooLong (nothing written), FolderNotOpened or MapCycleNotWritten.
-Result WriteMapCycle(ServerSettings& settings, const MapRows& selected);
+Result WriteMapCycle(ServerSettings& settings, const MapRows& selected,
+                     FileSink& files = DiskFiles());
 
 }  // namespace kelvrin

@@ -45,13 +45,14 @@ std::vector<std::string> KeptConfigLines(const ServerSettings& settings) {
     return KeptLines(StandingConfig(settings), {});
 }
 
-ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed) {
+ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed,
+                                  FileSink& files) {
     const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
     if (!gameFolder) return {ConfigWriteResult::FolderNotEntered, gameFolder.reason};
     // It holds the passwords: a new file is for its owner's eyes only.
     const FileResult written =
-        ReplaceTextFile(JoinPath(gameFolder.path, kConfigFileName),
-                        ConfigFileText(settings, composed), NewFile::OwnerOnly);
+        files.Replace(JoinPath(gameFolder.path, kConfigFileName),
+                      ConfigFileText(settings, composed), NewFile::OwnerOnly);
     if (!written) return {ConfigWriteResult::FileNotOpened, written.reason};
     return {};
 }

@@ -6,6 +6,7 @@
 #include <system_error>
 #include <vector>
 
+#include "files/FileSink.h"
 #include "settings/ServerSettings.h"
 
 namespace kelvrin {
@@ -36,6 +37,7 @@ std::vector<std::string> KeptConfigLines(const ServerSettings& settings);
 // Stores the composed text, with the kept lines, as kelvrin.cfg in the game folder.
 // FileNotOpened covers every failure after the folder was found; the previous file is then left
 // as it was.
-ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed);
+ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed,
+                                  FileSink& files = DiskFiles());
 
 }  // namespace kelvrin

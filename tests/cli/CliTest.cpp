@@ -198,6 +198,13 @@ const Invocation kCommands[] = {
         {{"kvr_x\r\r\ndel kelvrin.cfg.bat", std::nullopt},
          {"x\r\r\ndel kelvrin.cfg/kelvrin.cfg", kStored}}),
 #endif
+    // A dry run ends as the command would, writing nothing.
+    Row("dry run, config not written",
+        {Removed("dvbase/kelvrin.cfg"), Folder("dvbase/kelvrin.cfg")}, {"save", "--dry-run"}, 1,
+        "kelvrin-cli: can't write \"kelvrin.cfg\"!: Is a directory\n",
+        {{"kvr_dvbase.bat", std::nullopt}}),
+    Row("cycle, dry run", {}, {"cycle", "--dry-run", "dvdm3.map"}, 0,
+        "set si_mapcycle \"mp/dvdm3.map\"\r\n", {{"dvbase/kelvrin.scriptcfg", std::nullopt}}),
     Row("script not written", {Folder("dvbase/kelvrin.scriptcfg")}, {"cycle", "a.map"}, 1,
         "kelvrin-cli: can't write \"kelvrin.scriptcfg\" !: Is a directory\n"),
 };
@@ -250,12 +257,12 @@ const Invocation kRefusals[] = {
     Refused("unknown command", {"sav"},
             "unknown command 'sav' (allowed: " + kCommandNames + "); did you mean save?"),
     Refused("unknown option", {"save", "-f"},
-            "unknown option '-f' (allowed: -C DIR, -g FOLDER, -h, --help, --version)"),
-    Refused("an option of another command", {"save", "--shwo"},
-            "unknown option '--shwo' (allowed: -C DIR, -g FOLDER, -h, --help, --version)"),
+            "unknown option '-f' (allowed: -C DIR, -g FOLDER, -h, --help, --version, --dry-run)"),
+    Refused("an option of another command", {"folders", "--show"},
+            "unknown option '--show' (allowed: -C DIR, -g FOLDER, -h, --help, --version)"),
     Refused("a misspelt option after the command", {"cycle", "--shwo"},
             "unknown option '--shwo' (allowed: -C DIR, -g FOLDER, -h, --help, --version, "
-            "--show); did you mean --show?"),
+            "--show, --dry-run); did you mean --show?"),
     Refused("unknown name", {"set", "si_nam=x"},
             "'si_nam': no such setting (allowed: the names that show prints); did you mean "
             "si_name?"),
@@ -304,14 +311,33 @@ const Invocation kHelp[] = {
     Row("set --help", {}, {"set", "--help"}, 0, TestData("cli-set-help.txt")),
     Row("help set", {}, {"help", "set"}, 0, TestData("cli-set-help.txt")),
     Row("cycle -h", {}, {"cycle", "-h", "a;b"}, 0,
-        "Usage: kelvrin-cli [-C DIR] [-g FOLDER] cycle MAP... | --show\n"
-        "Writes the map cycle kelvrin.scriptcfg, as OK in the map dialog does; the first map is "
-        "the\nstart map (set si_map= puts it into kelvrin.cfg). A map name holds 1 to 100 "
-        "characters,\nno ';', double quote or control character. With --show, prints the cycle as "
-        "it is\nwritten, one map a line.\n"),
+        "Usage: kelvrin-cli [-C DIR] [-g FOLDER] cycle MAP... [--dry-run] | --show\n"
+        "Writes the map cycle kelvrin.scriptcfg, as OK in the map dialog does; the first\n"
+        "map is the start map (set si_map= puts it into kelvrin.cfg). A map name holds 1\n"
+        "to 100 characters, no ';', double quote or control character. With --show,\n"
+        "prints the cycle as it is written, one map a line; with --dry-run, the bytes it\n"
+        "would write, and writes nothing.\n"),
     Row("--version", {}, {"show", "--version"}, 0, "kelvrin-cli 0.22\n"),
 };
 INSTANTIATE_TEST_SUITE_P(Help, KelvrinCli, ::testing::ValuesIn(kHelp), RowName());
+
+// A dry run prints the bytes the command then writes, the operator's own lines kept; the batch
+// file's after a line that names it.
+TEST(KelvrinCliDryRun, PrintsWhatTheCommandWrites) {
+    TempInstallation install;
+    install.WriteFile("dvbase/kelvrin.cfg", kOwnLines + kStored + kLateLines);
+    const std::vector<std::string> set{"kelvrin-cli", "set", "si_name=Dry", "logFile=on"};
+    std::vector<std::string> dryRun = set;
+    dryRun.push_back("--dry-run");
+    std::ostringstream out;
+    std::ostringstream err;
+    EXPECT_EQ(RunCli(dryRun, out, err), 0);
+    EXPECT_EQ(install.ReadFile("dvbase/kelvrin.cfg"), kOwnLines + kStored + kLateLines);
+    EXPECT_FALSE(install.Exists("kvr_dvbase.bat"));
+    EXPECT_EQ(RunCli(set, err, err), 0);
+    EXPECT_EQ(out.str(), install.ReadFile("dvbase/kelvrin.cfg") + "==> kvr_dvbase.bat <==\n" +
+                             install.ReadFile("kvr_dvbase.bat"));
+}
 
 // For one set of settings, set writes the config that the window's Save Config writes.
 TEST(KelvrinCliAndWindow, SetWritesWhatSaveConfigWrites) {
