@@ -59,7 +59,7 @@ std::string ProgramHelp() {
         // A long usage puts its summary on a line of its own.
         constexpr std::size_t kColumn = 25;
         usage += usage.size() + 2 > kColumn ? "\n" + std::string(kColumn, ' ')
-                                           : std::string(kColumn - usage.size(), ' ');
+                                            : std::string(kColumn - usage.size(), ' ');
         help += usage + std::string(command.summary) + "\n";
     }
     return help +
