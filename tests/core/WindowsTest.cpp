@@ -10,7 +10,7 @@
 #include "files/RawFile.h"
 #include "files/TextFile.h"
 #include "launch/ServerLaunch.h"
-#include "tests/support/Recorders.h"
+#include "messages/Result.h"
 #include "tests/support/TempInstallation.h"
 
 namespace kelvrin::testing {
@@ -28,8 +28,7 @@ TEST(WindowsGameFolders, HiddenOnesLeftOutNonAsciiOnesListedAndSavedInto) {
     ServerSettings settings;
     settings.startDirectory = install.Root();
     settings.gameFolder = kNonAscii;
-    RecordingMessages messages;
-    SaveConfig(settings, messages);
+    SaveConfig(settings);
     EXPECT_TRUE(install.Exists(kNonAscii + "/kelvrin.cfg"));
     EXPECT_TRUE(install.Exists("kvr_" + kNonAscii + ".bat"));
 }
@@ -68,8 +67,10 @@ TEST(WindowsLauncher, StartsTheGameInTheStartDirectoryFromElsewhere) {
     std::filesystem::copy_file(::_wgetenv(L"ComSpec"), install.PathOf("dravekDed.exe"));
     install.MakeFolder("elsewhere");
     std::filesystem::current_path(install.PathOf("elsewhere"));
-    EXPECT_TRUE(MakeSystemLauncher()->Start(install.Root(), "dravekDed.exe",
-                                            "/c cd > record.part && ren record.part record.txt"));
+    EXPECT_FALSE(MakeSystemLauncher()
+                     ->Start(install.Root(), "dravekDed.exe",
+                             "/c cd > record.part && ren record.part record.txt")
+                     .reason);
     for (int wait = 0; wait < 2000 && !install.Exists("record.txt"); ++wait) ::Sleep(10);
     EXPECT_EQ(install.ReadFile("record.txt"), install.Root() + "\r\n");
 }
@@ -88,8 +89,7 @@ std::string FolderTheGameGets(const std::string& folder) {
     install.MakeFolder(folder);
     ServerSettings settings = install.Settings();
     settings.gameFolder = folder;
-    RecordingMessages messages;
-    SaveConfig(settings, messages);
+    SaveConfig(settings);
     std::filesystem::copy_file(GameStandIn(), install.PathOf("dravekDed.exe"));
     // The batch file echoes its line; only the game's record is of interest.
     const std::wstring batch = install.PathOf("kvr_" + folder + ".bat").wstring();
@@ -127,9 +127,7 @@ TEST(WindowsBatchFile, RefusedForAFolderTheConsoleCodePageCannotSpell) {
     install.MakeFolder("Ärger東京");
     ServerSettings settings = install.Settings();
     settings.gameFolder = "Ärger東京";
-    RecordingMessages messages;
-    EXPECT_FALSE(SaveConfig(settings, messages));
-    EXPECT_EQ(messages.shown, Shown{"can't write \"kvr_Ärger東京.bat\"!"});
+    EXPECT_EQ(OperatorMessage(SaveConfig(settings)), "can't write \"kvr_Ärger東京.bat\"!");
     EXPECT_TRUE(install.Exists("Ärger東京/kelvrin.cfg"));
     EXPECT_FALSE(install.Exists("kvr_Ärger東京.bat"));
 }
