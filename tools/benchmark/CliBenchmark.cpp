@@ -5,12 +5,14 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <optional>
 #include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "cli/RunCli.h"
+#include "tools/benchmark/InstructionCount.h"
 
 namespace kelvrin::tools {
 
@@ -44,13 +46,27 @@ private:
     fs::path root_;
 };
 
-// The CPU time of one run of the program, in milliseconds.
-double TimeRun(const std::vector<std::string>& arguments) {
+struct Command {
+    const char* name;
+    std::vector<std::string> arguments;  // the third is the start directory
+};
+
+const Command kCommands[] = {
+    {"show", {"kelvrin-cli", "-C", "", "show"}},
+    {"set", {"kelvrin-cli", "-C", "", "set", "si_name=Nightly", "si_fragLimit=30"}},
+};
+
+// The CPU time of one run of the program in the start directory, in milliseconds.
+double TimeRun(const Command& command, const std::string& startDirectory) {
+    std::vector<std::string> arguments = command.arguments;
+    arguments[2] = startDirectory;
     std::ostringstream out;
     std::ostringstream err;
+    CountedStretch counted;
     const std::clock_t start = std::clock();
     const int code = RunCli(arguments, out, err);
     const double spent = 1000.0 * static_cast<double>(std::clock() - start) / CLOCKS_PER_SEC;
+    counted.End();
     if (code != 0) std::fprintf(stderr, "kelvrin-cli failed: %s", err.str().c_str());
     return spent;
 }
@@ -61,31 +77,28 @@ double Median(std::vector<double> values) {
     return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
+std::optional<double> CountRun(const Command& command, const std::string& startDirectory) {
+    return CountInstructions({QStringLiteral("--counted-cli"), QString::fromLatin1(command.name),
+                              QString::fromStdString(startDirectory)});
+}
+
 }  // namespace
 
-void RunCliBenchmark(int runs) {
+void RunCliBenchmark(int runs, bool countInstructions) {
     std::fprintf(stderr, "making the installations for kelvrin-cli...\n");
     const CliInstallation small(1, 0);
     const CliInstallation large(2000, 20000);
-    const struct {
-        const char* name;
-        std::vector<std::string> arguments;
-    } commands[] = {
-        {"show", {"kelvrin-cli", "-C", "", "show"}},
-        {"set", {"kelvrin-cli", "-C", "", "set", "si_name=Nightly", "si_fragLimit=30"}},
-    };
     // Many runs in each sample: one run takes well under a millisecond.
     constexpr int kRunsPerSample = 50;
     std::printf("kelvrin-cli, CPU time in ms per run, median of %d samples of %d runs:\n", runs,
                 kRunsPerSample);
-    for (const auto& command : commands) {
+    for (const Command& command : kCommands) {
         std::vector<double> times[2];
         for (int run = 0; run <= runs; ++run) {
             for (int which = 0; which < 2; ++which) {
-                std::vector<std::string> arguments = command.arguments;
-                arguments[2] = (which == 0 ? small : large).Root();
+                const std::string root = (which == 0 ? small : large).Root();
                 double spent = 0;
-                for (int i = 0; i < kRunsPerSample; ++i) spent += TimeRun(arguments);
+                for (int i = 0; i < kRunsPerSample; ++i) spent += TimeRun(command, root);
                 // The first round only warms the caches.
                 if (run > 0) times[which].push_back(spent / kRunsPerSample);
             }
@@ -96,7 +109,27 @@ void RunCliBenchmark(int runs) {
             "  %-4s 1 folder, no maps %7.3f   2,000 folders, 20,000 maps %7.3f   %5.2f x"
             "   goal <= 1.20  %s\n",
             command.name, one, many, many / one, many / one <= 1.2 ? "met" : "NOT met");
+        if (!countInstructions) continue;
+        std::fprintf(stderr, "counting the instructions of kelvrin-cli %s...\n", command.name);
+        const std::optional<double> oneCount = CountRun(command, small.Root());
+        const std::optional<double> manyCount = CountRun(command, large.Root());
+        if (!oneCount || !manyCount) continue;
+        std::printf(
+            "       by instructions %10.3f M                  %10.3f M  %5.2f x"
+            "   goal <= 1.20  %s\n",
+            *oneCount / 1e6, *manyCount / 1e6, *manyCount / *oneCount,
+            *manyCount / *oneCount <= 1.2 ? "met" : "NOT met");
     }
+}
+
+int RunCountedCliCommand(const QString& command, const QString& startDirectory) {
+    const auto found = std::find_if(std::begin(kCommands), std::end(kCommands),
+                                    [&](const Command& known) { return command == known.name; });
+    if (found == std::end(kCommands)) return 2;
+    TimeRun(*found, startDirectory.toStdString());
+    ArmCounting();
+    TimeRun(*found, startDirectory.toStdString());
+    return 0;
 }
 
 }  // namespace kelvrin::tools
