@@ -1,11 +1,7 @@
 #include "ui/ListRows.h"
 
-#include <QListWidget>
-#include <QStringList>
-
 #include <algorithm>
 #include <cstddef>
-#include <numeric>
 
 #include "ui/WindowText.h"
 
@@ -16,39 +12,89 @@ namespace {
 // So many of the longest names are measured for the list's width.
 constexpr std::size_t kMeasuredNames = 8;
 
-// With uniform row sizes the list takes every row's width from one sample row (the last, in
-// Qt 6), and would cut longer names instead of scrolling sideways. The first and the last row
-// are given the width of the widest names; only the few longest by character count are
-// measured, so thousands fill at once.
-void FitRowsToWidestNames(QListWidget& list, const std::vector<std::string>& rows) {
-    if (rows.empty()) return;
-    std::vector<int> longest(rows.size());
-    std::iota(longest.begin(), longest.end(), 0);
-    const auto measured =
-        longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredNames, rows.size()));
-    std::partial_sort(longest.begin(), measured, longest.end(), [&rows](int a, int b) {
-        return rows[static_cast<std::size_t>(a)].size() > rows[static_cast<std::size_t>(b)].size();
-    });
-    const QAbstractItemModel& model = *list.model();
-    QSize widest = list.sizeHintForIndex(model.index(0, 0));
-    for (auto row = longest.begin(); row != measured; ++row) {
-        widest.setWidth(
-            std::max(widest.width(), list.sizeHintForIndex(model.index(*row, 0)).width()));
-    }
-    list.item(0)->setSizeHint(widest);
-    list.item(list.count() - 1)->setSizeHint(widest);
-}
-
 }  // namespace
 
-void FillList(QListWidget& list, const std::vector<std::string>& rows) {
-    QStringList texts;
-    texts.reserve(static_cast<qsizetype>(rows.size()));
-    for (const std::string& row : rows) texts.append(NameText(row));
-    list.clear();
-    list.addItems(texts);
-    if (list.horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff)
-        FitRowsToWidestNames(list, rows);
+void ListRows::SetRows(const std::vector<std::string>& rows) {
+    beginResetModel();
+    rows_ = rows;
+    rowSize_ = QSize();
+    endResetModel();
+}
+
+void ListRows::SetRowSize(QSize size) {
+    emit layoutAboutToBeChanged();
+    rowSize_ = size;
+    emit layoutChanged();
+}
+
+// The view asks for every row's index as it lays the rows out: the quickest answer serves.
+QModelIndex ListRows::index(int row, int column, const QModelIndex& parent) const {
+    const bool inside = row >= 0 && static_cast<std::size_t>(row) < rows_.size() && column == 0 &&
+                        !parent.isValid();
+    return inside ? createIndex(row, column) : QModelIndex();
+}
+
+int ListRows::rowCount(const QModelIndex& parent) const {
+    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+}
+
+QVariant ListRows::data(const QModelIndex& index, int role) const {
+    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
+        return {};
+    if (role == Qt::DisplayRole) return NameText(rows_[static_cast<std::size_t>(index.row())]);
+    if (role == Qt::SizeHintRole && rowSize_.isValid()) return rowSize_;
+    return {};
+}
+
+RowList::RowList(QWidget* parent) : QListView(parent), rows_(new ListRows(this)) {
+    setModel(rows_);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    // One row's size for all: the list never measures its rows one by one.
+    setUniformItemSizes(true);
+}
+
+void RowList::SetRows(const std::vector<std::string>& rows) {
+    rows_->SetRows(rows);
+    if (horizontalScrollBarPolicy() != Qt::ScrollBarAlwaysOff) FitRowsToWidestNames(rows);
+}
+
+// Only the few longest names by byte count are measured, with the first row for the height, so
+// that thousands of rows fill at once; the list then scrolls sideways to the widest of them.
+void RowList::FitRowsToWidestNames(const std::vector<std::string>& rows) {
+    if (rows.empty()) return;
+    // The rows of the longest names, longest first; one pass, as most names are no longer.
+    std::vector<std::size_t> longest;
+    for (std::size_t row = 0; row < rows.size(); ++row) {
+        const std::size_t length = rows[row].size();
+        if (longest.size() == kMeasuredNames && length <= rows[longest.back()].size()) continue;
+        if (longest.size() == kMeasuredNames) longest.pop_back();
+        const auto place = std::find_if(longest.begin(), longest.end(), [&](std::size_t other) {
+            return rows[other].size() < length;
+        });
+        longest.insert(place, row);
+    }
+    QSize widest = sizeHintForIndex(rows_->index(0));
+    for (const std::size_t row : longest) {
+        const QSize size = sizeHintForIndex(rows_->index(static_cast<int>(row)));
+        widest.setWidth(std::max(widest.width(), size.width()));
+    }
+    rows_->SetRowSize(widest);
+}
+
+int RowList::ChosenRow() const {
+    const QModelIndexList chosen = selectionModel()->selectedIndexes();
+    return chosen.isEmpty() ? -1 : chosen.front().row();
+}
+
+void RowList::Choose(int row) {
+    const QModelIndex index = rows_->index(row);
+    selectionModel()->setCurrentIndex(
+        index, index.isValid() ? QItemSelectionModel::ClearAndSelect : QItemSelectionModel::Clear);
+}
+
+void RowList::selectionChanged(const QItemSelection& selected, const QItemSelection& deselected) {
+    QListView::selectionChanged(selected, deselected);
+    emit chosen();
 }
 
 }  // namespace kelvrin

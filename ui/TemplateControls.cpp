@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPushButton>
 #include <QStyle>
 
@@ -15,6 +14,7 @@
 
 #include "ui/DigitsOnlyFilter.h"
 #include "ui/LinkLabel.h"
+#include "ui/ListRows.h"
 #include "ui/ProgramIcons.h"
 #include "ui/WindowText.h"
 #include "ui/WrittenTextEdit.h"
@@ -153,9 +153,7 @@ QWidget* MakeButton(const ControlTemplate& control, QWidget* dialog, const QRect
 }
 
 QWidget* MakeList(const ControlTemplate& control, QWidget* dialog, const QRect& pixels) {
-    auto* list = new QListWidget(dialog);
-    list->setSelectionMode(QAbstractItemView::SingleSelection);
-    list->setUniformItemSizes(true);
+    auto* list = new RowList(dialog);
     list->setHorizontalScrollBarPolicy(control.HasStyle("hscroll") ? Qt::ScrollBarAsNeeded
                                                                    : Qt::ScrollBarAlwaysOff);
     list->setGeometry(pixels);

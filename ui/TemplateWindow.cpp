@@ -7,7 +7,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMenu>
 #include <QSignalBlocker>
 #include <QtDebug>
@@ -32,12 +31,6 @@ const DialogTemplate& TemplateOf(int id) {
     const DialogTemplate* found = FindDialogTemplate(id);
     if (found == nullptr) qWarning() << "no dialog template" << id;
     return found != nullptr ? *found : none;
-}
-
-// The row the operator has chosen: a selected row, not merely the keyboard's current one.
-int ChosenRow(const QListWidget& list) {
-    const QList<QListWidgetItem*> chosen = list.selectedItems();
-    return chosen.isEmpty() ? -1 : list.row(chosen.front());
 }
 
 }  // namespace
@@ -114,10 +107,9 @@ void TemplateWindow::ReportEvents(int id, QWidget* control) {
                 [this, id] { dialog_.Edited(id); });
     } else if (auto* edit = qobject_cast<QLineEdit*>(control)) {
         connect(edit, &QLineEdit::textEdited, this, [this, id] { dialog_.Edited(id); });
-    } else if (auto* list = qobject_cast<QListWidget*>(control)) {
-        connect(list, &QListWidget::itemSelectionChanged, this, [this, id] { dialog_.Picked(id); });
-        connect(list, &QListWidget::itemDoubleClicked, this,
-                [this, id] { dialog_.DoubleClicked(id); });
+    } else if (auto* list = qobject_cast<RowList*>(control)) {
+        connect(list, &RowList::chosen, this, [this, id] { dialog_.Picked(id); });
+        connect(list, &RowList::doubleClicked, this, [this, id] { dialog_.DoubleClicked(id); });
     }
 }
 
@@ -201,29 +193,25 @@ void TemplateWindow::SetItems(int id, const std::vector<std::string>& items) {
         combo->clear();
         combo->addItems(shown);
         combo->setCurrentIndex(-1);
-    } else if (auto* list = ItemAs<QListWidget>(id)) {
+    } else if (auto* list = ItemAs<RowList>(id)) {
         const QSignalBlocker silent(list);
-        FillList(*list, items);
+        list->SetRows(items);
     }
 }
 
 int TemplateWindow::Selection(int id) const {
     if (const auto* combo = ItemAs<QComboBox>(id))
         return combo->findText(combo->currentText(), Qt::MatchFixedString);
-    if (const auto* list = ItemAs<QListWidget>(id)) return ChosenRow(*list);
+    if (const auto* list = ItemAs<RowList>(id)) return list->ChosenRow();
     return -1;
 }
 
 void TemplateWindow::Select(int id, int index) {
     if (auto* combo = ItemAs<QComboBox>(id)) {
         combo->setCurrentIndex(index >= 0 && index < combo->count() ? index : -1);
-    } else if (auto* list = ItemAs<QListWidget>(id)) {
+    } else if (auto* list = ItemAs<RowList>(id)) {
         const QSignalBlocker silent(list);
-        if (index >= 0 && index < list->count()) {
-            list->setCurrentRow(index, QItemSelectionModel::ClearAndSelect);
-        } else {
-            list->setCurrentRow(-1, QItemSelectionModel::Clear);
-        }
+        list->Choose(index);
     }
 }
 

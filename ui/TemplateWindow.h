@@ -21,7 +21,8 @@ namespace kelvrin {
 //
 // Kinds and classes: "label", "icon" -> QLabel; "group" -> QGroupBox (a frame only);
 // "edit", "edit-digits" -> QLineEdit; "combo" -> editable QComboBox; "check" -> QCheckBox;
-// "button", "default-button" -> QPushButton; "list" -> QListWidget; "link" -> CLinkLabel.
+// "button", "default-button" -> QPushButton; "list" -> RowList (a QListView of its own rows);
+// "link" -> CLinkLabel.
 //
 // Events come only from the operator: buttons and check boxes clicked(), a drop-down's
 // activated() (a pick from its list or with the arrow keys; typed text and the wheel without

@@ -82,9 +82,9 @@ TEST(TemplateWindowEvents, TheOperatorsActionsReachTheDialog) {
 TEST(TemplateWindowEvents, ListsReportChoiceDoubleClickAndFocus) {
     ShownTemplate maps(139);
     maps.window.SetItems(1037, {"a.map", "b.map"});
-    QTest::mouseClick(maps.window.ItemAs<QListWidget>(1036)->viewport(), Qt::LeftButton);
-    QListWidget* list = maps.window.ItemAs<QListWidget>(1037);
-    const QPoint row = list->visualItemRect(list->item(1)).center();
+    QTest::mouseClick(maps.window.ItemAs<QListView>(1036)->viewport(), Qt::LeftButton);
+    QListView* list = maps.window.ItemAs<QListView>(1037);
+    const QPoint row = list->visualRect(list->model()->index(1, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
     EXPECT_EQ(maps.dialog.events, Events({"focused 1036", "focused 1037", "picked 1037"}));
     EXPECT_EQ(maps.window.Selection(1037), 1);

@@ -8,9 +8,10 @@ namespace kelvrin::testing {
 namespace {
 
 // The widget class of each control kind, in the order ControlKind names them.
-constexpr const char* kClassOf[] = {
-    "QLabel",    "QGroupBox",   "QLabel",      "QLineEdit",   "QLineEdit",          "QComboBox",
-    "QCheckBox", "QPushButton", "QPushButton", "QListWidget", "kelvrin::CLinkLabel"};
+constexpr const char* kClassOf[] = {"QLabel",           "QGroupBox",          "QLabel",
+                                    "QLineEdit",        "QLineEdit",          "QComboBox",
+                                    "QCheckBox",        "QPushButton",        "QPushButton",
+                                    "kelvrin::RowList", "kelvrin::CLinkLabel"};
 static_assert(std::size(kClassOf) == static_cast<std::size_t>(ControlKind::Link) + 1);
 
 // Each control of each template is its widget, with the template's id, place, items, tooltip
@@ -44,7 +45,7 @@ void ExpectTemplateWidgets(const DialogTemplate& dialogTemplate, const TemplateW
             EXPECT_EQ(widget->x(), pixels.x());
         }
         if (qobject_cast<const QLineEdit*>(widget) || qobject_cast<const QComboBox*>(widget) ||
-            qobject_cast<const QListWidget*>(widget)) {
+            qobject_cast<const QListView*>(widget)) {
             EXPECT_EQ(widget->y(), pixels.y());
         }
         EXPECT_EQ(widget->toolTip().toStdString(), control.tooltip);
@@ -114,7 +115,8 @@ TEST(TemplateWindow, EachTemplateBecomesItsWidgetsAtEveryFontSize) {
 }
 
 // The view's texts are single bytes and show as Latin-1 both ways; items show as UTF-8 where they
-// are, else as Latin-1; the start marker stays at the selected list's left.
+// are, else as Latin-1, whole, and are chosen from code without an event; the start marker stays
+// at the selected list's left.
 TEST(TemplateWindow, TextsShowAsTheirBytesMean) {
     RecordingDialog dialog(139);
     TemplateWindow maps(dialog);
@@ -127,15 +129,23 @@ TEST(TemplateWindow, TextsShowAsTheirBytesMean) {
         {"ASCII", "dvdm1.map", "dvdm1.map", "dvdm1.map"},
         {"Latin-1", "Z\xfcrich", QStringLiteral("Zürich"), QStringLiteral("Zürich")},
         {"UTF-8", "caf\xc3\xa9", QStringLiteral("cafÃ©"), QStringLiteral("café")},
+        {"long", std::string(60, 'w'), QString(60, u'w'), QString(60, u'w')},
     };
     for (const auto& row : rows) {
         SCOPED_TRACE(row.name);
         maps.SetText(1009, row.bytes);
         EXPECT_EQ(maps.ItemAs<QLineEdit>(1009)->text(), row.edit);
         EXPECT_EQ(maps.Text(1009), row.bytes);
-        maps.SetItems(1037, {row.bytes});
-        EXPECT_EQ(maps.ItemAs<QListWidget>(1037)->item(0)->text(), row.item);
+        maps.SetItems(1037, {row.bytes, "z.map"});
+        const auto* list = maps.ItemAs<QListView>(1037);
+        const QModelIndex first = list->model()->index(0, 0);
+        EXPECT_EQ(first.data().toString(), row.item);
+        // The row is as wide as its name, so the list scrolls sideways to show it whole.
+        EXPECT_GE(list->visualRect(first).width(), list->fontMetrics().horizontalAdvance(row.item));
+        maps.Select(1037, 0);  // from code: no event
+        EXPECT_EQ(maps.Selection(1037), 0);
     }
+    EXPECT_TRUE(dialog.events.empty());
     for (const QLabel* label : maps.findChildren<QLabel*>()) {
         if (label->text() == "* ->") {
             EXPECT_EQ(label->geometry().right() + 1, maps.Item(1036)->x());
