@@ -6,6 +6,8 @@ namespace {
 
 constexpr std::string_view kSaveOptions[] = {"--dry-run"};
 constexpr std::string_view kCycleOptions[] = {"--show", "--dry-run"};
+constexpr std::string_view kStartOptions[] = {"--foreground", "--restart"};
+constexpr std::string_view kStopOptions[] = {"--timeout=SECONDS"};
 
 constexpr CommandInfo kCommands[] = {
     {Command::Folders, "folders", "", "the game folders, one a line",
@@ -27,10 +29,25 @@ constexpr CommandInfo kCommands[] = {
      "line \"==> kvr_FOLDER.bat <==\" and the batch file's bytes, and writes nothing; it ends as "
      "save would.",
      kSaveOptions},
-    {Command::Start, "start", "", "writes kelvrin.cfg and starts the game",
+    {Command::Start, "start", "[--foreground | --restart]",
+     "writes kelvrin.cfg and starts the game",
      "Writes kelvrin.cfg and starts the game (dravekDed.exe for a dedicated server, else "
      "dravek.exe; a Windows program through wine) from the start directory, as Start Server does, "
-     "and prints the program, its parameters and its process id. It does not wait for the game."},
+     "prints the program, its parameters and its process id, and records them in the game "
+     "folder's kelvrin.server for status and stop. It does not wait for the game. While the "
+     "server it recorded runs, start refuses; with --restart it stops that server first. With "
+     "--foreground it becomes the game instead, for a supervisor such as systemd: the same process "
+     "id, the game's output and the game's exit status.",
+     kStartOptions},
+    {Command::Status, "status", "", "whether the game folder's server runs",
+     "Says whether the server that start recorded in the game folder runs: its program, "
+     "parameters, process id and since when (UTC). Exit code 0 when it runs, 3 when it does not. "
+     "A recorded process that ended, or whose id another program holds now, is not the server."},
+    {Command::Stop, "stop", "[--timeout=SECONDS]", "ends the game folder's server",
+     "Ends the server that start recorded in the game folder: the signal TERM, then KILL when it "
+     "has not ended within the time-out (10 seconds unless given). Only the recorded process is "
+     "signalled, never another program that holds its id now. Exit code 0 once no server runs.",
+     kStopOptions},
     {Command::Maps, "maps", "", "the maps that can be chosen, one a line",
      "Lists the maps the map cycle can hold, one a line: the game's own, then the map files of the "
      "game folder's mp folder."},

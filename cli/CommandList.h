@@ -9,8 +9,9 @@ namespace kelvrin::cli {
 inline constexpr int kSucceeded = 0;
 inline constexpr int kFailed = 1;      // a file not written, a folder not entered, no game start
 inline constexpr int kUsageError = 2;  // refused before anything was written
+inline constexpr int kNotRunning = 3;  // status: the game folder's server does not run
 
-enum class Command { Folders, Show, Set, Save, Start, Maps, Cycle, Help, Values };
+enum class Command { Folders, Show, Set, Save, Start, Status, Stop, Maps, Cycle, Help, Values };
 
 // A command as the help and the argument check know it.
 struct CommandInfo {

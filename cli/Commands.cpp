@@ -6,6 +6,7 @@
 #include "app/GameFolderList.h"
 #include "cli/Latin1Text.h"
 #include "cli/Reporting.h"
+#include "cli/ServerCommands.h"
 #include "cli/Words.h"
 #include "files/Directories.h"
 #include "launch/ServerLaunch.h"
@@ -140,10 +141,12 @@ int RunCommand(const Invocation& invocation, ServerSettings& settings,
             return Save(invocation, settings, out, err);
         case Command::Values:
             return Values(*invocation.shown.front(), settings, out);
-        case Command::Start: {
-            const std::unique_ptr<ProgramLauncher> launcher = MakeSystemLauncher();
-            return Report(StartServer(settings, *launcher), out, err);
-        }
+        case Command::Start:
+            return Start(invocation, settings, out, err);
+        case Command::Status:
+            return Status(settings, out, err);
+        case Command::Stop:
+            return Stop(invocation, settings, out, err);
         default:
             break;
     }

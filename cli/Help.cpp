@@ -65,7 +65,8 @@ std::string ProgramHelp() {
     return help +
            "\n"
            "Exit codes: 0 done; 1 a file not written, a folder not entered, the game not\n"
-           "started or the output not written; 2 an argument refused (nothing written).\n";
+           "started or the output not written; 2 an argument refused (nothing written);\n"
+           "3 status: the server does not run.\n";
 }
 
 std::string CommandHelp(const CommandInfo& command) {

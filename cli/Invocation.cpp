@@ -1,5 +1,6 @@
 #include "cli/Invocation.h"
 
+#include <charconv>
 #include <string_view>
 
 #include "cli/Words.h"
@@ -12,6 +13,12 @@ namespace {
 constexpr std::string_view kProgramOptions[] = {"-C", "-g", "-h", "--help", "--version"};
 
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
+
+bool ReadSeconds(std::string_view text, int& seconds) {
+    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    return error == std::errc() && end == text.data() + text.size() && seconds >= 0 &&
+           seconds <= 3600;
+}
 
 // A single folder name: a path would put the files somewhere else than the game looks.
 bool IsFolderName(std::string_view name) {
@@ -55,16 +62,34 @@ std::optional<std::string> ReadOperands(Invocation& invocation,
                                         const std::vector<std::string>& options) {
     const CommandInfo& command = *invocation.command;
     for (const std::string& option : options) {
+        // An option that takes a value is given as --name=VALUE.
+        const std::string_view name = std::string_view(option).substr(0, option.find('='));
         bool own = false;
-        for (const std::string_view allowed : command.options) own = own || option == allowed;
+        for (const std::string_view allowed : command.options) {
+            own = own || allowed.substr(0, allowed.find('=')) == name;
+        }
         if (!own) return UnknownOption(option, &command);
         if (option == "--show") invocation.showCycle = true;
         if (option == "--dry-run") invocation.dryRun = true;
+        if (option == "--foreground") invocation.foreground = true;
+        if (option == "--restart") invocation.restart = true;
+        if (name == "--timeout") {
+            const std::string_view value = std::string_view(option).substr(name.size());
+            if (!value.starts_with('=') ||
+                !ReadSeconds(value.substr(1), invocation.timeoutSeconds)) {
+                return Quoted(option) + ": allowed is --timeout=SECONDS, 0 to 3600";
+            }
+        }
+    }
+    if (invocation.foreground && invocation.restart) {
+        return "start: --foreground and --restart exclude each other";
     }
     switch (command.command) {
         case Command::Folders:
         case Command::Save:
         case Command::Start:
+        case Command::Status:
+        case Command::Stop:
         case Command::Maps:
             if (!operands.empty()) {
                 return Quoted(operands.front()) + ": " + std::string(command.name) +

@@ -28,6 +28,9 @@ struct Invocation {
     std::vector<std::string> maps;                 // cycle MAP...
     bool showCycle = false;                        // cycle --show
     bool dryRun = false;                           // save, set, cycle --dry-run
+    bool foreground = false;                       // start --foreground
+    bool restart = false;                          // start --restart
+    int timeoutSeconds = 10;                       // stop --timeout=SECONDS
 };
 
 // Reads the program's arguments (its own name first); options may stand before or after the

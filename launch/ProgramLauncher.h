@@ -29,4 +29,9 @@ public:
 // The system's way of starting a program: the Windows shell, or a detached process elsewhere.
 std::unique_ptr<ProgramLauncher> MakeSystemLauncher();
 
+// A launcher that makes the process itself the program (exec), for a supervisor that watches
+// it: Start returns only when that failed. None on Windows, where a process cannot become
+// another.
+std::unique_ptr<ProgramLauncher> MakeForegroundLauncher();
+
 }  // namespace kelvrin

@@ -110,14 +110,6 @@ bool ReadReport(int pipe, Report& message) {
     return got == static_cast<ssize_t>(sizeof message);
 }
 
-// A Windows program the system could not run by itself needed wine, which is not there.
-std::error_code FailureOf(int failure, bool windowsProgram) {
-    if (windowsProgram && (failure == ENOEXEC || failure == EACCES)) {
-        return MakeReason(Refusal::WineMissing);
-    }
-    return {failure, std::generic_category()};
-}
-
 std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
     std::vector<char*> argv;
     for (std::string& word : words) argv.push_back(word.data());
@@ -125,29 +117,67 @@ std::vector<char*> ArgumentVector(std::vector<std::string>& words) {
     return argv;
 }
 
+// The game's command, made before any fork: only async-signal-safe calls may follow one.
+class GameCommand {
+public:
+    GameCommand(const std::string& startDirectory, const std::string& executable,
+                const std::string& parameters)
+        : directory_(startDirectory), path_(startDirectory + "/" + executable) {
+        direct_.push_back(path_);
+        for (const std::string& word : SplitAtBlanks(parameters)) direct_.push_back(word);
+        windowsProgram_ = IsWindowsProgram(path_);
+        if (windowsProgram_) wine_ = FindWine();
+        throughWine_.push_back(wine_);
+        throughWine_.insert(throughWine_.end(), direct_.begin(), direct_.end());
+        directArgv_ = ArgumentVector(direct_);
+        wineArgv_ = ArgumentVector(throughWine_);
+    }
+    GameCommand(const GameCommand&) = delete;
+    GameCommand& operator=(const GameCommand&) = delete;
+
+    // Becomes the game, from the start directory: returns only when it could not, with errno
+    // set. A Windows program the system cannot run itself goes through wine.
+    void Exec() const {
+        if (::chdir(directory_.c_str()) != 0) return;
+        ::execv(path_.c_str(), directArgv_.data());
+        if ((errno == ENOEXEC || errno == EACCES) && !wine_.empty()) {
+            ::execv(wine_.c_str(), wineArgv_.data());
+        }
+    }
+
+    // A Windows program the system could not run by itself needed wine, which is not there.
+    std::error_code FailureOf(int failure) const {
+        if (windowsProgram_ && (failure == ENOEXEC || failure == EACCES)) {
+            return MakeReason(Refusal::WineMissing);
+        }
+        return {failure, std::generic_category()};
+    }
+
+private:
+    std::string directory_;
+    std::string path_;
+    std::vector<std::string> direct_;
+    std::vector<std::string> throughWine_;
+    std::string wine_;
+    bool windowsProgram_ = false;
+    std::vector<char*> directArgv_;
+    std::vector<char*> wineArgv_;
+};
+
 // Starts the program without a shell, as the grandchild of a short-lived child: the child is
-// reaped at once, so the game is neither waited for nor left behind as a zombie. Whether the
-// start worked comes back through a pipe that closes on exec: the grandchild writes its errno
-// into it only when every exec failed, so reading it ends as soon as the game runs.
+// reaped at once, so the game is neither waited for nor left behind as a zombie; its standard
+// streams are /dev/null (in the foreground it keeps the caller's). Whether the
+// start worked comes back through a pipe that closes on exec: the child writes the game's
+// process id into it, the game its errno only when every exec failed, so reading it ends as
+// soon as the game runs.
 class DetachedLauncher : public ProgramLauncher {
 public:
     Launch Start(const std::string& startDirectory, const std::string& executable,
                  const std::string& parameters) override {
-        const std::string path = startDirectory + "/" + executable;
-        std::vector<std::string> direct{path};
-        for (const std::string& word : SplitAtBlanks(parameters)) direct.push_back(word);
-        std::vector<char*> directArgv = ArgumentVector(direct);
-
-        const bool windowsProgram = IsWindowsProgram(path);
-        const std::string wine = windowsProgram ? FindWine() : std::string();
-        std::vector<std::string> throughWine{wine};
-        throughWine.insert(throughWine.end(), direct.begin(), direct.end());
-        std::vector<char*> wineArgv = ArgumentVector(throughWine);
-
+        const GameCommand game(startDirectory, executable, parameters);
         int report[2];
         if (::pipe2(report, O_CLOEXEC) != 0) return {0, LastError()};
 
-        // Only async-signal-safe calls after fork: everything above was prepared beforehand.
         const pid_t child = ::fork();
         if (child < 0) {
             const Launch failed{0, LastError()};
@@ -158,13 +188,13 @@ public:
         if (child == 0) {
             ::close(report[0]);
             ::setsid();
-            // The child tells the game's process id, then the game its errno if every exec failed.
             const pid_t grandchild = ::fork();
-            if (grandchild == 0 && ::chdir(startDirectory.c_str()) == 0) {
-                ::execv(path.c_str(), directArgv.data());
-                if ((errno == ENOEXEC || errno == EACCES) && !wine.empty()) {
-                    ::execv(wine.c_str(), wineArgv.data());
-                }
+            if (grandchild == 0) {
+                // Detached, the game holds none of the caller's streams: a script that reads
+                // what kelvrin-cli printed gets to the end of it while the game plays on.
+                const int nothing = ::open("/dev/null", O_RDWR);
+                for (int stream = 0; stream <= 2 && nothing >= 0; ++stream) ::dup2(nothing, stream);
+                game.Exec();
             }
             const Report message{grandchild > 0 ? grandchild : 0, grandchild > 0 ? 0 : errno};
             [[maybe_unused]] const ssize_t written = ::write(report[1], &message, sizeof message);
@@ -178,12 +208,24 @@ public:
         Report message{};
         while (ReadReport(report[0], message)) {
             if (message.process > 0) launch.process = message.process;
-            if (message.process == 0) launch.reason = FailureOf(message.failure, windowsProgram);
+            if (message.process == 0) launch.reason = game.FailureOf(message.failure);
         }
         ::close(report[0]);
-        if (launch.process == 0 && !launch.reason)
+        if (launch.process == 0 && !launch.reason) {
             launch.reason = std::make_error_code(std::errc::no_child_process);
+        }
         return launch;
+    }
+};
+
+// The process itself becomes the game: its process id, its output, its exit status.
+class ForegroundLauncher : public ProgramLauncher {
+public:
+    Launch Start(const std::string& startDirectory, const std::string& executable,
+                 const std::string& parameters) override {
+        const GameCommand game(startDirectory, executable, parameters);
+        game.Exec();
+        return {0, game.FailureOf(errno)};
     }
 };
 
@@ -196,6 +238,14 @@ std::unique_ptr<ProgramLauncher> MakeSystemLauncher() {
     return std::make_unique<ShellLauncher>();
 #else
     return std::make_unique<DetachedLauncher>();
+#endif
+}
+
+std::unique_ptr<ProgramLauncher> MakeForegroundLauncher() {
+#ifdef _WIN32
+    return nullptr;
+#else
+    return std::make_unique<ForegroundLauncher>();
 #endif
 }
 
