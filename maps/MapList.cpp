@@ -19,8 +19,11 @@ bool HasMapExtension(const std::string& name) {
 }  // namespace
 
 bool ScriptCanCarry(std::string_view name) {
+    // One byte at a time: a map folder may hold 100,000 names, and finding a byte is far quicker
+    // than finding any byte of a set.
     return !name.empty() && name.size() <= kMaxMapRowLength &&
-           name.find_first_of(";\"") == std::string_view::npos && !HoldsControlCharacter(name);
+           name.find(';') == std::string_view::npos && name.find('"') == std::string_view::npos &&
+           !HoldsControlCharacter(name);
 }
 
 std::vector<std::string> ListMapFiles(const std::string& directory) {
