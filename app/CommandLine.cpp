@@ -100,7 +100,7 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::ostr
     }
     const std::string& directory = directories.front();
     if (!IsDirectory(directory)) return usageError("no such directory: " + directory);
-    if (!MakeCurrentDirectory(directory)) return usageError("can't enter directory: " + directory);
+    commandLine.startDirectory = AbsolutePath(directory);
     return commandLine;
 }
 

@@ -5,7 +5,6 @@
 #include "files/FileResult.h"
 
 #ifdef _WIN32
-#include <direct.h>
 #include <sys/stat.h>
 #include <windows.h>
 
@@ -76,14 +75,6 @@ bool IsDirectory(const std::string& path) {
 #else
     struct stat status {};
     return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
-#endif
-}
-
-bool MakeCurrentDirectory(const std::string& path) {
-#ifdef _WIN32
-    return ::_wchdir(WideFromUtf8(path).c_str()) == 0;
-#else
-    return ::chdir(path.c_str()) == 0;
 #endif
 }
 

@@ -27,10 +27,6 @@ std::string AbsolutePath(const std::string& path);
 
 bool IsDirectory(const std::string& path);
 
-// Makes the directory current, as if the program had been started there: only the start-up, before
-// the start directory is taken.
-bool MakeCurrentDirectory(const std::string& path);
-
 std::string JoinPath(std::string_view directory, std::string_view name);
 
 // A game folder of the start directory (or its map folder, "<folder>/mp"): its path when the name

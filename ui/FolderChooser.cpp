@@ -1,14 +1,17 @@
 #include "ui/FolderChooser.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 
 namespace kelvrin {
 
-bool ChooseStartDirectory() {
+std::optional<std::string> ChooseStartDirectory() {
     const QString directory = QFileDialog::getExistingDirectory(
         nullptr, "Choose the Dravek installation folder", QDir::currentPath());
-    return !directory.isEmpty() && QDir::setCurrent(directory);
+    if (directory.isEmpty()) return std::nullopt;
+    // The name as the file system spells it.
+    return QFile::encodeName(directory).toStdString();
 }
 
 }  // namespace kelvrin

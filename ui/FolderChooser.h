@@ -1,9 +1,12 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace kelvrin {
 
-// Asks for the game's installation folder with the desktop's folder dialog and makes it the
-// current directory. False when the operator cancelled (or it cannot be entered): quit then.
-bool ChooseStartDirectory();
+// Asks for the game's installation folder with the desktop's folder dialog; nothing when the
+// operator cancelled: quit then.
+std::optional<std::string> ChooseStartDirectory();
 
 }  // namespace kelvrin

@@ -13,9 +13,14 @@ CKelvrinApp::CKelvrinApp(int& argc, char** argv)
     QApplication::setApplicationVersion(KELVRIN_VERSION);
 }
 
-int CKelvrinApp::InitInstance(bool chooseFolder) {
-    // Cancel quits before anything is read or written.
-    if (chooseFolder && !ChooseStartDirectory()) return 0;
+int CKelvrinApp::InitInstance(const CommandLine& commandLine) {
+    settings_.startDirectory = commandLine.startDirectory;
+    if (commandLine.chooseFolder) {
+        const std::optional<std::string> chosen = ChooseStartDirectory();
+        // Cancel quits before anything is read or written.
+        if (!chosen) return 0;
+        settings_.startDirectory = *chosen;
+    }
     CKelvrinDlg dialog(settings_, *launcher_, dialogs_, links_);
     TemplateWindow window(dialog);
     dialogs_.SetOwner(&window);

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "app/CommandLine.h"
 #include "launch/ProgramLauncher.h"
 #include "settings/ServerSettings.h"
 #include "ui/DesktopLinks.h"
@@ -19,9 +20,10 @@ public:
     CKelvrinApp(const CKelvrinApp&) = delete;
     CKelvrinApp& operator=(const CKelvrinApp&) = delete;
 
-    // Runs the main window until it closes; the program sets no exit code of its own. With
-    // chooseFolder the operator first picks the start directory; Cancel ends at once.
-    int InitInstance(bool chooseFolder = false);
+    // Runs the main window until it closes, in the start directory the command line gives; the
+    // program sets no exit code of its own. With chooseFolder the operator first picks the start
+    // directory; Cancel ends at once.
+    int InitInstance(const CommandLine& commandLine = {});
 
 private:
     QApplication qt_;

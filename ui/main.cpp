@@ -23,5 +23,5 @@ int main(int argc, char** argv) {
         return kNoDisplay;
     }
     kelvrin::CKelvrinApp app(argc, argv);
-    return app.InitInstance(commandLine.chooseFolder);
+    return app.InitInstance(commandLine);
 }

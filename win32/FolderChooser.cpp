@@ -4,18 +4,21 @@
 
 #include <shlobj.h>
 
+#include "files/WideText.h"
+
 namespace kelvrin {
 
-bool ChooseStartDirectory() {
+std::optional<std::string> ChooseStartDirectory() {
     BROWSEINFOW browse{};
     browse.lpszTitle = L"Choose the Dravek installation folder";
     browse.ulFlags = BIF_RETURNONLYFSDIRS | BIF_NEWDIALOGSTYLE;
     PIDLIST_ABSOLUTE chosen = SHBrowseForFolderW(&browse);
-    if (chosen == nullptr) return false;
+    if (chosen == nullptr) return std::nullopt;
     wchar_t path[MAX_PATH] = {};
-    const bool entered = SHGetPathFromIDListW(chosen, path) && SetCurrentDirectoryW(path);
+    const bool named = SHGetPathFromIDListW(chosen, path);
     CoTaskMemFree(chosen);
-    return entered;
+    if (!named) return std::nullopt;
+    return Utf8FromWide(path);
 }
 
 }  // namespace kelvrin

@@ -1,9 +1,11 @@
 #pragma once
 
+#include <optional>
+#include <string>
+
 namespace kelvrin {
 
-// Asks for the game's installation folder and makes it the current directory; false when the
-// operator cancels or the folder cannot be entered.
-bool ChooseStartDirectory();
+// Asks for the game's installation folder; nothing when the operator cancels.
+std::optional<std::string> ChooseStartDirectory();
 
 }  // namespace kelvrin

@@ -88,8 +88,9 @@ TEST(LinkLabel, DrawsItselfAndFollowsTheMouse) {
     }
 }
 
-// "--choose-folder" asks for the start directory; Cancel means: do not start.
-TEST(FolderChooser, EntersTheChosenFolderOrNone) {
+// "--choose-folder" asks for the start directory; Cancel means: do not start. The current
+// directory stays as it was.
+TEST(FolderChooser, GivesTheChosenFolderOrNone) {
     for (const bool pick : {true, false}) {
         SCOPED_TRACE(pick ? "picked" : "cancelled");
         TempInstallation install;
@@ -100,8 +101,9 @@ TEST(FolderChooser, EntersTheChosenFolderOrNone) {
             dialog->setDirectory(QString::fromStdString(install.Root() + "/game"));
             static_cast<QDialog*>(dialog)->accept();  // takes the directory shown; public there
         });
-        EXPECT_EQ(ChooseStartDirectory(), pick);
-        EXPECT_EQ(CurrentDirectoryNow(), install.Root() + (pick ? "/game" : ""));
+        const std::optional<std::string> none;
+        EXPECT_EQ(ChooseStartDirectory(), pick ? install.Root() + "/game" : none);
+        EXPECT_EQ(CurrentDirectoryNow(), install.Root());
     }
 }
 
