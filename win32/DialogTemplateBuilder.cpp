@@ -44,10 +44,11 @@ Win32Control ControlOfKind(const ControlTemplate& control) {
         case ControlKind::DefaultButton:
             return {kButtonClass, kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0};
         case ControlKind::List:
+            // Owner data: the window keeps and draws the rows (OwnerDataList).
             return {kListBoxClass,
                     kChild | WS_BORDER | WS_TABSTOP | WS_VSCROLL |
                         (control.HasStyle("hscroll") ? WS_HSCROLL : 0) | LBS_NOTIFY |
-                        LBS_NOINTEGRALHEIGHT,
+                        LBS_NOINTEGRALHEIGHT | LBS_NODATA | LBS_OWNERDRAWFIXED,
                     0};
         case ControlKind::Link:
             // Notifies so that it receives the mouse; the link label draws and handles it.

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cwctype>
 #include <optional>
+#include <utility>
 
 #include "files/WideText.h"
 #include "win32/DialogTemplateBuilder.h"
@@ -53,33 +54,6 @@ std::wstring ComboItem(HWND combo, int index) {
                  reinterpret_cast<LPARAM>(item.data()));
     item.resize(static_cast<std::size_t>(length));
     return item;
-}
-
-// So many of the longest rows by characters are measured for a list's width, so that thousands
-// fill at once.
-constexpr std::size_t kMeasuredRows = 8;
-
-int WidestRow(HWND list, const std::vector<std::wstring>& rows) {
-    std::vector<const std::wstring*> longest;
-    longest.reserve(rows.size());
-    for (const std::wstring& row : rows) longest.push_back(&row);
-    const auto measured =
-        longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredRows, longest.size()));
-    std::partial_sort(
-        longest.begin(), measured, longest.end(),
-        [](const std::wstring* a, const std::wstring* b) { return a->size() > b->size(); });
-    const HDC dc = GetDC(list);
-    const HGDIOBJ previous =
-        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list, WM_GETFONT, 0, 0)));
-    int widest = 0;
-    for (auto row = longest.begin(); row != measured; ++row) {
-        SIZE size{};
-        GetTextExtentPoint32W(dc, (*row)->c_str(), static_cast<int>((*row)->size()), &size);
-        widest = std::max(widest, static_cast<int>(size.cx));
-    }
-    SelectObject(dc, previous);
-    ReleaseDC(list, dc);
-    return widest;
 }
 
 class ChangingFromCode {
@@ -148,6 +122,12 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
             return TRUE;
         case WM_SYSCOMMAND:
             return OnSystemCommand(wParam);
+        case WM_DRAWITEM:
+            if (const OwnerDataList* list = ListOf(static_cast<int>(wParam))) {
+                list->Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+                return TRUE;
+            }
+            return FALSE;
         case WM_SETCURSOR:
             if (cursor_ == nullptr) return FALSE;
             // The program's cursor over the window, its frame and every control that leaves
@@ -161,6 +141,7 @@ INT_PTR DialogWindow::Handle(UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_DESTROY:
             std::erase(openWindows, this);
             links_.clear();
+            lists_.clear();
             return FALSE;
         case WM_NCDESTROY:
             SetWindowLongPtrW(window_, DWLP_USER, 0);
@@ -244,14 +225,14 @@ void DialogWindow::SetUpControls() {
             links_.push_back(
                 std::make_unique<LinkLabel>(handle, [this, id] { dialog_.Clicked(id); }));
         }
+        if (control.kind == ControlKind::List)
+            lists_.push_back(std::make_unique<OwnerDataList>(handle));
         if (control.HasStyle("written")) {
             SendMessageW(handle, EM_SETLIMITTEXT, kMaxWrittenLength, 0);
             writtenTexts_.emplace_back(control.id, WindowText(handle));
         }
         if (!control.items.empty()) {
-            std::vector<std::wstring> items;
-            for (const std::string_view item : control.items) items.push_back(WideFromName(item));
-            FillItems(handle, control.kind, items);
+            FillItems(handle, control.kind, {control.items.begin(), control.items.end()});
         }
     }
 }
@@ -288,25 +269,17 @@ void DialogWindow::FitLabelsToText() {
     ReleaseDC(window_, dc);
 }
 
-void DialogWindow::FillItems(HWND control, ControlKind kind,
-                             const std::vector<std::wstring>& items) {
+void DialogWindow::FillItems(HWND control, ControlKind kind, std::vector<std::string> items) {
     const ChangingFromCode changing(changingFromCode_);
     if (kind == ControlKind::Combo) {
         SendMessageW(control, CB_RESETCONTENT, 0, 0);
-        for (const std::wstring& item : items)
-            SendMessageW(control, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
+        for (const std::string& item : items) {
+            SendMessageW(control, CB_ADDSTRING, 0,
+                         reinterpret_cast<LPARAM>(WideFromName(item).c_str()));
+        }
         return;
     }
-    // A list of thousands of maps is drawn once, when it is full.
-    SendMessageW(control, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(control, LB_RESETCONTENT, 0, 0);
-    for (const std::wstring& item : items)
-        SendMessageW(control, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(item.c_str()));
-    // A list scrolls sideways as far as its widest row reaches.
-    SendMessageW(control, LB_SETHORIZONTALEXTENT,
-                 static_cast<WPARAM>(WidestRow(control, items) + 4), 0);
-    SendMessageW(control, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(control, nullptr, TRUE);
+    if (OwnerDataList* list = ListOf(GetDlgCtrlID(control))) list->SetRows(std::move(items));
 }
 
 void DialogWindow::OnCommand(int id, int code, HWND control) {
@@ -383,6 +356,13 @@ ControlKind DialogWindow::KindOf(int id) const {
     return control == nullptr ? ControlKind::Label : control->kind;
 }
 
+OwnerDataList* DialogWindow::ListOf(int id) const {
+    for (const auto& list : lists_) {
+        if (list->Id() == id) return list.get();
+    }
+    return nullptr;
+}
+
 HWND DialogWindow::Control(int id) const {
     return id == kWindowItem ? window_ : GetDlgItem(window_, id);
 }
@@ -410,10 +390,7 @@ void DialogWindow::SetChecked(int id, bool checked) {
 }
 
 void DialogWindow::SetItems(int id, const std::vector<std::string>& items) {
-    std::vector<std::wstring> wide;
-    wide.reserve(items.size());
-    for (const std::string& item : items) wide.push_back(WideFromName(item));
-    FillItems(Control(id), KindOf(id), wide);
+    FillItems(Control(id), KindOf(id), items);
 }
 
 int DialogWindow::Selection(int id) const {

@@ -10,6 +10,7 @@
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogTemplate.h"
 #include "win32/LinkLabel.h"
+#include "win32/OwnerDataList.h"
 
 namespace kelvrin {
 
@@ -58,7 +59,8 @@ private:
     void SetUpTooltips();
     void SetUpControls();
     void FitLabelsToText();
-    void FillItems(HWND control, ControlKind kind, const std::vector<std::wstring>& items);
+    void FillItems(HWND control, ControlKind kind, std::vector<std::string> items);
+    OwnerDataList* ListOf(int id) const;
     ControlKind KindOf(int id) const;
     HWND Control(int id) const;
 
@@ -69,6 +71,7 @@ private:
     HCURSOR cursor_ = nullptr;
     HWND tooltips_ = nullptr;
     std::vector<std::unique_ptr<LinkLabel>> links_;
+    std::vector<std::unique_ptr<OwnerDataList>> lists_;
     // The last text of each written edit that held Latin-1 only, by control id.
     std::vector<std::pair<int, std::wstring>> writtenTexts_;
     // The drop-down whose pick from its list is being handled: until the notification returns,

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "dialogs/KelvrinDlg.h"
+#include "dialogs/MapSelectionDlg.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/TempInstallation.h"
 #include "win32/DialogTemplateBuilder.h"
@@ -62,7 +63,10 @@ constexpr KindRow kKinds[] = {
     {ControlKind::Button, L"Button", BS_TYPEMASK | WS_TABSTOP, BS_PUSHBUTTON | WS_TABSTOP},
     {ControlKind::DefaultButton, L"Button", BS_TYPEMASK | WS_TABSTOP,
      BS_DEFPUSHBUTTON | WS_TABSTOP},
-    {ControlKind::List, L"ListBox", LBS_NOTIFY | LBS_SORT | WS_TABSTOP, LBS_NOTIFY | WS_TABSTOP},
+    // Owner data: the list holds only its count; the window draws each row from its strings.
+    {ControlKind::List, L"ListBox",
+     LBS_NOTIFY | LBS_SORT | LBS_NODATA | LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | WS_TABSTOP,
+     LBS_NOTIFY | LBS_NODATA | LBS_OWNERDRAWFIXED | WS_TABSTOP},
     {ControlKind::Link, L"Static", SS_TYPEMASK | SS_NOTIFY, SS_LEFT | SS_NOTIFY},
 };
 
@@ -143,16 +147,20 @@ TEST(Win32Renderer, EachTemplateBecomesItsNativeControls) {
     }
 }
 
-// A key as the operator presses it on the focused control, through the dialog's own loop.
-void PressKey(HWND window, WPARAM key) {
-    PostMessageW(GetFocus(), WM_KEYDOWN, key, 1);
-    PostMessageW(GetFocus(), WM_KEYUP, key, 0xC0000001);
+// A key message to the focused control, through the dialog's own loop.
+void Deliver(HWND window, UINT keyMessage, WPARAM key, LPARAM flags) {
+    PostMessageW(GetFocus(), keyMessage, key, flags);
     MSG message{};
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (IsDialogMessageW(window, &message)) continue;
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
+}
+
+void PressKey(HWND window, WPARAM key) {
+    Deliver(window, WM_KEYDOWN, key, 1);
+    Deliver(window, WM_KEYUP, key, 0xC0000001);
 }
 
 struct KeyRow {
@@ -249,6 +257,48 @@ void ClickRow(HWND window, int id, int row) {
     const LPARAM point = MAKELPARAM(rect.left + 2, rect.top + 2);
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
     SendMessageW(list, WM_LBUTTONUP, 0, point);
+}
+
+void DoubleClickRow(HWND window, int id, int row) {
+    const HWND list = GetDlgItem(window, id);
+    RECT rect{};
+    SendMessageW(list, LB_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&rect));
+    const LPARAM point = MAKELPARAM(rect.left + 2, rect.top + 2);
+    for (const UINT message : {WM_LBUTTONDOWN, WM_LBUTTONUP, WM_LBUTTONDBLCLK, WM_LBUTTONUP})
+        SendMessageW(list, message, message == WM_LBUTTONUP ? 0 : MK_LBUTTON, point);
+}
+
+// Each row as a screen reader reads it.
+std::vector<std::wstring> RowsOf(HWND list) {
+    std::vector<std::wstring> rows;
+    for (WPARAM row = 0; row < static_cast<WPARAM>(SendMessageW(list, LB_GETCOUNT, 0, 0)); ++row) {
+        std::wstring text(static_cast<std::size_t>(SendMessageW(list, LB_GETTEXTLEN, row, 0)), 0);
+        SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(text.data()));
+        rows.push_back(text);
+    }
+    return rows;
+}
+
+// In the map lists a row's first letter chooses the next row it begins, the arrow keys move on
+// and a double click copies; every row reads back as drawn.
+TEST(Win32Renderer, MapListsChooseByKeysAndDoubleClickAndReadBack) {
+    TempInstallation installation;
+    installation.MakeFolder("dvbase");
+    ServerSettings settings;
+    settings.startDirectory = installation.Root();
+    CMapSelectionDlg dialog(settings);
+    const auto window = DialogWindow::OpenModeless(dialog, nullptr);
+    ASSERT_NE(window, nullptr);
+    const HWND maps = window->Handle();
+    SetFocus(GetDlgItem(maps, 1037));
+    Deliver(maps, WM_CHAR, L'D', 1);  // from the first row to the second, "dvdm2.map"
+    PressKey(maps, VK_DOWN);
+    Press(maps, 1023);
+    DoubleClickRow(maps, 1037, 4);
+    Deliver(maps, WM_CHAR, L'd', 1);
+    Press(maps, 1023);
+    const std::vector<std::wstring> copied{L"dvdm1", L"dvdm3.map", L"dvdm5.map", L"dvdm6.map"};
+    EXPECT_EQ(RowsOf(GetDlgItem(maps, 1036)), copied);
 }
 
 std::string ExpectedFile(int resource) {
