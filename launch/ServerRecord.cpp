@@ -27,8 +27,9 @@ bool ReadNumber(std::string_view text, Number& number) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// Waits until the process no longer has its identity, or the time is up.
-bool EndsWithin(const ServerRecord& record, std::chrono::milliseconds timeout) {
+// Waits until the process no longer has its identity, or the time is up. Unused on Windows,
+// which stops no server.
+[[maybe_unused]] bool EndsWithin(const ServerRecord& record, std::chrono::milliseconds timeout) {
     const auto until = std::chrono::steady_clock::now() + timeout;
     for (;;) {
         if (ProcessIdentity(record.process) != record.identity) return true;
