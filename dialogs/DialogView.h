@@ -4,8 +4,6 @@
 #include <string_view>
 #include <vector>
 
-#include "messages/OperatorMessages.h"
-
 namespace kelvrin {
 
 // The id that stands for the window itself: its text is the caption.
@@ -17,8 +15,15 @@ inline constexpr int kWindowItem = 0;
 // where they are valid UTF-8, else one byte a character; the layer keeps their bytes itself.
 // Nothing done here from code runs a handler: only the operator's own actions come back as
 // events. The window's messages are shown through the view, so they belong to that window.
-class DialogView : public OperatorMessages {
+class DialogView {
 public:
+    virtual ~DialogView() = default;
+
+    // A message with one OK button, no icon, and the application title as caption.
+    virtual void Show(const std::string& text) = 0;
+    // A question with Yes and No, the exclamation icon, Yes the default. True for Yes.
+    virtual bool AskYesNo(const std::string& text, const std::string& caption) = 0;
+
     // The text of an edit, of a drop-down's edit field, of a label, button or the caption.
     virtual std::string Text(int id) const = 0;
     virtual void SetText(int id, std::string_view text) = 0;

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "cli/RunCli.h"
-#include "tests/support/DialogScenario.h"
+#include "tests/support/Scene.h"
 #include "tests/support/Standing.h"
 
 namespace kelvrin::testing {
@@ -61,8 +61,7 @@ const std::vector<FileIs> kUnwritten = {{"dvbase/kelvrin.cfg", kStored},
                                         {"kvr_dvbase.bat", std::nullopt},
                                         {"dvbase/kelvrin.scriptcfg", std::nullopt}};
 
-struct Invocation {
-    std::string name;
+struct Invocation : Named {
     std::vector<Standing> standing;
     std::vector<std::string> arguments;
     int code;
@@ -70,8 +69,6 @@ struct Invocation {
     std::vector<FileIs> files;
     std::source_location where;
 };
-
-std::ostream& operator<<(std::ostream& out, const Invocation& row) { return out << row.name; }
 
 // A row, which remembers where it stands so that a failure names its line.
 Invocation Row(std::string name, std::vector<Standing> standing, std::vector<std::string> arguments,
@@ -359,23 +356,23 @@ TEST(KelvrinCliDryRun, PrintsWhatTheCommandWrites) {
 
 // For one set of settings, set writes the config that the window's Save Config writes.
 TEST(KelvrinCliAndWindow, SetWritesWhatSaveConfigWrites) {
-    std::string windowWrote;
-    {
-        DialogScenario window;
-        window.Run(
-            "open|type:Server Name=Caf\xe9|pick:Game Type=Team DM|pick:Speed=384 kbs|"
-            "pick:max.Players=6|click:pure LAN Server|click:Save Config");
-        windowWrote = window.installation.ReadFile("dvbase/kelvrin.cfg");
+    using namespace mainwindow;
+    Scene scene;
+    for (const Step& step : {OpenMain(), Type(kServerName, "Caf\xe9"), Pick(kGameType, "Team DM"),
+                             Pick(kSpeed, "384 kbs"), Pick(kMaxPlayers, "6"), Click(kPureLanServer),
+                             Click(kSaveConfig)}) {
+        step(scene);
     }
-    TempInstallation install;
-    install.WriteFile("dvbase/kelvrin.cfg", kStored);
+    const std::optional<std::string> windowWrote =
+        BytesOf(scene.installation, "dvbase/kelvrin.cfg");
+    scene.installation.WriteFile("dvbase/kelvrin.cfg", kStored);
     std::ostringstream out;
     std::ostringstream err;
     EXPECT_EQ(RunCli({"kelvrin-cli", "set", "si_name=Caf\xc3\xa9", "si_gameType=Team DM",
                       "gui_configServerRate=2", "si_maxPlayers=6", "net_LANServer=0"},
                      out, err),
               0);
-    EXPECT_EQ(install.ReadFile("dvbase/kelvrin.cfg"), windowWrote);
+    EXPECT_EQ(BytesOf(scene.installation, "dvbase/kelvrin.cfg"), windowWrote);
 }
 
 }  // namespace

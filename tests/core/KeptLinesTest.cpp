@@ -11,8 +11,7 @@
 namespace kelvrin::testing {
 namespace {
 
-struct KeptCase {
-    std::string name;
+struct KeptCase : Named {
     std::string file;
     std::vector<std::string> kept;
     bool lanServer = true;  // off: the composed text carries the first master server

@@ -1,11 +1,10 @@
 // The main window on a recording view, driven by the operator's steps: how it opens, how its
 // controls show and collect the store, how they react, and its commands.
-#include <gtest/gtest.h>
+#include <algorithm>
+#include <type_traits>
 
-#include "dialogs/DialogIds.h"
-#include "dialogs/SettingBindings.h"
-#include "tests/support/DialogScenario.h"
-#include "tests/support/SettingsByName.h"
+#include "tests/support/EventDialog.h"
+#include "tests/support/Scene.h"
 
 namespace kelvrin::testing {
 namespace {
@@ -13,243 +12,329 @@ namespace {
 using namespace mainwindow;
 
 const std::string kSaved = "Config file \"kelvrin.cfg\" and batch file \"kvr_dvbase.bat\" written";
-const std::string kNoBatch = "|?file:kvr_dvbase.bat=(none)";
+const std::string kNoFolders =
+    "can't find game folders in the current directory !\n"
+    "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
+const Question kSaveQuestion{"Save changed configuration ?", "Question"};
+const std::vector<Standing> kNoDefault = {Removed("dvbase")};
+
+class MainWindow : public SceneTest {};
+TEST_P(MainWindow, Runs) { RunCase(); }
 
 // The default folder is found in any letter case and its store is read; the list orders the
 // entries with their brackets, as it shows them; without a default folder the operator is told.
-TEST(KelvrinDlg, OpensOnTheGameFoldersAndSelectsTheDefault) {
-    const std::string noFolders =
-        "|?shown=can't find game folders in the current directory !\n"
-        "Please execute \"kelvrin.exe\" in your Dravek(TM) folder...";
-    const Scenario rows[] = {
-        {"default in capitals",
-         "remove:dvbase|folder:zeta|folder:Alpha|file:DVBASE/kelvrin.cfg=set si_name \"Saved\"|"
-         "folder:a|folder:Beta|folder:a-b|folder:.x|file:readme.txt=no folder|open|"
-         "?text:0=Kelvrin - Servertool for Dravek by the Kelvrin team|"
-         "?items:Game Base=[a-b];[a];[Alpha];[Beta];[DVBASE];[zeta]|?text:Game Base=[DVBASE]|"
-         "?text:Server Name=Saved|?shown=|click:Exit|?asked=|?closed=OK"},
-        {"no default folder",
-         "remove:dvbase|file:mods/kelvrin.cfg=set si_name \"Saved\"|open|?items:Game "
-         "Base=[mods]|?text:Game Base=|"
-         "?text:Server Name=Hollowmere" +
-             noFolders},
-        {"no folder at all", "remove:dvbase|open|?items:Game Base=" + noFolders},
-    };
-    RunScenarios(rows);
-}
+const Case kOpenings[] = {
+    {"default in capitals",
+     {Removed("dvbase"), Folder("zeta"), Folder("Alpha"), Folder("a"), Folder("Beta"),
+      Folder("a-b"), Folder(".x"), File("DVBASE/kelvrin.cfg", "set si_name \"Saved\""),
+      File("readme.txt", "no folder")},
+     {OpenMain(), TextIs(kWindowItem, "Kelvrin - Servertool for Dravek by the Kelvrin team"),
+      ItemsAre(kGameBase, {"[a-b]", "[a]", "[Alpha]", "[Beta]", "[DVBASE]", "[zeta]"}),
+      TextIs(kGameBase, "[DVBASE]"), TextIs(kServerName, "Saved"), MessagesAre({}), Click(kExit),
+      QuestionsAre({}), ClosedAs(true)}},
+    {"no default folder",
+     {Removed("dvbase"), File("mods/kelvrin.cfg", "set si_name \"Saved\"")},
+     {OpenMain(), ItemsAre(kGameBase, {"[mods]"}), TextIs(kGameBase, ""),
+      TextIs(kServerName, "Hollowmere"), MessagesAre({kNoFolders})}},
+    {"no folder at all",
+     kNoDefault,
+     {OpenMain(), ItemsAre(kGameBase, {}), MessagesAre({kNoFolders})}},
+};
+INSTANTIATE_TEST_SUITE_P(Opening, MainWindow, ::testing::ValuesIn(kOpenings), RowName());
 
 // Each control shows its setting and collects it back, and each difference is a change: texts
 // unchanged; limits as the number their text begins with; lists by position, player counts as
 // twice the place plus one (so an odd count shows one lower), and a list whose text names no
-// item keeps the store; check boxes ticked ("1") for any switch but 0, collected as 1. Showing
-// first pulls the counts, the speed and the game type into the lists' ranges.
-TEST(KelvrinDlg, ControlsShowAndCollectTheirSetting) {
-    const struct {
-        const char* name;
-        int control;
-        const char* setting;
-        std::string stored;
-        std::string shown;
-        std::string put;
-        std::string taken;
-    } rows[] = {
-        {"server name", kServerName, "si_name", " Caf\xe9 \"4\" ", " Caf\xe9 \"4\" ", "Z", "Z"},
-        {"client password", kClientPassword, "g_password", "old", "old", "", ""},
-        {"admin password", kAdminPassword, "net_serverRemoteConsolePassword", "", "", "a", "a"},
-        {"time limit", kTimeLimit, "si_timeLimit", "45", "45", "250", "250"},
-        {"frag limit", kFragLimit, "si_fragLimit", "-3", "-3", "  17xyz", "17"},
-        {"capture limit", kCaptureLimit, "si_captureLimit", "0", "0", "-8", "-8"},
-        {"tourney limit", kTourneyLimit, "si_tourneyLimit", "7", "7", "", "0"},
-        {"countdown", kCountdown, "si_countDown", "12", "12", "+6 9", "6"},
-        {"game type", kGameType, "gameTypeIndex", "3", "Arena CTF", "tourney", "4"},
-        {"game type too high", kGameType, "gameTypeIndex", "7", "DM", "DM", "0"},
-        {"game type below 0", kGameType, "gameTypeIndex", "-2", "", "", "-2"},
-        {"speed", kSpeed, "gui_configServerRate", "5", "LAN", "265 kbs", "1"},
-        {"speed too high", kSpeed, "gui_configServerRate", "9", "LAN", "LAN", "5"},
-        {"speed no item", kSpeed, "gui_configServerRate", "2", "384 kbs", "3", "2"},
-        {"max players", kMaxPlayers, "si_maxPlayers", "12", "12", "6", "6"},
-        {"odd max players", kMaxPlayers, "si_maxPlayers", "5", "4", "4", "4"},
-        {"max players too high", kMaxPlayers, "si_maxPlayers", "40", "16", "16", "16"},
-        {"max players below 2", kMaxPlayers, "si_maxPlayers", "1", "16", "16", "16"},
-        {"warm-up players", kWarmupPlayers, "si_minPlayers", "7", "6", "6", "6"},
-        {"warm-up above 16", kWarmupPlayers, "si_minPlayers", "20", "2", "2", "2"},
-        {"warm-up above most", kWarmupPlayers, "si_minPlayers", "14", "12", "12", "12"},
-        {"map cycle 2", kMapCycle, "si_mapCycle", "2", "1", "1", "1"},
-        {"dedicated", kDedicated, "net_serverDedicated", "1", "1", "0", "0"},
-        {"log file", kLogFile, "logFile", "0", "0", "1", "1"},
-        {"hit scan tint", kHitScanTint, "si_allowHitscanTint", "1", "1", "0", "0"},
-        {"LAN server", kPureLanServer, "net_LANServer", "1", "1", "1", "1"},
-    };
-    DialogScenario main;
-    main.Run("open");
-    ServerSettings& settings = main.settings;
-    RecordingView& window = *main.window;
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        const bool box = FindSetting(kSwitchSettings, row.setting) != nullptr;
-        settings.si_maxPlayers = 12;
-        Assign(settings, row.setting, row.stored);
-        main.Run("show");
-        EXPECT_EQ(box ? std::to_string(window.Checked(row.control)) : window.Text(row.control),
-                  row.shown);
-        const std::string shownValue = ValueOf(settings, row.setting);
-        window.At(row.control).checked = row.put == "1";
-        window.At(row.control).text = row.put;
-        main.Run("collect");
-        EXPECT_EQ(ValueOf(settings, row.setting), row.taken);
-        EXPECT_EQ(settings.settingsChanged, row.taken != shownValue);
-        main.Run("collect");
-        EXPECT_FALSE(settings.settingsChanged) << "a second collection finds nothing new";
-    }
+// item keeps the store; check boxes ticked for any switch but 0, collected as 1. Showing first
+// pulls the counts, the speed and the game type into the lists' ranges.
+template <typename Field>
+std::vector<Step> Shows(Field S::*field, std::type_identity_t<Field> stored, int control,
+                        std::string shown, std::string put, std::type_identity_t<Field> taken,
+                        bool changed, Where where = Where::current()) {
+    return {OpenMain(),
+            Store([=](S& s) { s.si_maxPlayers = 12, s.*field = stored; }),
+            ShowStore(),
+            TextIs(control, shown, where),
+            Type(control, put),
+            CollectControls(),
+            Stored(field, taken, where),
+            ChangedIs(changed, where),
+            CollectControls(),
+            ChangedIs(false, where)};
+}
+std::vector<Step> Ticks(std::int32_t S::*field, std::int32_t stored, int control, bool shown,
+                        bool put, bool changed, Where where = Where::current()) {
+    return {OpenMain(),
+            Store([=](S& s) { s.*field = stored; }),
+            ShowStore(),
+            CheckedIs(control, shown, where),
+            Tick(control, put),
+            CollectControls(),
+            Stored(field, put ? 1 : 0, where),
+            ChangedIs(changed, where),
+            CollectControls(),
+            ChangedIs(false, where)};
 }
 
+const std::string kCafe = " Caf\xe9 \"4\" ";
+const Case kBindings[] = {
+    {"server name", {}, Shows(&S::si_name, kCafe, kServerName, kCafe, "Z", "Z", true)},
+    {"client password", {}, Shows(&S::g_password, "old", kClientPassword, "old", "", "", true)},
+    {"admin password",
+     {},
+     Shows(&S::net_serverRemoteConsolePassword, "", kAdminPassword, "", "a", "a", true)},
+    {"time limit", {}, Shows(&S::si_timeLimit, 45, kTimeLimit, "45", "250", 250, true)},
+    {"frag limit", {}, Shows(&S::si_fragLimit, -3, kFragLimit, "-3", "  17xyz", 17, true)},
+    {"capture limit", {}, Shows(&S::si_captureLimit, 0, kCaptureLimit, "0", "-8", -8, true)},
+    {"tourney limit", {}, Shows(&S::si_tourneyLimit, 7, kTourneyLimit, "7", "", 0, true)},
+    {"countdown", {}, Shows(&S::si_countDown, 12, kCountdown, "12", "+6 9", 6, true)},
+    {"game type", {}, Shows(&S::gameTypeIndex, 3, kGameType, "Arena CTF", "tourney", 4, true)},
+    {"game type too high", {}, Shows(&S::gameTypeIndex, 7, kGameType, "DM", "DM", 0, false)},
+    {"game type below 0", {}, Shows(&S::gameTypeIndex, -2, kGameType, "", "", -2, false)},
+    {"speed", {}, Shows(&S::gui_configServerRate, 5, kSpeed, "LAN", "265 kbs", 1, true)},
+    {"speed too high", {}, Shows(&S::gui_configServerRate, 9, kSpeed, "LAN", "LAN", 5, false)},
+    {"speed no item", {}, Shows(&S::gui_configServerRate, 2, kSpeed, "384 kbs", "3", 2, false)},
+    {"max players", {}, Shows(&S::si_maxPlayers, 12, kMaxPlayers, "12", "6", 6, true)},
+    {"odd max players", {}, Shows(&S::si_maxPlayers, 5, kMaxPlayers, "4", "4", 4, true)},
+    {"max players too high", {}, Shows(&S::si_maxPlayers, 40, kMaxPlayers, "16", "16", 16, false)},
+    {"max players below 2", {}, Shows(&S::si_maxPlayers, 1, kMaxPlayers, "16", "16", 16, false)},
+    {"warm-up players", {}, Shows(&S::si_minPlayers, 7, kWarmupPlayers, "6", "6", 6, true)},
+    {"warm-up above 16", {}, Shows(&S::si_minPlayers, 20, kWarmupPlayers, "2", "2", 2, false)},
+    {"warm-up above most", {}, Shows(&S::si_minPlayers, 14, kWarmupPlayers, "12", "12", 12, false)},
+    {"map cycle 2", {}, Ticks(&S::si_mapCycle, 2, kMapCycle, true, true, true)},
+    {"dedicated", {}, Ticks(&S::net_serverDedicated, 1, kDedicated, true, false, true)},
+    {"log file", {}, Ticks(&S::logFile, 0, kLogFile, false, true, true)},
+    {"hit scan tint", {}, Ticks(&S::si_allowHitscanTint, 1, kHitScanTint, true, false, true)},
+    {"LAN server", {}, Ticks(&S::net_LANServer, 1, kPureLanServer, true, true, false)},
+};
+INSTANTIATE_TEST_SUITE_P(Controls, MainWindow, ::testing::ValuesIn(kBindings), RowName());
+
 // The game type enables its limits and team boxes and names the tint while it is ticked; the
-// other limits stay enabled. "Warm up" enables its player count. A speed suggests its player
-// count and lowers a higher warm-up count in the boxes only; a confirmed player count goes into
-// the store and keeps the stored warm-up count at most the stored player count. None of the
-// choices is a change.
-TEST(KelvrinDlg, ChoicesEnableAndSuggest) {
-    const std::string limits =
-        "|?enabled:Time Limit,Tourney Limit,Capture Limit,Autobalance,Shuffle Teams,Team damage=";
-    const std::string tint =
-        "|?text:Hit Scan Tint=Hit Scan Tint ( 0 )|click:Hit Scan Tint|"
-        "?text:Hit Scan Tint=Hit Scan Tint ( ";
-    const std::string counts = "?text:max.Players=";
-    const std::string unchanged = "|?changed=0";
-    const Scenario rows[] = {
-        {"DM",
-         "open|store:gameTypeIndex=1|show|pick:Game Type=DM" + limits + "100000" + tint + "1 )"},
-        {"Team DM", "open|pick:Game Type=Team DM" + limits + "100111" + tint + "2 )" + unchanged},
-        {"CTF", "open|pick:Game Type=CTF" + limits + "101111" + tint + "2 )"},
-        {"Arena CTF", "open|pick:Game Type=Arena CTF" + limits + "101111" + tint + "2 )"},
-        {"Tourney", "open|pick:Game Type=Tourney" + limits + "110000" + tint + "1 )"},
-        {"warm-up", "open|click:Warm up|?enabled:1013=1|click:Warm up|?enabled:1013=0"},
-        {"128 kbs", "open|store:si_minPlayers=16|show|pick:Speed=128 kbs|" + counts +
-                        "2|?text:1013=2|?store:si_maxPlayers=16|?store:si_minPlayers=16" +
-                        unchanged},
-        {"LAN", "open|store:si_maxPlayers=8|show|pick:Speed=LAN|" + counts +
-                    "16|?text:1013=4|?store:si_maxPlayers=8" + unchanged},
-        {"most below warm-up", "open|store:si_minPlayers=8|show|pick:max.Players=6|" + counts +
-                                   "6|?text:1013=6|?store:si_maxPlayers=6|?store:si_minPlayers=6" +
-                                   unchanged},
-        {"most above warm-up",
-         "open|store:si_maxPlayers=8|show|pick:max.Players=14|" + counts +
-             "14|?text:1013=4|?store:si_maxPlayers=14|?store:si_minPlayers=4"},
-        {"warm-up above most",
-         "open|store:si_maxPlayers=8|show|pick:1013=12|" + counts +
-             "12|?text:1013=12|?store:si_maxPlayers=12|?store:si_minPlayers=12" + unchanged},
-        {"against the store",
-         "open|pick:Speed=128 kbs|pick:1013=12|" + counts +
-             "16|?text:1013=12|?store:si_maxPlayers=16|?store:si_minPlayers=12"},
-    };
-    RunScenarios(rows);
+// time limit stays enabled. Choices are no change of the store.
+std::vector<Step> GameType(std::string type, std::vector<int> enabled, std::string tint,
+                           Where where = Where::current()) {
+    std::vector<Step> steps = {Store([](S& s) { s.gameTypeIndex = 1; }), OpenMain(),
+                               Pick(kGameType, type), EnabledIs(kTimeLimit, true, where)};
+    for (const int id : {kTourneyLimit, kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage}) {
+        const bool on = std::find(enabled.begin(), enabled.end(), id) != enabled.end();
+        steps.push_back(EnabledIs(id, on, where));
+    }
+    for (const Step& step :
+         {TextIs(kHitScanTint, "Hit Scan Tint ( 0 )", where), Click(kHitScanTint),
+          TextIs(kHitScanTint, tint, where), ChangedIs(false, where)}) {
+        steps.push_back(step);
+    }
+    return steps;
 }
+
+const std::vector<int> kTeams = {kAutobalance, kShuffleTeams, kTeamDamage};
+const std::vector<int> kFlags = {kCaptureLimit, kAutobalance, kShuffleTeams, kTeamDamage};
+const Case kChoices[] = {
+    {"DM", {}, GameType("DM", {}, "Hit Scan Tint ( 1 )")},
+    {"Team DM", {}, GameType("Team DM", kTeams, "Hit Scan Tint ( 2 )")},
+    {"CTF", {}, GameType("CTF", kFlags, "Hit Scan Tint ( 2 )")},
+    {"Arena CTF", {}, GameType("Arena CTF", kFlags, "Hit Scan Tint ( 2 )")},
+    {"Tourney", {}, GameType("Tourney", {kTourneyLimit}, "Hit Scan Tint ( 1 )")},
+    {"warm-up",
+     {},
+     {OpenMain(), Click(kWarmup), EnabledIs(kWarmupPlayers, true), Click(kWarmup),
+      EnabledIs(kWarmupPlayers, false)}},
+    // A speed suggests its player count and lowers a higher warm-up count in the boxes only; a
+    // confirmed player count goes into the store and keeps the stored warm-up count at most the
+    // stored player count. None of it is a change.
+    {"128 kbs",
+     {},
+     {Store([](S& s) { s.si_minPlayers = 16; }), OpenMain(), Pick(kSpeed, "128 kbs"),
+      TextIs(kMaxPlayers, "2"), TextIs(kWarmupPlayers, "2"), Stored(&S::si_maxPlayers, 16),
+      Stored(&S::si_minPlayers, 16), ChangedIs(false)}},
+    {"LAN",
+     {},
+     {Store([](S& s) { s.si_maxPlayers = 8; }), OpenMain(), Pick(kSpeed, "LAN"),
+      TextIs(kMaxPlayers, "16"), TextIs(kWarmupPlayers, "4"), Stored(&S::si_maxPlayers, 8)}},
+    {"most below warm-up",
+     {},
+     {Store([](S& s) { s.si_minPlayers = 8; }), OpenMain(), Pick(kMaxPlayers, "6"),
+      TextIs(kWarmupPlayers, "6"), Stored(&S::si_maxPlayers, 6), Stored(&S::si_minPlayers, 6),
+      ChangedIs(false)}},
+    {"most above warm-up",
+     {},
+     {Store([](S& s) { s.si_maxPlayers = 8; }), OpenMain(), Pick(kMaxPlayers, "14"),
+      TextIs(kWarmupPlayers, "4"), Stored(&S::si_maxPlayers, 14), Stored(&S::si_minPlayers, 4)}},
+    {"warm-up above most",
+     {},
+     {Store([](S& s) { s.si_maxPlayers = 8; }), OpenMain(), Pick(kWarmupPlayers, "12"),
+      TextIs(kMaxPlayers, "12"), Stored(&S::si_maxPlayers, 12), Stored(&S::si_minPlayers, 12)}},
+    {"against the store",
+     {},
+     {OpenMain(), Pick(kSpeed, "128 kbs"), Pick(kWarmupPlayers, "12"), TextIs(kMaxPlayers, "16"),
+      Stored(&S::si_maxPlayers, 16), Stored(&S::si_minPlayers, 12)}},
+};
+INSTANTIATE_TEST_SUITE_P(Choices, MainWindow, ::testing::ValuesIn(kChoices), RowName());
 
 // Choosing a folder reads its store and shows it, replacing edits not yet collected, and counts
 // as a change; a folder without a script clears "Map cycle"; one that cannot be entered reads
 // nothing. The copy-back takes the chosen folder, also named by typed text in any letter case.
-TEST(KelvrinDlg, AChosenGameFolderReplacesWhatTheWindowShows) {
-    const std::string g32(32, 'g');
-    const std::string open =
-        "file:dvbase/kelvrin.cfg=set si_name \"Base\"|file:" + g32 +
-        "/kelvrin.cfg=set si_name \"Long\"|file:mods/kelvrin.scriptcfg=set si_mapcycle \"mp/a\"|"
-        "file:mods/kelvrin.cfg=set si_name \"Mod\"\nset si_mapCycle \"1\"|folder:empty|open|"
-        "type:Server Name=Typed|";
-    const std::string changed = "|?changed=1";
-    const Scenario rows[] = {
-        {"no config", open +
-                          "pick:Game Base=[empty]|?text:Server Name=Base|?gameFolder=empty|"
-                          "?checked:Map cycle=0" +
-                          changed},
-        {"its own config", open +
-                               "pick:Game Base=[mods]|?text:Server Name=Mod|?gameFolder=mods|"
-                               "?checked:Map cycle=1" +
-                               changed},
-        {"name too long",
-         open + "pick:Game Base=[" + g32 + "]|?text:Server Name=Base|?gameFolder=" + g32 + changed},
-        {"typed", open +
-                      "pick:Game Base=[mods]|type:Game Base=[DVBASE]|collect|?gameFolder=dvbase" +
-                      changed},
-    };
-    RunScenarios(rows);
+const std::string g32(32, 'g');  // one byte more than a game folder's name may hold
+const std::vector<Standing> kFolders = {
+    File("dvbase/kelvrin.cfg", "set si_name \"Base\""),
+    File(g32 + "/kelvrin.cfg", "set si_name \"Long\""),
+    File("mods/kelvrin.scriptcfg", "set si_mapcycle \"mp/a\""),
+    File("mods/kelvrin.cfg", "set si_name \"Mod\"\nset si_mapCycle \"1\""), Folder("empty")};
+
+std::vector<Step> Chooses(std::string entry, std::string name, std::string folder, bool cycle,
+                          Where where = Where::current()) {
+    return {OpenMain(),
+            Type(kServerName, "Typed"),
+            Pick(kGameBase, entry),
+            TextIs(kServerName, name, where),
+            Stored(&S::gameFolder, folder, where),
+            CheckedIs(kMapCycle, cycle, where),
+            ChangedIs(true, where)};
 }
 
+const Case kFolderChoices[] = {
+    {"no config", kFolders, Chooses("[empty]", "Base", "empty", false)},
+    {"its own config", kFolders, Chooses("[mods]", "Mod", "mods", true)},
+    {"name too long", kFolders, Chooses("[" + g32 + "]", "Base", g32, false)},
+    {"typed",
+     kFolders,
+     {OpenMain(), Pick(kGameBase, "[mods]"), Type(kGameBase, "[DVBASE]"), CollectControls(),
+      Stored(&S::gameFolder, "dvbase"), ChangedIs(true)}},
+};
+INSTANTIATE_TEST_SUITE_P(Folders, MainWindow, ::testing::ValuesIn(kFolderChoices), RowName());
+
 // Save Config writes both files and Start Server the config before it starts the game; both
-// collect first, so a following Exit has nothing to ask. Exit asks only after an edit and
-// writes only the config on Yes; Cancel (Escape, the close box) closes without a word. The
-// commands tell what failed (Exit, answered Yes, closes anyway).
-TEST(KelvrinDlg, CommandsSaveStartAndClose) {
-    const std::string kept = "file:dvbase/kelvrin.cfg=kept|open|";
-    const std::string edited = kept + "type:Server Name=Edited|";
-    const std::string keptAfter = "|?file:dvbase/kelvrin.cfg=kept";
-    const std::string asked = "|?asked=Save changed configuration ? (Question)";
-    const std::string gone = "open|type:Server Name=Lost|remove:dvbase|answer:yes|click:";
-    const std::string blocked =
-        "folder:dvbase/kelvrin.cfg|open|type:Server Name=L|answer:yes|click:";
-    const Scenario rows[] = {
-        {"Save Config, Start Server, Exit",
-         "open|type:Server Name=Saved|click:Save Config|?shown=" + kSaved +
-             "|type:Server Name=Started|click:dedicated|click:Start Server|?cfg:si_name=Started|"
-             "?launched=dravek.exe +set fs_game dvbase+exec kelvrin.cfg|?shown=" +
-             kSaved + "|click:Exit|?asked=|?closed=OK"},
-        {"Exit unchanged", kept + "click:Exit|?asked=|?closed=OK" + keptAfter + kNoBatch},
-        {"Exit, No", edited + "answer:no|click:Exit|?closed=OK" + asked + keptAfter + kNoBatch},
-        {"Exit, Yes",
-         edited + "answer:yes|click:Exit|?cfg:si_name=Edited|?shown=" + asked + kNoBatch},
-        {"Cancel", edited + "answer:yes|command:2|?closed=Cancel|?asked=|?shown=" + keptAfter},
-        {"Start Server, no folder", gone +
-                                        "Start Server|?shown=can't open subdirectory "
-                                        "\"dvbase\" !|?launched=|?closed=open" +
-                                        kNoBatch},
-        {"Exit, no folder",
-         gone + "Exit|?shown=can't open subdirectory \"dvbase\" !|?closed=OK" + kNoBatch},
-        {"Start Server, no file", blocked +
-                                      "Start Server|?shown=can't write server-config ...|"
-                                      "?launched=|?closed=open" +
-                                      kNoBatch},
-        {"Exit, no file", blocked + "Exit|?shown=can't write \"kelvrin.cfg\"!|?closed=OK"},
-    };
-    RunScenarios(rows);
+// collect first, so a following Exit has nothing to ask. Exit asks only after an edit and writes
+// only the config on Yes; Cancel (Escape, the close box) closes without a word. The commands
+// tell what failed; Exit, answered Yes, closes anyway. A save keeps the operator's own lines.
+const std::vector<Standing> kKept = {File("dvbase/kelvrin.cfg", "set si_name \"Kept\"\r\n")};
+const std::vector<Standing> kBlocked = {Folder("dvbase/kelvrin.cfg")};
+const std::vector<Step> kEdited = {OpenMain(), Type(kServerName, "Edited")};
+const std::vector<Step> kGone = {OpenMain(), Type(kServerName, "Edited"), Remove("dvbase")};
+const std::string kNotOpened = "can't open subdirectory \"dvbase\" !";
+// What Save Config writes with the defaults, and a line of the operator's own before its end.
+const std::string kDefaults = TestData("default-kelvrin.cfg");
+const std::string kWithPort = kDefaults.substr(0, kDefaults.rfind("spawnserver")) +
+                              "set net_port \"27961\"\r\nspawnserver\r\n";
+
+std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
 }
+
+const Case kCommands[] = {
+    {"Save Config, Start Server, Exit",
+     {},
+     {OpenMain(), Type(kServerName, "Saved"), Click(kSaveConfig), MessagesAre({kSaved}),
+      FileHolds("kvr_dvbase.bat", "dravekDed.exe +set fs_game dvbase +exec kelvrin.cfg\r\n"),
+      Type(kServerName, "Started"), Click(kDedicated), Click(kStartServer),
+      ConfigHolds("si_name", "Started"),
+      GamesStarted({"dravek.exe +set fs_game dvbase+exec kelvrin.cfg"}), MessagesAre({kSaved}),
+      Click(kExit), QuestionsAre({}), ClosedAs(true)}},
+    {"Save Config keeps the operator's lines",
+     {File("dvbase/kelvrin.cfg", kWithPort)},
+     {OpenMain(), Click(kSaveConfig), FileHolds("dvbase/kelvrin.cfg", kWithPort)}},
+    {"Exit unchanged",
+     kKept,
+     {OpenMain(), Click(kExit), QuestionsAre({}), ClosedAs(true),
+      FileHolds("dvbase/kelvrin.cfg", "set si_name \"Kept\"\r\n")}},
+    {"Exit, No", kKept,
+     Then(kEdited, {Answer(false), Click(kExit), QuestionsAre({kSaveQuestion}), ClosedAs(true),
+                    ConfigHolds("si_name", "Kept"), FileHolds("kvr_dvbase.bat", {})})},
+    {"Exit, Yes", kKept,
+     Then(kEdited, {Answer(true), Click(kExit), QuestionsAre({kSaveQuestion}), MessagesAre({}),
+                    ConfigHolds("si_name", "Edited"), FileHolds("kvr_dvbase.bat", {})})},
+    {"Cancel", kKept,
+     Then(kEdited, {Answer(true), Click(kCancelButton), ClosedAs(false), QuestionsAre({}),
+                    MessagesAre({}), ConfigHolds("si_name", "Kept")})},
+    {"Start Server, no folder",
+     {},
+     Then(kGone, {Click(kStartServer), MessagesAre({kNotOpened}), GamesStarted({}), ClosedAs({}),
+                  FileHolds("kvr_dvbase.bat", {})})},
+    {"Exit, no folder",
+     {},
+     Then(kGone, {Answer(true), Click(kExit), MessagesAre({kNotOpened}), ClosedAs(true)})},
+    {"Start Server, no file", kBlocked,
+     Then(kEdited, {Click(kStartServer), MessagesAre({"can't write server-config ..."}),
+                    GamesStarted({}), ClosedAs({})})},
+    {"Exit, no file", kBlocked,
+     Then(kEdited, {Answer(true), Click(kExit), MessagesAre({"can't write \"kelvrin.cfg\"!"}),
+                    ClosedAs(true)})},
+};
+INSTANTIATE_TEST_SUITE_P(Commands, MainWindow, ::testing::ValuesIn(kCommands), RowName());
 
 // Ticking "Map cycle" runs the map dialog and keeps the tick only with a script; "Select Maps"
 // runs it and leaves the box as it was; clearing the box runs nothing. "net stuff" copies the
 // "pure LAN Server" box into the store before the advanced dialog reads it, which counts as a
-// change until the next collection; a change made in that dialog alone does not make Exit
-// ask, an edit in the main window does. "Info" and the system menu's entry open the About box;
-// each link opens its own target.
-TEST(KelvrinDlg, SubDialogsAndLinks) {
-    const std::string script = "file:dvbase/kelvrin.scriptcfg=set si_mapcycle \"mp/a\"\r\n|open|";
-    const std::string noScript = "|?file:dvbase/kelvrin.scriptcfg=(none)";
-    const std::string advanced =
-        "type:ZombieTimeout=9,click:OK|click:net stuff|?store:net_serverZombieTimeout=9|";
-    const Scenario rows[] = {
-        {"tick, cancel, no script",
-         "open|sub=click:Cancel|click:Map cycle|?ran=139|?checked:Map cycle=0" + noScript},
-        {"tick, OK writes the script",
-         "open|sub=click:OK|click:Map cycle|?ran=139|?checked:Map cycle=1|"
-         "?file:dvbase/kelvrin.scriptcfg=set si_mapcycle \"mp/dvdm1\"\r\n"},
-        {"tick, cancel, script",
-         script + "tick:Map cycle=0|sub=click:Cancel|click:Map cycle|?checked:Map cycle=1"},
-        {"clear", script + "tick:Map cycle=1|click:Map cycle|?ran=|?checked:Map cycle=0"},
-        {"Select Maps, OK",
-         script + "tick:Map cycle=0|sub=click:OK|click:Select Maps|?ran=139|?checked:Map cycle=0"},
-        {"Select Maps, cancel", script + "tick:Map cycle=1|click:Select Maps|?checked:Map cycle=1"},
-        {"LAN box as stored", "open|sub=?enabled:1012=0," + advanced +
-                                  "?store:net_LANServer=1|?changed=0|click:Exit|?asked="},
-        {"LAN box cleared", "open|click:pure LAN Server|sub=?enabled:1012=1," + advanced +
-                                "?store:net_LANServer=0|?changed=1|click:Exit|?asked="},
-        {"LAN box cleared, name typed", "open|click:pure LAN Server|sub=" + advanced +
-                                            "type:Server Name=Elsewhere|click:Exit|?asked=Save "
-                                            "changed configuration ? (Question)"},
-        {"Info", "open|click:Info|?ran=100|?opened=|?closed=open"},
-        {"system menu", "open|command:16|?ran=100|?closed=open"},
-        {"home page", "open|click:www.kelvrin.example.org|?opened=http://www.kelvrin.example.org"},
-        {"shop", "open|click:shop.example.org|?opened=http://shop.example.org|?ran="},
-        {"mail",
-         "open|click:kelvrin@example.org|?opened=mailto:kelvrin@example.org?subject=kelvrin"},
-    };
-    RunScenarios(rows);
+// change until the next collection; a change made in that dialog alone does not make Exit ask,
+// an edit in the main window does. "Info" and the system menu's entry open the About box; each
+// link opens its own target.
+const std::vector<Standing> kScript = {
+    File("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/a\"")};
+const std::vector<int> kMapDialog = {mapselection::kTemplate};
+const std::vector<Step> kAdvancedEdit = {Type(advanced::kZombieTimeout, "9"), Click(advanced::kOk)};
+const Case kSubDialogs[] = {
+    {"tick, cancel, no script",
+     {},
+     {OpenMain(), InNextDialog({Click(kCancelButton)}), Click(kMapCycle), DialogsRan(kMapDialog),
+      CheckedIs(kMapCycle, false), FileHolds("dvbase/kelvrin.scriptcfg", {})}},
+    {"tick, OK writes the script",
+     {},
+     {OpenMain(), InNextDialog({Click(kOkButton)}), Click(kMapCycle), CheckedIs(kMapCycle, true),
+      FileHolds("dvbase/kelvrin.scriptcfg", "set si_mapcycle \"mp/dvdm1\"\r\n")}},
+    {"tick, cancel, script",
+     kScript,
+     {OpenMain(), Tick(kMapCycle, false), InNextDialog({Click(kCancelButton)}), Click(kMapCycle),
+      CheckedIs(kMapCycle, true)}},
+    {"clear",
+     kScript,
+     {OpenMain(), Tick(kMapCycle, true), Click(kMapCycle), DialogsRan({}),
+      CheckedIs(kMapCycle, false)}},
+    {"Select Maps, OK",
+     kScript,
+     {OpenMain(), Tick(kMapCycle, false), InNextDialog({Click(kOkButton)}), Click(kSelectMaps),
+      DialogsRan(kMapDialog), CheckedIs(kMapCycle, false)}},
+    {"Select Maps, cancel",
+     kScript,
+     {OpenMain(), Tick(kMapCycle, true), Click(kSelectMaps), CheckedIs(kMapCycle, true)}},
+    {"LAN box as stored",
+     {},
+     {OpenMain(), InNextDialog(Then({EnabledIs(advanced::kMaster1, false)}, kAdvancedEdit)),
+      Click(kNetStuff), Stored(&S::net_serverZombieTimeout, 9), Stored(&S::net_LANServer, 1),
+      ChangedIs(false), Click(kExit), QuestionsAre({})}},
+    {"LAN box cleared",
+     {},
+     {OpenMain(), Click(kPureLanServer),
+      InNextDialog(Then({EnabledIs(advanced::kMaster1, true)}, kAdvancedEdit)), Click(kNetStuff),
+      Stored(&S::net_LANServer, 0), ChangedIs(true), Click(kExit), QuestionsAre({})}},
+    {"LAN box cleared, name typed",
+     {},
+     {OpenMain(), Click(kPureLanServer), InNextDialog(kAdvancedEdit), Click(kNetStuff),
+      Type(kServerName, "Elsewhere"), Click(kExit), QuestionsAre({kSaveQuestion})}},
+    {"Info",
+     {},
+     {OpenMain(), Click(kInfo), DialogsRan({about::kTemplate}), LinksOpened({}), ClosedAs({})}},
+    {"system menu", {}, {OpenMain(), Click(kAboutCommand), DialogsRan({about::kTemplate})}},
+    {"home page",
+     {},
+     {OpenMain(), Click(kHomeLink), LinksOpened({"http://www.kelvrin.example.org"})}},
+    {"shop",
+     {},
+     {OpenMain(), Click(kShopLink), LinksOpened({"http://shop.example.org"}), DialogsRan({})}},
+    {"mail",
+     {},
+     {OpenMain(), Click(kMailLink), LinksOpened({"mailto:kelvrin@example.org?subject=kelvrin"})}},
+};
+INSTANTIATE_TEST_SUITE_P(SubDialogs, MainWindow, ::testing::ValuesIn(kSubDialogs), RowName());
+
+// The recording view keeps the promises every view keeps.
+TEST(RecordingView, KeepsTheViewContract) {
+    EventDialog main(mainwindow::kTemplate);
+    RecordingView mainView(main);
+    CheckMainWindowView(mainView, main);
+    EventDialog maps(mapselection::kTemplate);
+    RecordingView mapsView(maps);
+    CheckMapDialogView(mapsView, maps);
 }
 
 }  // namespace

@@ -5,26 +5,36 @@
 #include <vector>
 
 #include "launch/ProgramLauncher.h"
-#include "messages/OperatorMessages.h"
 
 namespace kelvrin::testing {
 
 using Shown = std::vector<std::string>;
 
-// Records every message and every question (as "text (caption)"); questions are answered from a
-// queue (No when empty).
-class RecordingMessages : public OperatorMessages {
+struct Question {
+    std::string text;
+    std::string caption;
+
+    bool operator==(const Question&) const = default;
+};
+
+inline std::ostream& operator<<(std::ostream& out, const Question& question) {
+    return out << question.text << " (" << question.caption << ")";
+}
+
+// Records every message and every question; questions are answered from a queue (No when
+// empty).
+class RecordingMessages {
 public:
-    void Show(const std::string& text) override { shown.push_back(text); }
-    bool AskYesNo(const std::string& text, const std::string& caption) override {
-        asked.push_back(text + " (" + caption + ")");
+    void Show(const std::string& text) { shown.push_back(text); }
+    bool AskYesNo(const std::string& text, const std::string& caption) {
+        asked.push_back({text, caption});
         const bool answer = !answers.empty() && answers.front();
         if (!answers.empty()) answers.pop_front();
         return answer;
     }
 
     Shown shown;
-    std::vector<std::string> asked;
+    std::vector<Question> asked;
     std::deque<bool> answers;
 };
 

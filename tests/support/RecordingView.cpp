@@ -8,14 +8,6 @@
 
 namespace kelvrin::testing {
 
-namespace {
-
-bool IsNumber(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("-0123456789") == std::string::npos;
-}
-
-}  // namespace
-
 RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
     const DialogTemplate& dialogTemplate = *FindDialogTemplate(dialog.TemplateId());
     controls_[kWindowItem].text = std::string(dialogTemplate.caption);
@@ -30,81 +22,65 @@ RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
     dialog.Open(*this);
 }
 
-int RecordingView::IdOf(const std::string& name) const {
-    if (IsNumber(name)) return std::stoi(name);
-    for (const ControlTemplate& control : FindDialogTemplate(dialog.TemplateId())->controls) {
-        if (control.text == name) return control.buddy != -1 ? control.buddy : control.id;
+void RecordingView::Click(int id) {
+    // An id no control has is a command of its own: Escape's cancel, a system-menu entry.
+    const auto control = controls_.find(id);
+    if (control != controls_.end() && control->second.kind == ControlKind::Check) {
+        control->second.checked = !control->second.checked;
     }
-    ADD_FAILURE() << "no control named " << name;
-    return -1;
+    dialog.Clicked(id);
 }
 
-bool RecordingView::Act(const Step& step) {
-    const auto id = [&] { return IdOf(step.target); };
-    if (step.verb == "click") {
-        if (At(id()).kind == ControlKind::Check) At(id()).checked = !At(id()).checked;
-        dialog.Clicked(id());
-    } else if (step.verb == "command") {
-        dialog.Clicked(std::stoi(step.target));
-    } else if (step.verb == "pick" || step.verb == "dbl" || step.verb == "select") {
-        const std::vector<std::string>& items = At(id()).items;
-        const auto named = std::find(items.begin(), items.end(), step.value);
-        const int position = IsNumber(step.value) ? std::stoi(step.value) : -1;
-        Select(id(), named != items.end() ? static_cast<int>(named - items.begin()) : position);
-        if (step.verb == "pick") dialog.Picked(id());
-        if (step.verb == "dbl") dialog.DoubleClicked(id());
-    } else if (step.verb == "type") {
-        At(id()).text = step.value;
-        dialog.Edited(id());
-    } else if (step.verb == "focus") {
-        dialog.Focused(id());
-    } else if (step.verb == "tick") {
-        At(id()).checked = step.value == "1";
-    } else if (step.verb == "answer") {
-        messages.answers.push_back(step.target == "yes");
-    } else {
-        return false;
-    }
-    return true;
+void RecordingView::Pick(int id, std::string_view item) {
+    const std::vector<std::string>& items = At(id).items;
+    const auto named = std::find(items.begin(), items.end(), item);
+    EXPECT_NE(named, items.end()) << "control " << id << " holds no item " << item;
+    PickRow(id, static_cast<int>(named - items.begin()));
 }
 
-std::optional<std::string> RecordingView::Seen(const Step& step) {
-    if (step.verb == "checked" || step.verb == "enabled") {
-        std::string digits;
-        for (const std::string& name : Split(step.target, ',')) {
-            const Control& control = At(IdOf(name));
-            digits += (step.verb == "checked" ? control.checked : control.enabled) ? '1' : '0';
-        }
-        return digits;
-    }
-    if (step.verb == "text") return Text(IdOf(step.target));
-    if (step.verb == "items") return Joined(At(IdOf(step.target)).items, ";");
-    if (step.verb == "chosen") return std::to_string(Selection(IdOf(step.target)));
-    if (step.verb == "shown") return Joined(messages.shown, "/");
-    if (step.verb == "closed") return closed ? (*closed ? "OK" : "Cancel") : "open";
-    if (step.verb == "asked") return Joined(messages.asked, "/");
-    return std::nullopt;
+void RecordingView::PickRow(int id, int row) {
+    Select(id, row);
+    dialog.Picked(id);
 }
 
-RecordingView::Control& RecordingView::At(int id) const {
+void RecordingView::DoubleClick(int id, int row) {
+    Select(id, row);
+    dialog.DoubleClicked(id);
+}
+
+void RecordingView::Type(int id, std::string_view text) {
+    Mutable(id).text = std::string(text);
+    dialog.Edited(id);
+}
+
+void RecordingView::Focus(int id) { dialog.Focused(id); }
+
+const RecordingView::Control& RecordingView::At(int id) const {
+    static const Control none;
+    const auto found = controls_.find(id);
+    if (found != controls_.end()) return found->second;
+    ADD_FAILURE() << "template " << dialog.TemplateId() << " has no control " << id;
+    return none;
+}
+
+RecordingView::Control& RecordingView::Mutable(int id) {
     static Control none;
     const auto found = controls_.find(id);
     if (found != controls_.end()) return found->second;
     ADD_FAILURE() << "template " << dialog.TemplateId() << " has no control " << id;
-    none = {};
-    return none;
+    return none = {};
 }
 
 std::string RecordingView::Text(int id) const { return At(id).text; }
 
-void RecordingView::SetText(int id, std::string_view text) { At(id).text = std::string(text); }
+void RecordingView::SetText(int id, std::string_view text) { Mutable(id).text = std::string(text); }
 
 bool RecordingView::Checked(int id) const { return At(id).checked; }
 
-void RecordingView::SetChecked(int id, bool checked) { At(id).checked = checked; }
+void RecordingView::SetChecked(int id, bool checked) { Mutable(id).checked = checked; }
 
 void RecordingView::SetItems(int id, const std::vector<std::string>& items) {
-    Control& control = At(id);
+    Control& control = Mutable(id);
     control.items = items;
     control.chosen = -1;
     if (control.kind == ControlKind::Combo) control.text.clear();
@@ -120,14 +96,14 @@ int RecordingView::Selection(int id) const {
 }
 
 void RecordingView::Select(int id, int index) {
-    Control& control = At(id);
+    Control& control = Mutable(id);
     const bool inside = index >= 0 && index < static_cast<int>(control.items.size());
     control.chosen = inside ? index : -1;
     if (control.kind == ControlKind::Combo)
         control.text = inside ? control.items[static_cast<std::size_t>(index)] : "";
 }
 
-void RecordingView::Enable(int id, bool enabled) { At(id).enabled = enabled; }
+void RecordingView::Enable(int id, bool enabled) { Mutable(id).enabled = enabled; }
 
 void RecordingView::Close(bool accepted) {
     EXPECT_FALSE(closed.has_value()) << "closed twice";
@@ -137,10 +113,10 @@ void RecordingView::Close(bool accepted) {
 bool RecordingRunner::RunModal(Dialog& dialog) {
     ran.push_back(dialog.TemplateId());
     RecordingView view(dialog);
-    if (!steps.empty()) {
-        const std::string script = std::move(steps.front());
-        steps.pop_front();
-        view.Run(script, ',');
+    if (!operators.empty()) {
+        const Operator act = std::move(operators.front());
+        operators.pop_front();
+        act(view);
     }
     return view.closed.value_or(false);
 }

@@ -5,29 +5,20 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialogs/Dialog.h"
 #include "dialogs/DialogTemplate.h"
 #include "tests/support/Recorders.h"
-#include "tests/support/Steps.h"
 
 namespace kelvrin::testing {
 
 // A window of the dialog layer without a toolkit: every control of the dialog's template holds
-// its state here, as a renderer's widgets would, and the operator's steps change that state and
-// raise the dialog's events. Messages and questions go to a recorder. A control the template
-// lacks fails the test.
-//
-// Steps: "click:C" (a check box changes its tick first), "command:ID" (a command without a
-// control: Escape's cancel, a menu entry), "pick:C=ITEM", "dbl:C=ITEM" and, without an event,
-// "select:C=ITEM" (ITEM an item's text, else its position), "type:C=TEXT", "focus:C",
-// "tick:C=0|1" (no event); "answer:yes|no" answers the next question. Checks: "text:C",
-// "items:C" (joined by ";"), "chosen:C", "checked:C" and "enabled:C" (C may list controls,
-// joined by ",": one digit each), "shown" (the messages, joined by "/"), "asked" ("text
-// (caption)"), "closed" ("OK", "Cancel" or "open"). C is a control's id or the text its
-// template gives it, a label's standing for its field.
-class RecordingView : public DialogView, public Scripted {
+// its state here, as a renderer's widgets would. The operator's actions below change that state
+// and hand the dialog its events, as a renderer does; messages and questions go to a recorder.
+// A control the template lacks fails the test.
+class RecordingView : public DialogView {
 public:
     struct Control {
         std::string text;
@@ -41,10 +32,19 @@ public:
     // Builds the controls of the dialog's template and opens the dialog on them.
     explicit RecordingView(Dialog& dialog);
 
-    bool Act(const Step& step) override;
-    std::optional<std::string> Seen(const Step& step) override;
+    // The operator's actions. A click on a check box changes its tick first, on an id no control
+    // has is a command (Escape's cancel, a system-menu entry); a pick chooses the item of that
+    // text (or at that row) and reports it; typing replaces an edit's text.
+    void Click(int id);
+    void Pick(int id, std::string_view item);
+    void PickRow(int id, int row);
+    void DoubleClick(int id, int row);
+    void Type(int id, std::string_view text);
+    void Focus(int id);
 
-    Control& At(int id) const;
+    const Control& At(int id) const;
+    bool Enabled(int id) const { return At(id).enabled; }
+    const std::vector<std::string>& Items(int id) const { return At(id).items; }
 
     std::string Text(int id) const override;
     void SetText(int id, std::string_view text) override;
@@ -65,20 +65,20 @@ public:
     std::optional<bool> closed;  // accepted or not, once closed
 
 private:
-    // A control named by its id or by its template text.
-    int IdOf(const std::string& name) const;
+    Control& Mutable(int id);
 
-    mutable std::map<int, Control> controls_;  // the view's reads may name a missing control
+    std::map<int, Control> controls_;
 };
 
-// Runs each sub-dialog on a RecordingView and lets the test act on it: the next steps of the
-// queue (separated by ","), or none (the dialog then stays as it opened). What was run is
-// recorded.
+// Runs each sub-dialog on a RecordingView and lets the test act on it as the next of its queued
+// operators does (none: the dialog stays as it opened). What was run is recorded.
 class RecordingRunner : public DialogRunner {
 public:
+    using Operator = std::function<void(RecordingView&)>;
+
     bool RunModal(Dialog& dialog) override;
 
-    std::deque<std::string> steps;
+    std::deque<Operator> operators;
     std::vector<int> ran;  // the template ids, in order
 };
 

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <concepts>
 #include <functional>
 #include <optional>
+#include <ostream>
 #include <string>
 
 #include "tests/support/TempInstallation.h"
@@ -27,6 +29,16 @@ std::optional<std::string> BytesOf(const TempInstallation& install, const std::s
 
 // "A_file_name" for a row's name, as a test's name may hold only letters, digits and "_".
 std::string TestName(std::string name);
+
+// A row of a table, named: its name names its case and shows when the case fails.
+struct Named {
+    std::string name;
+};
+
+template <std::derived_from<Named> Row>
+std::ostream& operator<<(std::ostream& out, const Row& row) {
+    return out << row.name;
+}
 
 // Names each case of a table by the name of its row.
 struct RowName {

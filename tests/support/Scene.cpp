@@ -1,0 +1,179 @@
+#include "tests/support/Scene.h"
+
+#include "dialogs/AdvancedSettingsDlg.h"
+#include "dialogs/KelvrinDlg.h"
+#include "dialogs/MapSelectionDlg.h"
+#include "settings/SettingDescription.h"
+
+namespace kelvrin::testing {
+
+namespace {
+
+Step Opening(std::function<std::unique_ptr<Dialog>(Scene&)> make) {
+    return [=](Scene& scene) {
+        scene.window.reset();
+        scene.dialog = make(scene);
+        scene.window = std::make_unique<RecordingView>(*scene.dialog);
+        scene.view = scene.window.get();
+    };
+}
+
+// A check, traced to the line that wrote it.
+template <typename Seen, typename Expected>
+Step Check(std::function<Seen(Scene&)> seen, Expected expected, Where where) {
+    return [=](Scene& scene) {
+        SCOPED_TRACE(::testing::Message() << where.file_name() << ":" << where.line());
+        EXPECT_EQ(seen(scene), expected);
+    };
+}
+
+CKelvrinDlg& Main(Scene& scene) { return dynamic_cast<CKelvrinDlg&>(*scene.dialog); }
+
+}  // namespace
+
+Scene::Scene() : settings(installation.Settings()) {
+    installation.MakeFolder("dvbase");
+    launcher.expected = installation.Root();
+}
+
+void SceneTest::RunCase() {
+    Scene scene;
+    for (const Standing& standing : GetParam().standing) standing(scene.installation);
+    for (const Step& step : GetParam().steps) step(scene);
+}
+
+Step OpenMain() {
+    return Opening([](Scene& s) {
+        return std::make_unique<CKelvrinDlg>(s.settings, s.launcher, s.runner, s.links);
+    });
+}
+Step OpenMaps() {
+    return Opening([](Scene& s) { return std::make_unique<CMapSelectionDlg>(s.settings); });
+}
+Step OpenAdvanced() {
+    return Opening([](Scene& s) { return std::make_unique<CAdvancedSettingsDlg>(s.settings); });
+}
+Step ShowStore() {
+    return [](Scene& scene) { Main(scene).ShowSettings(); };
+}
+Step CollectControls() {
+    return [](Scene& scene) { Main(scene).CollectSettings(); };
+}
+Step Store(std::function<void(ServerSettings&)> change) {
+    return [=](Scene& scene) { change(scene.settings); };
+}
+Step Remove(std::string path) {
+    return [=](Scene& scene) { std::filesystem::remove_all(scene.installation.PathOf(path)); };
+}
+
+Step NoteStore() {
+    return [](Scene& scene) { scene.kept = scene.settings; };
+}
+
+Step Click(int id) {
+    return [=](Scene& scene) { scene.view->Click(id); };
+}
+Step Pick(int id, std::string item) {
+    return [=](Scene& scene) { scene.view->Pick(id, item); };
+}
+Step PickRow(int id, int row) {
+    return [=](Scene& scene) { scene.view->PickRow(id, row); };
+}
+Step DoubleClick(int id, int row) {
+    return [=](Scene& scene) { scene.view->DoubleClick(id, row); };
+}
+Step Type(int id, std::string text) {
+    return [=](Scene& scene) { scene.view->Type(id, text); };
+}
+Step Focus(int id) {
+    return [=](Scene& scene) { scene.view->Focus(id); };
+}
+Step Tick(int id, bool ticked) {
+    return [=](Scene& scene) { scene.view->SetChecked(id, ticked); };
+}
+Step Answer(bool yes) {
+    return [=](Scene& scene) { scene.view->messages.answers.push_back(yes); };
+}
+Step InNextDialog(std::vector<Step> steps) {
+    return [=](Scene& scene) {
+        scene.runner.operators.push_back([&scene, steps](RecordingView& sub) {
+            RecordingView* const owner = scene.view;
+            scene.view = &sub;
+            for (const Step& step : steps) step(scene);
+            scene.view = owner;
+        });
+    };
+}
+
+Step TextIs(int id, std::string text, Where where) {
+    return Check<std::string>([=](Scene& s) { return s.view->Text(id); }, text, where);
+}
+Step CheckedIs(int id, bool checked, Where where) {
+    return Check<bool>([=](Scene& s) { return s.view->Checked(id); }, checked, where);
+}
+Step EnabledIs(int id, bool enabled, Where where) {
+    return Check<bool>([=](Scene& s) { return s.view->Enabled(id); }, enabled, where);
+}
+Step ItemsAre(int id, std::vector<std::string> items, Where where) {
+    return Check<std::vector<std::string>>([=](Scene& s) { return s.view->Items(id); }, items,
+                                           where);
+}
+Step ChosenIs(int id, int row, Where where) {
+    return Check<int>([=](Scene& s) { return s.view->Selection(id); }, row, where);
+}
+Step MessagesAre(Shown shown, Where where) {
+    return Check<Shown>([](Scene& s) { return s.view->messages.shown; }, shown, where);
+}
+Step QuestionsAre(std::vector<Question> asked, Where where) {
+    return Check<std::vector<Question>>([](Scene& s) { return s.view->messages.asked; }, asked,
+                                        where);
+}
+Step ClosedAs(std::optional<bool> accepted, Where where) {
+    return Check<std::optional<bool>>([](Scene& s) { return s.view->closed; }, accepted, where);
+}
+Step DialogsRan(std::vector<int> templates, Where where) {
+    return Check<std::vector<int>>([](Scene& s) { return s.runner.ran; }, templates, where);
+}
+Step LinksOpened(std::vector<std::string> targets, Where where) {
+    return Check<std::vector<std::string>>([](Scene& s) { return s.links.opened; }, targets, where);
+}
+Step GamesStarted(std::vector<std::string> launches, Where where) {
+    return Check<std::vector<std::string>>([](Scene& s) { return s.launcher.launches; }, launches,
+                                           where);
+}
+Step FileHolds(std::string path, std::optional<std::string> bytes, Where where) {
+    return Check<std::optional<std::string>>(
+        [=](Scene& s) { return BytesOf(s.installation, path); }, bytes, where);
+}
+Step ConfigHolds(std::string name, std::optional<std::string> value, Where where) {
+    return Check<std::optional<std::string>>(
+        [=](Scene& s) -> std::optional<std::string> {
+            const std::string config =
+                "\n" + BytesOf(s.installation, "dvbase/kelvrin.cfg").value_or("");
+            const std::string line = "\nset " + name + " \"";
+            const std::size_t at = config.find(line);
+            if (at == std::string::npos) return std::nullopt;
+            const std::size_t start = at + line.size();
+            return config.substr(start, config.find("\"\r\n", start) - start);
+        },
+        value, where);
+}
+Step ChangedIs(bool changed, Where where) {
+    return Check<bool>([](Scene& s) { return s.settings.settingsChanged; }, changed, where);
+}
+Step OthersAsNoted(std::function<bool(const SettingDescription&)> except, Where where) {
+    return [=](Scene& scene) {
+        SCOPED_TRACE(::testing::Message() << where.file_name() << ":" << where.line());
+        for (const SettingDescription& setting : kSettingDescriptions) {
+            if (except(setting)) continue;
+            if (setting.text != nullptr) {
+                EXPECT_EQ(scene.settings.*setting.text, scene.kept.*setting.text) << setting.name;
+            } else {
+                EXPECT_EQ(scene.settings.*setting.number, scene.kept.*setting.number)
+                    << setting.name;
+            }
+        }
+    };
+}
+
+}  // namespace kelvrin::testing
