@@ -103,12 +103,12 @@ int Start(const Invocation& invocation, ServerSettings& settings, std::ostream& 
     }
     const Result started = StartServer(settings, *MakeSystemLauncher());
     const int code = Report(started, out, err);
-    if (started.outcome == Outcome::GameStarted) {
-        const std::string identity = ProcessIdentity(started.process);
+    // Where the system cannot tell the game from a later process, nothing is recorded.
+    const std::string identity = ProcessIdentity(started.process);
+    if (started.outcome == Outcome::GameStarted && !identity.empty()) {
         const ServerRecord record{started.process, identity, std::time(nullptr), started.subject};
         // The game runs either way; without the record only status and stop cannot know it.
-        if (const FileResult written = WriteServerRecord(settings, record);
-            !identity.empty() && !written) {
+        if (const FileResult written = WriteServerRecord(settings, record); !written) {
             err << "kelvrin-cli: can't write \"" << kServerRecordName
                 << "\": " << written.reason.message() << "\n";
         }
