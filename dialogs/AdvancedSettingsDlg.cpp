@@ -31,6 +31,7 @@ CAdvancedSettingsDlg::CAdvancedSettingsDlg(ServerSettings& settings)
 
 void CAdvancedSettingsDlg::OnInitDialog() {
     View().SetText(kWindowItem, "Kelvrin - Advanced Settings");
+    ShowEntries(View(), kBindings);
     for (const SettingBinding& master : kMasterServers) {
         // A LAN server announces itself to no master server; the names are kept all the same.
         View().Enable(master.control, settings_.net_LANServer == 0);

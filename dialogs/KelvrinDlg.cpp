@@ -45,6 +45,7 @@ CKelvrinDlg::CKelvrinDlg(ServerSettings& settings, ProgramLauncher& launcher, Di
 
 void CKelvrinDlg::OnInitDialog() {
     View().SetText(kWindowItem, kCaption);
+    ShowListEntries();
     const std::vector<std::string> folders = StartUp(settings_);
     ShowSettings();
     FillGameFolderList(folders);

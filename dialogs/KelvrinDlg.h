@@ -19,6 +19,8 @@ public:
     CKelvrinDlg(ServerSettings& settings, ProgramLauncher& launcher, DialogRunner& dialogs,
                 LinkOpener& links);
 
+    // The entries of the lists of settings, from the settings' description; once, on opening.
+    void ShowListEntries();
     // Store to controls, after pulling the store into the ranges the lists can show.
     void ShowSettings();
     // Controls to store; settingsChanged tells whether any control differed.

@@ -62,6 +62,8 @@ const GameTypeRule kGameTypeRules[] = {
 
 }  // namespace
 
+void CKelvrinDlg::ShowListEntries() { ShowEntries(View(), kBindings); }
+
 void CKelvrinDlg::ShowSettings() {
     NormaliseSettings(settings_);
     for (const SettingBinding& binding : kBindings) ShowBinding(View(), settings_, binding);

@@ -8,6 +8,7 @@
 #include <utility>
 
 #include "files/WideText.h"
+#include "settings/SettingDescription.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/WindowText.h"
 
@@ -17,9 +18,6 @@ namespace {
 
 // Posted when the window opens: it arrives after the dialog manager has given the first focus.
 constexpr UINT kOpened = WM_APP + 1;
-
-// The most a written edit holds: the game reads its texts into buffers of 100 bytes.
-constexpr int kMaxWrittenLength = 99;
 
 std::vector<DialogWindow*> openWindows;
 
@@ -228,7 +226,7 @@ void DialogWindow::SetUpControls() {
         if (control.kind == ControlKind::List)
             lists_.push_back(std::make_unique<OwnerDataList>(handle));
         if (control.HasStyle("written")) {
-            SendMessageW(handle, EM_SETLIMITTEXT, kMaxWrittenLength, 0);
+            SendMessageW(handle, EM_SETLIMITTEXT, kMaxTextLength, 0);
             writtenTexts_.emplace_back(control.id, WindowText(handle));
         }
         if (!control.items.empty()) {
