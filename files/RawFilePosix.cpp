@@ -67,11 +67,13 @@ std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes
     if (!file.Valid()) return std::nullopt;
     struct stat info {};
     if (::fstat(file.Get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
-    // The buffer grows with what is read: a limit may be far beyond the file's end.
+    // The buffer grows with what is read, from the size the file has now: a limit may be far
+    // beyond the file's end.
     std::string raw;
     std::size_t total = 0;
+    const auto size = static_cast<std::size_t>(std::max<off_t>(info.st_size, 0)) + 1;
     while (total < maxBytes) {
-        raw.resize(std::min(maxBytes, std::max<std::size_t>(2 * total, 65536)));
+        raw.resize(std::min(maxBytes, std::max(2 * total, size)));
         const ssize_t got = ::read(file.Get(), raw.data() + total, raw.size() - total);
         if (got < 0 && errno == EINTR) continue;
         if (got <= 0) break;

@@ -36,6 +36,12 @@ struct SortEntry {
     std::uint32_t index;
 };
 
+std::uint64_t BigEndian(const unsigned char* bytes) {
+    std::uint64_t number = 0;
+    for (int at = 0; at < 8; ++at) number = number << 8 | bytes[at];
+    return number;
+}
+
 }  // namespace
 
 bool HoldsControlCharacter(std::string_view text) {
@@ -69,17 +75,15 @@ void SortIgnoringCase(std::vector<std::string>& names) {
     std::size_t offset = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
         const std::string& name = names[i];
-        std::uint64_t head = 0;
-        std::uint64_t next = 0;
+        unsigned char* key = keys.data() + offset;
         for (std::size_t at = 0; at < name.size(); ++at) {
-            const unsigned char byte = keyBytes[static_cast<unsigned char>(name[at])];
-            keys[offset + at] = byte;
-            if (at < 8) {
-                head |= std::uint64_t{byte} << (56 - 8 * at);
-            } else if (at < 16) {
-                next |= std::uint64_t{byte} << (56 - 8 * (at - 8));
-            }
+            key[at] = keyBytes[static_cast<unsigned char>(name[at])];
         }
+        // The first sixteen key bytes, zero after a short key, as two big-endian numbers.
+        unsigned char first[16] = {};
+        std::memcpy(first, key, std::min<std::size_t>(name.size(), sizeof first));
+        const std::uint64_t head = BigEndian(first);
+        const std::uint64_t next = BigEndian(first + 8);
         entries[i] = {head, next, static_cast<std::uint32_t>(offset),
                       static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(i)};
         offset += name.size();

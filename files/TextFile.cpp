@@ -1,5 +1,6 @@
 #include "files/TextFile.h"
 
+#include <algorithm>
 #include <atomic>
 #include <string>
 
@@ -69,11 +70,12 @@ std::optional<long> WriterOfTemporary(std::string_view name) {
 std::string StoredText(std::string_view text) {
     std::string stored;
     stored.reserve(text.size() + text.size() / 16);
-    for (const char c : text) {
-        if (c == '\n') stored += '\r';
-        stored += c;
+    // Line by line: a save stores every line of the file.
+    for (std::size_t end = text.find('\n'); end != std::string_view::npos; end = text.find('\n')) {
+        stored.append(text.substr(0, end)).append("\r\n");
+        text.remove_prefix(end + 1);
     }
-    return stored;
+    return stored.append(text);
 }
 
 namespace {
@@ -81,9 +83,13 @@ namespace {
 // What a text-mode read of maxChars characters delivers from these raw bytes.
 std::string FromCrLf(std::string_view raw, std::size_t maxChars) {
     std::string text;
-    for (std::size_t i = 0; i < raw.size() && text.size() < maxChars; ++i) {
-        if (raw[i] == '\r' && i + 1 < raw.size() && raw[i + 1] == '\n') continue;
-        text += raw[i];
+    text.reserve(std::min(raw.size(), maxChars));
+    // A stretch at a time up to the next CR LF, which is read as its LF.
+    while (!raw.empty() && text.size() < maxChars) {
+        const std::size_t lineEnd = raw.find("\r\n");
+        const std::size_t stretch = lineEnd == std::string_view::npos ? raw.size() : lineEnd;
+        text.append(raw.substr(0, std::min(stretch, maxChars - text.size())));
+        raw.remove_prefix(stretch == raw.size() ? stretch : stretch + 1);
     }
     return text;
 }

@@ -1,6 +1,9 @@
 #include "settings/KeptLines.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
+#include <unordered_set>
 
 #include "files/TextCompare.h"
 #include "settings/SettingDescription.h"
@@ -27,29 +30,39 @@ std::string_view NextWord(std::string_view& line) {
     return word;
 }
 
+std::string Lowered(std::string_view word) {
+    std::string lowered(word);
+    for (char& c : lowered) {
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    }
+    return lowered;
+}
+
+// Kelvrin's variables in lower case, looked up once a line: a save reads every line of the file.
 bool IsKelvrinsVariable(std::string_view name) {
-    for (const SettingDescription& setting : kSettingDescriptions) {
-        if (EqualIgnoringCase(setting.name, name)) return true;
-    }
-    for (const std::string_view written : kWrittenVariables) {
-        if (EqualIgnoringCase(written, name)) return true;
-    }
-    return false;
+    static const std::unordered_set<std::string> variables = [] {
+        std::unordered_set<std::string> lowered;
+        for (const SettingDescription& setting : kSettingDescriptions) {
+            lowered.insert(Lowered(setting.name));
+        }
+        for (const std::string_view written : kWrittenVariables) lowered.insert(Lowered(written));
+        return lowered;
+    }();
+    return variables.contains(Lowered(name));
 }
 
 bool IsKelvrinsLine(std::string_view line) {
-    std::string_view word = NextWord(line);
+    std::string word = Lowered(NextWord(line));
     // The map-cycle switch stands in a comment of its own.
     if (word.starts_with("//")) {
-        word.remove_prefix(2);
-        if (word.empty()) word = NextWord(line);
-        return EqualIgnoringCase(word, "set") && EqualIgnoringCase(NextWord(line), "si_mapCycle");
+        word.erase(0, 2);
+        if (word.empty()) word = Lowered(NextWord(line));
+        return word == "set" && Lowered(NextWord(line)) == "si_mapcycle";
     }
-    if (EqualIgnoringCase(word, kSpawn)) return true;
-    for (const std::string_view command : kSetCommands) {
-        if (EqualIgnoringCase(word, command)) return IsKelvrinsVariable(NextWord(line));
-    }
-    return false;
+    if (word == kSpawn) return true;
+    const bool set =
+        std::find(kSetCommands.begin(), kSetCommands.end(), word) != kSetCommands.end();
+    return set && IsKelvrinsVariable(NextWord(line));
 }
 
 // The names the reader looks for anywhere in the text.
