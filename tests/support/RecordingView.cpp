@@ -22,39 +22,6 @@ RecordingView::RecordingView(Dialog& shownDialog) : dialog(shownDialog) {
     dialog.Open(*this);
 }
 
-void RecordingView::Click(int id) {
-    // An id no control has is a command of its own: Escape's cancel, a system-menu entry.
-    const auto control = controls_.find(id);
-    if (control != controls_.end() && control->second.kind == ControlKind::Check) {
-        control->second.checked = !control->second.checked;
-    }
-    dialog.Clicked(id);
-}
-
-void RecordingView::Pick(int id, std::string_view item) {
-    const std::vector<std::string>& items = At(id).items;
-    const auto named = std::find(items.begin(), items.end(), item);
-    EXPECT_NE(named, items.end()) << "control " << id << " holds no item " << item;
-    PickRow(id, static_cast<int>(named - items.begin()));
-}
-
-void RecordingView::PickRow(int id, int row) {
-    Select(id, row);
-    dialog.Picked(id);
-}
-
-void RecordingView::DoubleClick(int id, int row) {
-    Select(id, row);
-    dialog.DoubleClicked(id);
-}
-
-void RecordingView::Type(int id, std::string_view text) {
-    Mutable(id).text = std::string(text);
-    dialog.Edited(id);
-}
-
-void RecordingView::Focus(int id) { dialog.Focused(id); }
-
 const RecordingView::Control& RecordingView::At(int id) const {
     static const Control none;
     const auto found = controls_.find(id);
@@ -63,7 +30,7 @@ const RecordingView::Control& RecordingView::At(int id) const {
     return none;
 }
 
-RecordingView::Control& RecordingView::Mutable(int id) {
+RecordingView::Control& RecordingView::State(int id) {
     static Control none;
     const auto found = controls_.find(id);
     if (found != controls_.end()) return found->second;
@@ -73,14 +40,14 @@ RecordingView::Control& RecordingView::Mutable(int id) {
 
 std::string RecordingView::Text(int id) const { return At(id).text; }
 
-void RecordingView::SetText(int id, std::string_view text) { Mutable(id).text = std::string(text); }
+void RecordingView::SetText(int id, std::string_view text) { State(id).text = std::string(text); }
 
 bool RecordingView::Checked(int id) const { return At(id).checked; }
 
-void RecordingView::SetChecked(int id, bool checked) { Mutable(id).checked = checked; }
+void RecordingView::SetChecked(int id, bool checked) { State(id).checked = checked; }
 
 void RecordingView::SetItems(int id, const std::vector<std::string>& items) {
-    Control& control = Mutable(id);
+    Control& control = State(id);
     control.items = items;
     control.chosen = -1;
     if (control.kind == ControlKind::Combo) control.text.clear();
@@ -96,14 +63,14 @@ int RecordingView::Selection(int id) const {
 }
 
 void RecordingView::Select(int id, int index) {
-    Control& control = Mutable(id);
+    Control& control = State(id);
     const bool inside = index >= 0 && index < static_cast<int>(control.items.size());
     control.chosen = inside ? index : -1;
     if (control.kind == ControlKind::Combo)
         control.text = inside ? control.items[static_cast<std::size_t>(index)] : "";
 }
 
-void RecordingView::Enable(int id, bool enabled) { Mutable(id).enabled = enabled; }
+void RecordingView::Enable(int id, bool enabled) { State(id).enabled = enabled; }
 
 void RecordingView::Close(bool accepted) {
     EXPECT_FALSE(closed.has_value()) << "closed twice";

@@ -15,8 +15,7 @@
 namespace kelvrin::testing {
 
 // A window of the dialog layer without a toolkit: every control of the dialog's template holds
-// its state here, as a renderer's widgets would. The operator's actions below change that state
-// and hand the dialog its events, as a renderer does; messages and questions go to a recorder.
+// its state here, as a renderer's widgets would; messages and questions go to a recorder.
 // A control the template lacks fails the test.
 class RecordingView : public DialogView {
 public:
@@ -32,17 +31,10 @@ public:
     // Builds the controls of the dialog's template and opens the dialog on them.
     explicit RecordingView(Dialog& dialog);
 
-    // The operator's actions. A click on a check box changes its tick first, on an id no control
-    // has is a command (Escape's cancel, a system-menu entry); a pick chooses the item of that
-    // text (or at that row) and reports it; typing replaces an edit's text.
-    void Click(int id);
-    void Pick(int id, std::string_view item);
-    void PickRow(int id, int row);
-    void DoubleClick(int id, int row);
-    void Type(int id, std::string_view text);
-    void Focus(int id);
-
     const Control& At(int id) const;
+    // The state of a control, for the operator's actions (see Scene.h), which change it and then
+    // raise the event as a renderer does.
+    Control& State(int id);
     bool Enabled(int id) const { return At(id).enabled; }
     const std::vector<std::string>& Items(int id) const { return At(id).items; }
 
@@ -65,8 +57,6 @@ public:
     std::optional<bool> closed;  // accepted or not, once closed
 
 private:
-    Control& Mutable(int id);
-
     std::map<int, Control> controls_;
 };
 

@@ -1,5 +1,7 @@
 #include "tests/support/Scene.h"
 
+#include <algorithm>
+
 #include "dialogs/AdvancedSettingsDlg.h"
 #include "dialogs/KelvrinDlg.h"
 #include "dialogs/MapSelectionDlg.h"
@@ -70,23 +72,46 @@ Step NoteStore() {
     return [](Scene& scene) { scene.kept = scene.settings; };
 }
 
+// As a renderer reports the operator's actions: the control's state changes, then its event.
 Step Click(int id) {
-    return [=](Scene& scene) { scene.view->Click(id); };
-}
-Step Pick(int id, std::string item) {
-    return [=](Scene& scene) { scene.view->Pick(id, item); };
+    return [=](Scene& scene) {
+        // An id no control has is a command of its own: Escape's cancel, a system-menu entry.
+        const DialogTemplate& shown = *FindDialogTemplate(scene.view->dialog.TemplateId());
+        const ControlTemplate* control = shown.Control(id);
+        if (control != nullptr && control->kind == ControlKind::Check) {
+            scene.view->State(id).checked = !scene.view->Checked(id);
+        }
+        scene.view->dialog.Clicked(id);
+    };
 }
 Step PickRow(int id, int row) {
-    return [=](Scene& scene) { scene.view->PickRow(id, row); };
+    return [=](Scene& scene) {
+        scene.view->Select(id, row);
+        scene.view->dialog.Picked(id);
+    };
+}
+Step Pick(int id, std::string item) {
+    return [=](Scene& scene) {
+        const std::vector<std::string>& items = scene.view->Items(id);
+        const auto named = std::find(items.begin(), items.end(), item);
+        ASSERT_NE(named, items.end()) << "control " << id << " holds no item " << item;
+        PickRow(id, static_cast<int>(named - items.begin()))(scene);
+    };
 }
 Step DoubleClick(int id, int row) {
-    return [=](Scene& scene) { scene.view->DoubleClick(id, row); };
+    return [=](Scene& scene) {
+        scene.view->Select(id, row);
+        scene.view->dialog.DoubleClicked(id);
+    };
 }
 Step Type(int id, std::string text) {
-    return [=](Scene& scene) { scene.view->Type(id, text); };
+    return [=](Scene& scene) {
+        scene.view->State(id).text = text;
+        scene.view->dialog.Edited(id);
+    };
 }
 Step Focus(int id) {
-    return [=](Scene& scene) { scene.view->Focus(id); };
+    return [=](Scene& scene) { scene.view->dialog.Focused(id); };
 }
 Step Tick(int id, bool ticked) {
     return [=](Scene& scene) { scene.view->SetChecked(id, ticked); };
