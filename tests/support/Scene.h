@@ -55,6 +55,11 @@ struct Case : Named {
     std::vector<Step> steps;
 };
 
+// A case by a function, so that its parts lie on as few lines as they need.
+inline Case CaseOf(std::string name, std::vector<Standing> standing, std::vector<Step> steps) {
+    return {{std::move(name)}, std::move(standing), std::move(steps)};
+}
+
 class SceneTest : public ::testing::TestWithParam<Case> {
 protected:
     void RunCase();
