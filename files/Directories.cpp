@@ -41,17 +41,7 @@ std::string CurrentDirectory() {
     }
 }
 
-std::string AbsolutePath(const std::string& path) {
-    const std::wstring wide = WideFromUtf8(path);
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) return path;
-        if (length < full.size()) return Utf8FromWide(std::wstring_view(full.data(), length));
-        full.resize(length);
-    }
-}
+std::string AbsolutePath(const std::string& path) { return Utf8FromWide(FullPath(path)); }
 #else
 std::string CurrentDirectory() {
     std::vector<char> buffer(256);

@@ -46,19 +46,6 @@ HANDLE Open(const std::wstring& path, DWORD access, DWORD disposition) {
                          FILE_ATTRIBUTE_NORMAL, nullptr);
 }
 
-// ReplaceFileW wants whole paths (Wine refuses relative ones).
-std::wstring FullPath(const std::string& path) {
-    const std::wstring wide = WideFromUtf8(path);
-    std::wstring full(MAX_PATH, L'\0');
-    for (;;) {
-        const DWORD length =
-            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
-        if (length == 0) return wide;
-        if (length < full.size()) return full.substr(0, length);
-        full.resize(length);
-    }
-}
-
 bool WriteAll(HANDLE file, std::string_view bytes) {
     while (!bytes.empty()) {
         const DWORD chunk = static_cast<DWORD>(std::min<std::size_t>(bytes.size(), 1u << 30));

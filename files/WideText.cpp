@@ -25,6 +25,18 @@ std::string Utf8FromWide(std::wstring_view text) {
     return utf8;
 }
 
+std::wstring FullPath(const std::string& path) {
+    const std::wstring wide = WideFromUtf8(path);
+    std::wstring full(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD length =
+            ::GetFullPathNameW(wide.c_str(), static_cast<DWORD>(full.size()), full.data(), nullptr);
+        if (length == 0) return wide;
+        if (length < full.size()) return full.substr(0, length);
+        full.resize(length);
+    }
+}
+
 }  // namespace kelvrin
 
 #endif

@@ -12,6 +12,10 @@ namespace kelvrin {
 std::wstring WideFromUtf8(std::string_view text);
 std::string Utf8FromWide(std::wstring_view text);
 
+// The path from the root, as the wide calls want it (some, and Wine, refuse relative ones); the
+// path as given when the system cannot tell.
+std::wstring FullPath(const std::string& path);
+
 }  // namespace kelvrin
 
 #endif
