@@ -30,7 +30,7 @@ struct DialogRect {
 // One control of a dialog template: what to create, where and with which text. Texts are UTF-8.
 // Styles: "sort" (the dialog layer keeps the items in order: a renderer adds them as given),
 // "hscroll", "centre", "disabled", "written" (an edit whose text is written into a file the game
-// reads one byte a character: Latin-1 only, at most 99 characters), "grow-left" (a label whose
+// reads one byte a character: Latin-1 only, as long as a text may be), "grow-left" (a label whose
 // text outgrows its rectangle grows to the left, away from the control on its right).
 struct ControlTemplate {
     int id = -1;  // -1: a static control nobody looks up

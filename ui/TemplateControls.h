@@ -13,7 +13,8 @@ namespace kelvrin {
 // Texts are never clipped: a label, check box or button grows beyond its rectangle to its
 // size hint (to the right, to the left for "grow-left", or evenly to both sides when centred);
 // a button only as far as its text needs. An edit of style "written" takes Latin-1 only, up to
-// 99 characters; a drop-down's items are added as given (the dialog layer orders them).
+// kMaxTextLength characters; a drop-down's items are added as given (the dialog layer orders
+// them).
 QWidget* CreateTemplateControl(const ControlTemplate& control, QWidget* dialog,
                                DialogBaseUnits base);
 

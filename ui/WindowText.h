@@ -8,8 +8,8 @@
 namespace kelvrin {
 
 // The config files hold one byte per character, as the game reads them: texts pass between the
-// store and the window as Latin-1, so every stored byte shows and collects back unchanged and a
-// 99-character edit never writes more than 99 bytes.
+// store and the window as Latin-1, so every stored byte shows and collects back unchanged and an
+// edit of kMaxTextLength characters never writes more bytes than that.
 inline QString WindowText(std::string_view setting) {
     return QString::fromLatin1(setting.data(), static_cast<qsizetype>(setting.size()));
 }
