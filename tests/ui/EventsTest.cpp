@@ -1,11 +1,12 @@
-// Which of the operator's actions reach the dialog as events, and that nothing done from code
-// does.
+// What passes between the Qt window and its dialog: which of the operator's actions reach the
+// dialog as events, and the view's promises to the dialog layer.
 #include "tests/ui/WindowFixture.h"
 
 namespace kelvrin::testing {
 namespace {
 
-using Events = std::vector<std::string>;
+using namespace mainwindow;
+using enum EventKind;
 
 // The focus set from code first is no event.
 void Key(QWidget* control, Qt::Key key) {
@@ -48,54 +49,61 @@ void PickFromContextMenu(QWidget* control) {
     QApplication::sendEvent(control->window(), &click);
 }
 
-// The main window's controls, each acted on as an operator does.
-TEST(TemplateWindowEvents, TheOperatorsActionsReachTheDialog) {
-    const struct {
-        const char* name;
-        int id;
-        void (*act)(QWidget*);
-        Events events;
-        bool closes = false;
-    } rows[] = {
-        {"button clicked", 1024, Click, {"focused 1024", "clicked 1024"}},
-        {"arrow key in a drop-down", 1014, ArrowDown, {"picked 1014"}},
-        {"wheel without the focus", 1007, Wheel, {}},
-        {"typed into a drop-down", 1007, Type, {"edited 1007"}},
-        {"typed into an edit", 1010, Type, {"edited 1010"}},
-        {"Enter in an edit", 1010, Enter, {"clicked 1"}},
-        {"Tab", 1009, Tab, {"focused 1008"}},
-        {"Escape", 1009, Escape, {}, true},
-        {"link's text pressed", 1039, PressLink, {"clicked 1039"}},
-        {"menu entry", 1009, PickFromContextMenu, {"clicked 16"}},
-    };
-    for (const auto& row : rows) {
-        SCOPED_TRACE(row.name);
-        ShownTemplate main(102);
-        QWidget* control = main.window.Item(row.id);
-        row.act(control);
-        EXPECT_EQ(main.dialog.events, row.events);
-        EXPECT_EQ(main.window.isVisible(), !row.closes);
-    }
+// An action of the operator on a control of the main window, and the events it hands the dialog.
+struct Action : Named {
+    int control;
+    void (*act)(QWidget*);
+    std::vector<Event> events;
+    bool closes = false;
+};
+
+class OperatorsAction : public ::testing::TestWithParam<Action> {};
+
+TEST_P(OperatorsAction, ReachesTheDialog) {
+    ShownTemplate main(kTemplate);
+    // The dialog layer gives the drop-downs their entries; this dialog gives none.
+    main.window.SetItems(kSpeed, {"128 kbs", "LAN"});
+    main.window.SetItems(kMaxPlayers, {"2", "4"});
+    GetParam().act(main.window.Item(GetParam().control));
+    EXPECT_EQ(main.dialog.events, GetParam().events);
+    EXPECT_EQ(main.window.isVisible(), !GetParam().closes);
 }
+
+const Action kActions[] = {
+    {{"button clicked"}, kSaveConfig, Click, {{Focused, kSaveConfig}, {Clicked, kSaveConfig}}},
+    {{"arrow key in a drop-down"}, kMaxPlayers, ArrowDown, {{Picked, kMaxPlayers}}},
+    {{"wheel without the focus"}, kSpeed, Wheel, {}},
+    {{"typed into a drop-down"}, kSpeed, Type, {{Edited, kSpeed}}},
+    {{"typed into an edit"}, kTimeLimit, Type, {{Edited, kTimeLimit}}},
+    {{"Enter in an edit"}, kTimeLimit, Enter, {{Clicked, kExit}}},
+    {{"Tab"}, kServerName, Tab, {{Focused, kGameType}}},
+    {{"Escape"}, kServerName, Escape, {}, true},
+    {{"link's text pressed"}, kHomeLink, PressLink, {{Clicked, kHomeLink}}},
+    {{"menu entry"}, kServerName, PickFromContextMenu, {{Clicked, kAboutCommand}}},
+};
+INSTANTIATE_TEST_SUITE_P(MainWindow, OperatorsAction, ::testing::ValuesIn(kActions), RowName());
 
 // The map dialog's lists report the focus they gain, a row chosen and double-clicked.
 TEST(TemplateWindowEvents, ListsReportChoiceDoubleClickAndFocus) {
-    ShownTemplate maps(139);
-    maps.window.SetItems(1037, {"a.map", "b.map"});
-    QTest::mouseClick(maps.window.ItemAs<QListView>(1036)->viewport(), Qt::LeftButton);
-    QListView* list = maps.window.ItemAs<QListView>(1037);
+    using namespace mapselection;
+    ShownTemplate maps(mapselection::kTemplate);
+    maps.window.SetItems(kAvailableList, {"a.map", "b.map"});
+    QTest::mouseClick(maps.window.ItemAs<QListView>(kSelectedList)->viewport(), Qt::LeftButton);
+    QListView* list = maps.window.ItemAs<QListView>(kAvailableList);
     const QPoint row = list->visualRect(list->model()->index(1, 0)).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, row);
-    EXPECT_EQ(maps.dialog.events, Events({"focused 1036", "focused 1037", "picked 1037"}));
-    EXPECT_EQ(maps.window.Selection(1037), 1);
+    const std::vector<Event> chosen = {
+        {Focused, kSelectedList}, {Focused, kAvailableList}, {Picked, kAvailableList}};
+    EXPECT_EQ(maps.dialog.events, chosen);
+    EXPECT_EQ(maps.window.Selection(kAvailableList), 1);
     maps.dialog.events.clear();
     QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, row);
-    EXPECT_EQ(maps.dialog.events, Events({"double-clicked 1037"}));
+    EXPECT_EQ(maps.dialog.events, std::vector<Event>({{DoubleClicked, kAvailableList}}));
 }
 
 // Escape after Enter must not answer Exit's question with No: only a button answers it.
 TEST(TemplateWindowEvents, OnlyAButtonAnswersTheQuestion) {
-    ShownTemplate main(102);
+    ShownTemplate main(kTemplate);
     WhenWindowAppears([](QWidget* window) {
         auto* box = qobject_cast<QMessageBox*>(window);
         ASSERT_NE(box, nullptr);
@@ -110,24 +118,20 @@ TEST(TemplateWindowEvents, OnlyAButtonAnswersTheQuestion) {
     EXPECT_TRUE(main.window.AskYesNo("Save changed configuration ?", "Question"));
 }
 
-// What the dialog does through the view raises no event, and each verb does what it says.
-TEST(TemplateWindowEvents, NothingDoneFromCodeRaisesAnEvent) {
-    ShownTemplate main(102);
-    main.window.SetText(1009, "name");
-    main.window.SetText(1007, "LAN");
-    main.window.SetChecked(1020, true);
-    main.window.SetItems(1048, {"[a]", "[b]"});
-    main.window.Select(1048, 1);
-    main.window.Enable(1011, false);
-    main.window.SetText(kWindowItem, "caption");
-    EXPECT_TRUE(main.dialog.events.empty());
-    EXPECT_EQ(main.window.Selection(1007), 5);
-    EXPECT_TRUE(main.window.Checked(1020));
-    EXPECT_EQ(main.window.Text(1048), "[b]");
-    EXPECT_FALSE(main.window.Item(1011)->isEnabled());
-    EXPECT_EQ(main.window.windowTitle(), "caption");
+// The Qt window keeps the promises every view keeps; what they leave to each view, it does too:
+// a control disabled, the window closed with the dialog's answer.
+TEST(TemplateWindow, KeepsTheViewContractOfTheMainWindow) {
+    ShownTemplate main(kTemplate);
+    CheckMainWindowView(main.window, main.dialog);
+    main.window.Enable(kTourneyLimit, false);
+    EXPECT_FALSE(main.window.Item(kTourneyLimit)->isEnabled());
     main.window.Close(true);
     EXPECT_EQ(main.window.result(), QDialog::Accepted);
+}
+
+TEST(TemplateWindow, KeepsTheViewContractOfTheMapDialog) {
+    ShownTemplate maps(mapselection::kTemplate);
+    CheckMapDialogView(maps.window, maps.dialog);
 }
 
 }  // namespace

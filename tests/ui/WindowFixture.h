@@ -10,8 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "dialogs/Dialog.h"
-#include "tests/support/TempInstallation.h"
+#include "dialogs/DialogIds.h"
+#include "tests/support/EventDialog.h"
+#include "tests/support/Standing.h"
 #include "ui/TemplateWindow.h"
 
 namespace kelvrin::testing {
@@ -50,7 +51,7 @@ private:
     }
 };
 
-// A template's window over a recording dialog, shown and active.
+// A template's window over a dialog that only notes its events, shown and active.
 struct ShownTemplate {
     explicit ShownTemplate(int templateId) : dialog(templateId), window(dialog) {
         window.show();
@@ -59,7 +60,7 @@ struct ShownTemplate {
         dialog.events.clear();  // the focus the window gives its first control on showing
     }
 
-    RecordingDialog dialog;
+    EventDialog dialog;
     TemplateWindow window;
 };
 
