@@ -56,10 +56,9 @@ TEST(WindowsLauncher, StartsTheGameInTheStartDirectoryFromElsewhere) {
     std::filesystem::copy_file(::_wgetenv(L"ComSpec"), install.PathOf("dravekDed.exe"));
     install.MakeFolder("elsewhere");
     std::filesystem::current_path(install.PathOf("elsewhere"));
-    EXPECT_FALSE(MakeSystemLauncher()
-                     ->Start(install.Root(), "dravekDed.exe",
-                             "/c cd > record.part && ren record.part record.txt")
-                     .reason);
+    const auto launcher = MakeSystemLauncher();
+    const char* const recordWhereItRuns = "/c cd > record.part && ren record.part record.txt";
+    EXPECT_FALSE(launcher->Start(install.Root(), "dravekDed.exe", recordWhereItRuns).reason);
     for (int wait = 0; wait < 2000 && !install.Exists("record.txt"); ++wait) ::Sleep(10);
     EXPECT_EQ(install.ReadFile("record.txt"), install.Root() + "\r\n");
 }
