@@ -101,23 +101,6 @@ TEST(TemplateWindowEvents, ListsReportChoiceDoubleClickAndFocus) {
     EXPECT_EQ(maps.dialog.events, std::vector<Event>({{DoubleClicked, kAvailableList}}));
 }
 
-// Escape after Enter must not answer Exit's question with No: only a button answers it.
-TEST(TemplateWindowEvents, OnlyAButtonAnswersTheQuestion) {
-    ShownTemplate main(kTemplate);
-    WhenWindowAppears([](QWidget* window) {
-        auto* box = qobject_cast<QMessageBox*>(window);
-        ASSERT_NE(box, nullptr);
-        EXPECT_EQ(box->windowTitle(), "Question");
-        EXPECT_EQ(box->text(), "Save changed configuration ?");
-        EXPECT_FALSE(box->windowFlags().testFlag(Qt::WindowCloseButtonHint));
-        QTest::keyClick(box, Qt::Key_Escape);
-        EXPECT_FALSE(box->close());
-        ASSERT_TRUE(box->isVisible());
-        QTest::mouseClick(box->button(QMessageBox::Yes), Qt::LeftButton);
-    });
-    EXPECT_TRUE(main.window.AskYesNo("Save changed configuration ?", "Question"));
-}
-
 // The Qt window keeps the promises every view keeps; what they leave to each view, it does too:
 // a control disabled, the window closed with the dialog's answer.
 TEST(TemplateWindow, KeepsTheViewContractOfTheMainWindow) {

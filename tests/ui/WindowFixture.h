@@ -15,6 +15,11 @@
 #include "tests/support/Standing.h"
 #include "ui/TemplateWindow.h"
 
+// Qt's texts show in a failure as their UTF-8, quoted.
+inline void PrintTo(const QString& text, std::ostream* out) {
+    *out << ::testing::PrintToString(text.toStdString());
+}
+
 namespace kelvrin::testing {
 
 // Acts on the next modal window (or what find gives) once it is there, so that a test that opens
