@@ -215,15 +215,17 @@ std::wstring MessageOf(HWND box) {
     return message;
 }
 
-// The steps for the modal windows that the next messages open (message boxes, sub-dialogs), each
-// run from a thread timer in the modal loop, on the owned window that is active then; each such
-// window is noted first as its caption and its last text.
+// The steps for the modal windows that the main window's messages open (message boxes,
+// sub-dialogs), each run from a thread timer in the modal loop, on the window that is active then;
+// each such window is noted first as its caption and its last text.
 std::deque<std::function<void(HWND)>> modalSteps;
 std::vector<std::wstring> modalsSeen;
+HWND mainWindow = nullptr;
 
 void CALLBACK RunModalStep(HWND, UINT, UINT_PTR, DWORD) {
     const HWND modal = GetActiveWindow();
-    if (GetWindow(modal, GW_OWNER) == nullptr || modalSteps.empty()) return;
+    if (modal == nullptr || modal == mainWindow || modalSteps.empty()) return;
+    EXPECT_EQ(GetWindow(modal, GW_OWNER), mainWindow) << "owned by the window it belongs to";
     modalsSeen.push_back(TextOf(modal) + L": " + MessageOf(modal));
     const auto step = std::move(modalSteps.front());
     modalSteps.pop_front();
@@ -255,6 +257,7 @@ std::wstring RowOf(HWND list, WPARAM row) {
 // double click copies, a row read back as drawn; the system menu opens the About box; Exit
 // answered No closes the window and writes nothing.
 TEST_F(Win32MainWindow, TheOperatorsMessagesWriteWhatLinuxWrites) {
+    mainWindow = main;
     const UINT_PTR timer = SetTimer(nullptr, 0, 10, RunModalStep);
 
     SetDlgItemTextW(main, kServerName, L"Caf\u00e9 Nord");
