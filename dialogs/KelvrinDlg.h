@@ -2,7 +2,9 @@
 
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "dialogs/Dialog.h"
@@ -59,5 +61,9 @@ private:
     // The Game Base list's entries as the list shows them, for the folder an entry names.
     std::vector<std::string> gameBaseEntries_;
 };
+
+// The entries the main window's list of this control shows (none for other controls), for a
+// window that must hold the same lists without the dialog.
+std::span<const std::string_view> MainWindowEntries(int control);
 
 }  // namespace kelvrin

@@ -64,6 +64,10 @@ const GameTypeRule kGameTypeRules[] = {
 
 void CKelvrinDlg::ShowListEntries() { ShowEntries(View(), kBindings); }
 
+std::span<const std::string_view> MainWindowEntries(int control) {
+    return EntriesOf(kBindings, control);
+}
+
 void CKelvrinDlg::ShowSettings() {
     NormaliseSettings(settings_);
     for (const SettingBinding& binding : kBindings) ShowBinding(View(), settings_, binding);

@@ -16,6 +16,13 @@ void ShowEntries(DialogView& view, std::span<const SettingBinding> bindings) {
     }
 }
 
+std::span<const std::string_view> EntriesOf(std::span<const SettingBinding> bindings, int control) {
+    for (const SettingBinding& binding : bindings) {
+        if (binding.control == control) return binding.setting->entries;
+    }
+    return {};
+}
+
 void ShowBinding(DialogView& view, const ServerSettings& settings, const SettingBinding& binding) {
     const SettingDescription& setting = *binding.setting;
     if (setting.kind == ValueKind::Text)

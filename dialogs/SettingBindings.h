@@ -26,6 +26,8 @@ consteval SettingBinding Bind(int control, Field ServerSettings::*field) {
 
 // Gives the drop-downs of the bindings the entries of their settings' lists.
 void ShowEntries(DialogView& view, std::span<const SettingBinding> bindings);
+// The entries of the list bound to the control; none when no list is.
+std::span<const std::string_view> EntriesOf(std::span<const SettingBinding> bindings, int control);
 
 void ShowBinding(DialogView& view, const ServerSettings& settings, const SettingBinding& binding);
 

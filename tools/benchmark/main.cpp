@@ -43,6 +43,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include "dialogs/DialogIds.h"
 #include "dialogs/DialogTemplate.h"
 #include "dialogs/KelvrinDlg.h"
 #include "dialogs/MapSelectionDlg.h"
@@ -199,7 +200,7 @@ double TimeWindow(Make make) {
 // places, and nothing else.
 class BareDialog {
 public:
-    BareDialog() : template_(*FindDialogTemplate(102)) {}
+    BareDialog() : template_(*FindDialogTemplate(mainwindow::kTemplate)) {}
 
     // Places the controls by the font, as any dialog must, and loads the icon the plain way.
     std::unique_ptr<QWidget> Make() const {
@@ -231,7 +232,7 @@ public:
                 case ControlKind::Combo: {
                     auto* combo = new QComboBox(dialog.get());
                     combo->setEditable(true);
-                    for (const std::string_view item : control.items)
+                    for (const std::string_view item : MainWindowEntries(control.id))
                         combo->addItem(TemplateText(item));
                     widget = combo;
                     break;

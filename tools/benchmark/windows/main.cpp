@@ -25,6 +25,7 @@
 #include <string>
 #include <vector>
 
+#include "dialogs/DialogIds.h"
 #include "dialogs/KelvrinDlg.h"
 #include "dialogs/MapSelectionDlg.h"
 #include "files/WideText.h"
@@ -68,15 +69,16 @@ INT_PTR CALLBACK BareProcedure(HWND, UINT message, WPARAM, LPARAM) {
     return message == WM_INITDIALOG ? TRUE : FALSE;
 }
 
-// The main window's template as it is, in a dialog that only fills the drop-downs' lists.
+// The main window's template as it is, in a dialog that only fills the drop-downs' lists with
+// the entries the main window gives them.
 HWND OpenBareDialog() {
-    const DialogTemplate& layout = *FindDialogTemplate(102);
+    const DialogTemplate& layout = *FindDialogTemplate(mainwindow::kTemplate);
     const std::vector<std::uint16_t> built = BuildDialogTemplate(layout);
     const HWND dialog = CreateDialogIndirectParamW(GetModuleHandleW(nullptr),
                                                    reinterpret_cast<LPCDLGTEMPLATEW>(built.data()),
                                                    nullptr, BareProcedure, 0);
     for (const ControlTemplate& control : layout.controls) {
-        for (const std::string_view item : control.items) {
+        for (const std::string_view item : MainWindowEntries(control.id)) {
             SendDlgItemMessageW(dialog, control.id, CB_ADDSTRING, 0,
                                 reinterpret_cast<LPARAM>(WideFromName(item).c_str()));
         }
@@ -258,7 +260,7 @@ int main(int argc, char** argv) {
     const double ratio = Median(ratios);
     std::printf("Windows start-up, median of %d runs in one process (wall clock):\n", runs);
     std::printf("  bare Win32 dialog, %zu controls  %8.2f ms\n",
-                FindDialogTemplate(102)->controls.size(), Median(bare));
+                FindDialogTemplate(mainwindow::kTemplate)->controls.size(), Median(bare));
     std::printf("  main window                     %8.2f ms\n", Median(main));
     std::printf(
         "  main window / bare dialog       %8.2f   (median of the rounds' ratios; goal: at "
