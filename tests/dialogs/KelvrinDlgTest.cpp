@@ -218,11 +218,6 @@ const std::string kDefaults = TestData("default-kelvrin.cfg");
 const std::string kWithPort = kDefaults.substr(0, kDefaults.rfind("spawnserver")) +
                               "set net_port \"27961\"\r\nspawnserver\r\n";
 
-std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
-    steps.insert(steps.end(), more.begin(), more.end());
-    return steps;
-}
-
 const Case kCommands[] = {
     CaseOf("Save Config, Start Server, Exit", {},
            {OpenMain(), Type(kServerName, "Saved"), Click(kSaveConfig), MessagesAre({kSaved}),

@@ -80,11 +80,6 @@ const std::string kScript = "set si_mapcycle \"mp/dvdm3;mp/caf\xc3\xa9\"\r\n";
 const std::vector<Step> kEdited = {OpenMaps(), PickRow(kSelectedList, 1), Click(kUpButton),
                                    PickRow(kAvailableList, 1), Click(kCopyButton)};
 
-std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
-    steps.insert(steps.end(), more.begin(), more.end());
-    return steps;
-}
-
 const Case kOpeningsAndClosings[] = {
     CaseOf("no script", {},
            {OpenMaps(), ItemsAre(kSelectedList, {"dvdm1"}), Stored(&S::si_map, "mp/dvdm1")}),

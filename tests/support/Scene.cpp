@@ -130,6 +130,11 @@ Step InNextDialog(std::vector<Step> steps) {
     };
 }
 
+std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
+    steps.insert(steps.end(), more.begin(), more.end());
+    return steps;
+}
+
 Step TextIs(int id, std::string text, Where where) {
     return Check<std::string>([=](Scene& s) { return s.view->Text(id); }, text, where);
 }

@@ -89,6 +89,8 @@ Step Tick(int id, bool ticked);
 Step Answer(bool yes);
 // Steps taken in the next sub-dialog the window runs.
 Step InNextDialog(std::vector<Step> steps);
+// The steps, then more.
+std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more);
 
 // What is seen.
 Step TextIs(int id, std::string text, Where where = Where::current());

@@ -7,8 +7,6 @@
 #include <QtWidgets>
 
 #include <functional>
-#include <string>
-#include <vector>
 
 #include "dialogs/DialogIds.h"
 #include "tests/support/EventDialog.h"
@@ -22,39 +20,23 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace kelvrin::testing {
 
-// Acts on the next modal window (or what find gives) once it is there, so that a test that opens
-// one with exec() never hangs: after about five seconds the wait gives up.
-inline void WhenWindowAppears(
-    std::function<void(QWidget*)> act,
-    std::function<QWidget*()> find = [] { return QApplication::activeModalWidget(); },
-    int tries = 500) {
-    QTimer::singleShot(10, [act, find, tries] {
-        if (QWidget* window = find()) return act(window);
-        if (tries > 0) WhenWindowAppears(act, find, tries - 1);
+// Acts on the next menu or modal window once it is there, so that a test that opens one with
+// exec() never hangs: after about five seconds the wait gives up.
+inline void WhenWindowAppears(std::function<void(QWidget*)> act, int tries = 500) {
+    QTimer::singleShot(10, [act, tries] {
+        QWidget* window = QApplication::activePopupWidget();
+        if (window == nullptr) window = QApplication::activeModalWidget();
+        if (window != nullptr) return act(window);
+        if (tries > 0) WhenWindowAppears(act, tries - 1);
     });
 }
 
-// A dialog of any template that does nothing but note the events its window reports.
-class RecordingDialog : public Dialog {
-public:
-    explicit RecordingDialog(int templateId) : Dialog(templateId) {}
-
-    void Clicked(int id) override { Note("clicked", id); }
-    void Picked(int id) override { Note("picked", id); }
-    void Edited(int id) override { Note("edited", id); }
-    void DoubleClicked(int id) override { Note("double-clicked", id); }
-    void Focused(int id) override { Note("focused", id); }
-
-    std::vector<std::string> events;
-
-protected:
-    void OnInitDialog() override {}
-
-private:
-    void Note(const std::string& kind, int id) {
-        events.push_back(kind + " " + std::to_string(id));
-    }
-};
+// The operator presses a key in a control; the focus set from code first is no event.
+template <Qt::Key key>
+void Press(QWidget* control) {
+    control->setFocus();
+    QTest::keyClick(control, key);
+}
 
 // A template's window over a dialog that only notes its events, shown and active.
 struct ShownTemplate {
