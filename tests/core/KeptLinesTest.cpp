@@ -45,11 +45,5 @@ const KeptCase kKept[] = {
 };
 INSTANTIATE_TEST_SUITE_P(Lines, KeptLinesOf, ::testing::ValuesIn(kKept), RowName());
 
-TEST(KeptLinesIn, TheComposedTextBeforeSpawnserver) {
-    EXPECT_EQ(WithKeptLines("set a \"1\"\nspawnserver\n", {"bind x y", ""}),
-              "set a \"1\"\nbind x y\n\nspawnserver\n");
-    EXPECT_EQ(WithKeptLines("set a \"1\"\nspawnserver\n", {}), "set a \"1\"\nspawnserver\n");
-}
-
 }  // namespace
 }  // namespace kelvrin::testing
