@@ -230,13 +230,8 @@ INSTANTIATE_TEST_SUITE_P(Commands, KelvrinCli, ::testing::ValuesIn(kCommands), R
 // How cycle --show reads the script's list.
 Invocation CycleShown(std::string name, std::string script, std::string printed,
                       std::source_location where = std::source_location::current()) {
-    return {std::move(name),
-            {File("dvbase/kelvrin.scriptcfg", std::move(script))},
-            {"cycle", "--show"},
-            0,
-            std::move(printed),
-            {},
-            where};
+    return Row(std::move(name), {File("dvbase/kelvrin.scriptcfg", std::move(script))},
+               {"cycle", "--show"}, 0, std::move(printed), {}, where);
 }
 
 const Invocation kCycles[] = {
@@ -259,13 +254,8 @@ INSTANTIATE_TEST_SUITE_P(CycleShow, KelvrinCli, ::testing::ValuesIn(kCycles), Ro
 Invocation Refused(std::string name, std::vector<std::string> arguments, std::string refusal,
                    std::vector<Standing> standing = {},
                    std::source_location where = std::source_location::current()) {
-    return {std::move(name),
-            std::move(standing),
-            std::move(arguments),
-            2,
-            "kelvrin-cli: " + refusal + "\n",
-            kUnwritten,
-            where};
+    return Row(std::move(name), std::move(standing), std::move(arguments), 2,
+               "kelvrin-cli: " + refusal + "\n", kUnwritten, where);
 }
 
 const Invocation kRefusals[] = {
