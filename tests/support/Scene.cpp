@@ -5,7 +5,6 @@
 #include "dialogs/AdvancedSettingsDlg.h"
 #include "dialogs/KelvrinDlg.h"
 #include "dialogs/MapSelectionDlg.h"
-#include "settings/SettingDescription.h"
 
 namespace kelvrin::testing {
 
@@ -22,7 +21,7 @@ Step Opening(std::function<std::unique_ptr<Dialog>(Scene&)> make) {
 
 // A check, traced to the line that wrote it.
 template <typename Seen, typename Expected>
-Step Check(std::function<Seen(Scene&)> seen, Expected expected, Where where) {
+Step Check(Seen seen, Expected expected, Where where) {
     return [=](Scene& scene) {
         SCOPED_TRACE(::testing::Message() << where.file_name() << ":" << where.line());
         EXPECT_EQ(seen(scene), expected);
@@ -66,10 +65,6 @@ Step Store(std::function<void(ServerSettings&)> change) {
 }
 Step Remove(std::string path) {
     return [=](Scene& scene) { std::filesystem::remove_all(scene.installation.PathOf(path)); };
-}
-
-Step NoteStore() {
-    return [](Scene& scene) { scene.kept = scene.settings; };
 }
 
 // As a renderer reports the operator's actions: the control's state changes, then its event.
@@ -136,47 +131,43 @@ std::vector<Step> Then(std::vector<Step> steps, const std::vector<Step>& more) {
 }
 
 Step TextIs(int id, std::string text, Where where) {
-    return Check<std::string>([=](Scene& s) { return s.view->Text(id); }, text, where);
+    return Check([=](Scene& s) { return s.view->Text(id); }, text, where);
 }
 Step CheckedIs(int id, bool checked, Where where) {
-    return Check<bool>([=](Scene& s) { return s.view->Checked(id); }, checked, where);
+    return Check([=](Scene& s) { return s.view->Checked(id); }, checked, where);
 }
 Step EnabledIs(int id, bool enabled, Where where) {
-    return Check<bool>([=](Scene& s) { return s.view->Enabled(id); }, enabled, where);
+    return Check([=](Scene& s) { return s.view->Enabled(id); }, enabled, where);
 }
 Step ItemsAre(int id, std::vector<std::string> items, Where where) {
-    return Check<std::vector<std::string>>([=](Scene& s) { return s.view->Items(id); }, items,
-                                           where);
+    return Check([=](Scene& s) { return s.view->Items(id); }, items, where);
 }
 Step ChosenIs(int id, int row, Where where) {
-    return Check<int>([=](Scene& s) { return s.view->Selection(id); }, row, where);
+    return Check([=](Scene& s) { return s.view->Selection(id); }, row, where);
 }
 Step MessagesAre(Shown shown, Where where) {
-    return Check<Shown>([](Scene& s) { return s.view->messages.shown; }, shown, where);
+    return Check([](Scene& s) { return s.view->messages.shown; }, shown, where);
 }
 Step QuestionsAre(std::vector<Question> asked, Where where) {
-    return Check<std::vector<Question>>([](Scene& s) { return s.view->messages.asked; }, asked,
-                                        where);
+    return Check([](Scene& s) { return s.view->messages.asked; }, asked, where);
 }
 Step ClosedAs(std::optional<bool> accepted, Where where) {
-    return Check<std::optional<bool>>([](Scene& s) { return s.view->closed; }, accepted, where);
+    return Check([](Scene& s) { return s.view->closed; }, accepted, where);
 }
 Step DialogsRan(std::vector<int> templates, Where where) {
-    return Check<std::vector<int>>([](Scene& s) { return s.runner.ran; }, templates, where);
+    return Check([](Scene& s) { return s.runner.ran; }, templates, where);
 }
 Step LinksOpened(std::vector<std::string> targets, Where where) {
-    return Check<std::vector<std::string>>([](Scene& s) { return s.links.opened; }, targets, where);
+    return Check([](Scene& s) { return s.links.opened; }, targets, where);
 }
 Step GamesStarted(std::vector<std::string> launches, Where where) {
-    return Check<std::vector<std::string>>([](Scene& s) { return s.launcher.launches; }, launches,
-                                           where);
+    return Check([](Scene& s) { return s.launcher.launches; }, launches, where);
 }
 Step FileHolds(std::string path, std::optional<std::string> bytes, Where where) {
-    return Check<std::optional<std::string>>(
-        [=](Scene& s) { return BytesOf(s.installation, path); }, bytes, where);
+    return Check([=](Scene& s) { return BytesOf(s.installation, path); }, bytes, where);
 }
 Step ConfigHolds(std::string name, std::optional<std::string> value, Where where) {
-    return Check<std::optional<std::string>>(
+    return Check(
         [=](Scene& s) -> std::optional<std::string> {
             const std::string config =
                 "\n" + BytesOf(s.installation, "dvbase/kelvrin.cfg").value_or("");
@@ -189,21 +180,6 @@ Step ConfigHolds(std::string name, std::optional<std::string> value, Where where
         value, where);
 }
 Step ChangedIs(bool changed, Where where) {
-    return Check<bool>([](Scene& s) { return s.settings.settingsChanged; }, changed, where);
+    return Check([](Scene& s) { return s.settings.settingsChanged; }, changed, where);
 }
-Step OthersAsNoted(std::function<bool(const SettingDescription&)> except, Where where) {
-    return [=](Scene& scene) {
-        SCOPED_TRACE(::testing::Message() << where.file_name() << ":" << where.line());
-        for (const SettingDescription& setting : kSettingDescriptions) {
-            if (except(setting)) continue;
-            if (setting.text != nullptr) {
-                EXPECT_EQ(scene.settings.*setting.text, scene.kept.*setting.text) << setting.name;
-            } else {
-                EXPECT_EQ(scene.settings.*setting.number, scene.kept.*setting.number)
-                    << setting.name;
-            }
-        }
-    };
-}
-
 }  // namespace kelvrin::testing

@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "dialogs/DialogIds.h"
-#include "settings/SettingDescription.h"
 #include "tests/support/Recorders.h"
 #include "tests/support/RecordingView.h"
 #include "tests/support/Standing.h"
@@ -38,7 +37,6 @@ struct Scene {
     std::unique_ptr<Dialog> dialog;
     std::unique_ptr<RecordingView> window;
     RecordingView* view = nullptr;  // the window acted on: the dialog's, or a sub-dialog's
-    ServerSettings kept;            // the store as NoteStore() found it
 };
 
 using S = ServerSettings;
@@ -59,6 +57,9 @@ struct Case : Named {
 inline Case CaseOf(std::string name, std::vector<Standing> standing, std::vector<Step> steps) {
     return {{std::move(name)}, std::move(standing), std::move(steps)};
 }
+inline Case CaseOf(std::string name, std::vector<Step> steps) {
+    return CaseOf(std::move(name), {}, std::move(steps));
+}
 
 class SceneTest : public ::testing::TestWithParam<Case> {
 protected:
@@ -75,7 +76,6 @@ Step CollectControls();
 // The store changed before the window opens (or shows it again).
 Step Store(std::function<void(ServerSettings&)> change);
 Step Remove(std::string path);
-Step NoteStore();
 
 // The operator's actions (see RecordingView); a tick is set without an event; the answer is
 // the one given to the next question.
@@ -109,18 +109,6 @@ Step FileHolds(std::string path, std::optional<std::string> bytes, Where where =
 Step ConfigHolds(std::string name, std::optional<std::string> value,
                  Where where = Where::current());
 Step ChangedIs(bool changed, Where where = Where::current());
-// Every setting but the one that lives in the field holds what it held when the store was noted.
-Step OthersAsNoted(std::function<bool(const SettingDescription&)> except, Where where);
-template <typename Field>
-Step OthersAsNoted(Field ServerSettings::*field, Where where = Where::current()) {
-    return OthersAsNoted(
-        [=](const SettingDescription& setting) {
-            if constexpr (std::is_same_v<Field, std::string>) return setting.text == field;
-            return setting.number == field;
-        },
-        where);
-}
-
 template <typename Field>
 Step Stored(Field ServerSettings::*field, std::type_identity_t<Field> value,
             Where where = Where::current()) {
