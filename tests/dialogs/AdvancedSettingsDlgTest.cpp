@@ -58,23 +58,21 @@ std::vector<Step> Edit(Step act, int button, Field S::*field, std::type_identity
 }
 
 const Case kCases[] = {
-    CaseOf("LAN server", {}, Shown(true, "19000")),
-    CaseOf("internet server, rate out of the list", {}, Shown(false, "")),
-    CaseOf("rate chosen", {},
-           Edit(Pick(kClientRate, "25000"), kOk, &S::net_serverMaxClientRate, 9)),
-    CaseOf("rate out of the list", {},
+    CaseOf("LAN server", Shown(true, "19000")),
+    CaseOf("internet server, rate out of the list", Shown(false, "")),
+    CaseOf("rate chosen", Edit(Pick(kClientRate, "25000"), kOk, &S::net_serverMaxClientRate, 9)),
+    CaseOf("rate out of the list",
            Edit(Type(kClientRate, "15000"), kOk, &S::net_serverMaxClientRate, -1)),
-    CaseOf("relay emptied", {},
+    CaseOf("relay emptied",
            Edit(Type(kMaxUsercmdRelay, ""), kOk, &S::net_serverMaxUsercmdRelay, 0)),
-    CaseOf("time-out, letters", {},
+    CaseOf("time-out, letters",
            Edit(Type(kClientTimeout, "71x-"), kOk, &S::net_serverClientTimeout, 71)),
-    CaseOf("master of 120 characters", {},
+    CaseOf("master of 120 characters",
            Edit(Type(kMaster3, std::string(120, 'h')), kOk, &S::sv_master3, std::string(99, 'h'))),
-    CaseOf("server mod ticked", {},
-           Edit(Click(kAllowServerMod), kOk, &S::net_serverAllowServerMod, 1)),
-    CaseOf("master typed, Cancel", {},
+    CaseOf("server mod ticked", Edit(Click(kAllowServerMod), kOk, &S::net_serverAllowServerMod, 1)),
+    CaseOf("master typed, Cancel",
            Edit(Type(kMaster1, "other"), kCancel, &S::sv_master1, "master.dravek.example.org")),
-    CaseOf("server mod, Cancel", {},
+    CaseOf("server mod, Cancel",
            Edit(Click(kAllowServerMod), kCancel, &S::net_serverAllowServerMod, 0)),
 };
 INSTANTIATE_TEST_SUITE_P(Cases, AdvancedSettings, ::testing::ValuesIn(kCases), RowName());

@@ -81,7 +81,7 @@ const std::vector<Step> kEdited = {OpenMaps(), PickRow(kSelectedList, 1), Click(
                                    PickRow(kAvailableList, 1), Click(kCopyButton)};
 
 const Case kOpeningsAndClosings[] = {
-    CaseOf("no script", {},
+    CaseOf("no script",
            {OpenMaps(), ItemsAre(kSelectedList, {"dvdm1"}), Stored(&S::si_map, "mp/dvdm1")}),
     CaseOf("a start map of its own", {Script("set si_mapcycle \"\"")},
            {Store([](S& s) { s.si_map = "custom.map"; }), OpenMaps(),
