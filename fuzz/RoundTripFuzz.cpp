@@ -14,6 +14,7 @@
 #include "fuzz/FuzzInput.h"
 #include "settings/ConfigReader.h"
 #include "settings/ConfigWriter.h"
+#include "settings/SettingDescription.h"
 
 namespace {
 
@@ -29,28 +30,23 @@ std::string ReadAndCompose(std::string_view text, ServerSettings& store) {
     return *composed;
 }
 
-// Every setting the file carries; the game type is carried as its index.
+// Every setting the file carries (the game type as its index).
 bool SameStore(const ServerSettings& a, const ServerSettings& b) {
-    for (const auto& row : kelvrin::kTextSettings) {
-        if (row.field != &ServerSettings::si_gameType && a.*row.field != b.*row.field) return false;
+    for (const kelvrin::SettingDescription& setting : kelvrin::kSettingDescriptions) {
+        if (setting.text != nullptr ? a.*setting.text != b.*setting.text
+                                    : a.*setting.number != b.*setting.number) {
+            return false;
+        }
     }
-    for (const auto& row : kelvrin::kNumberSettings) {
-        if (a.*row.field != b.*row.field) return false;
-    }
-    for (const auto& row : kelvrin::kSwitchSettings) {
-        if (a.*row.field != b.*row.field) return false;
-    }
-    return a.gameTypeIndex == b.gameTypeIndex;
+    return true;
 }
 
+// Whether a text value the writer writes holds a setting's name.
 bool HoldsASettingName(const ServerSettings& store) {
-    std::vector<std::string_view> names;
-    for (const auto& row : kelvrin::kTextSettings) names.push_back(row.name);
-    for (const auto& row : kelvrin::kNumberSettings) names.push_back(row.name);
-    for (const auto& row : kelvrin::kSwitchSettings) names.push_back(row.name);
-    for (const auto& value : kelvrin::kTextSettings) {
-        for (const std::string_view name : names) {
-            if ((store.*value.field).find(name) != std::string::npos) return true;
+    for (const kelvrin::SettingDescription& value : kelvrin::kSettingDescriptions) {
+        if (value.text == nullptr) continue;
+        for (const kelvrin::SettingDescription& setting : kelvrin::kSettingDescriptions) {
+            if ((store.*value.text).find(setting.name) != std::string::npos) return true;
         }
     }
     return false;
