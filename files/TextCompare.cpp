@@ -5,7 +5,6 @@
 #include <cctype>
 #include <cstddef>
 #include <cstdint>
-#include <cstring>
 
 namespace kelvrin {
 
@@ -15,7 +14,7 @@ char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned 
 
 // The byte each character stands for in a sort key. Names compare by their lowered characters
 // as plain (signed) chars, so bytes above 127 come before the ASCII ones; flipping the top bit
-// makes that the keys' own unsigned byte order, so that keys compare with memcmp.
+// makes that the keys' own unsigned byte order, so that keys compare as unsigned numbers.
 std::array<unsigned char, 256> KeyBytes() {
     std::array<unsigned char, 256> bytes{};
     for (std::size_t c = 0; c < bytes.size(); ++c) {
@@ -25,21 +24,25 @@ std::array<unsigned char, 256> KeyBytes() {
     return bytes;
 }
 
-// A name's place in the sort: its key's first sixteen bytes as two numbers, which settle most
-// comparisons without reading the key buffer (names in a numbered series share their first
-// bytes), and where the whole key stands in the common key buffer.
+// A name's place in the sort: its key's first twelve bytes as two numbers, which settle most
+// comparisons (names in a numbered series share their first bytes), and the name's index. Kept
+// to sixteen bytes, as each of a large folder's names has one.
 struct SortEntry {
     std::uint64_t head;
-    std::uint64_t next;
-    std::uint32_t offset;
-    std::uint32_t length;
+    std::uint32_t next;
     std::uint32_t index;
 };
+constexpr std::size_t kKeyBytesHeld = 12;
 
-std::uint64_t BigEndian(const unsigned char* bytes) {
-    std::uint64_t number = 0;
-    for (int at = 0; at < 8; ++at) number = number << 8 | bytes[at];
-    return number;
+SortEntry EntryFor(const std::array<unsigned char, 256>& keyBytes, const std::string& name,
+                   std::uint32_t index) {
+    std::uint64_t key[2] = {};
+    for (std::size_t at = 0; at < kKeyBytesHeld; ++at) {
+        const unsigned char byte =
+            at < name.size() ? keyBytes[static_cast<unsigned char>(name[at])] : 0;
+        key[at / 8] = key[at / 8] << 8 | byte;
+    }
+    return {key[0], static_cast<std::uint32_t>(key[1]), index};
 }
 
 }  // namespace
@@ -68,41 +71,26 @@ bool EqualIgnoringCase(std::string_view a, std::string_view b) {
 void SortIgnoringCase(std::vector<std::string>& names) {
     // Made on each call: the lowering follows the locale in force, as it always has.
     const std::array<unsigned char, 256> keyBytes = KeyBytes();
-    std::size_t total = 0;
-    for (const std::string& name : names) total += name.size();
-    std::vector<unsigned char> keys(total);
     std::vector<SortEntry> entries(names.size());
-    std::size_t offset = 0;
     for (std::size_t i = 0; i < names.size(); ++i) {
-        const std::string& name = names[i];
-        unsigned char* key = keys.data() + offset;
-        for (std::size_t at = 0; at < name.size(); ++at) {
-            key[at] = keyBytes[static_cast<unsigned char>(name[at])];
-        }
-        // The first sixteen key bytes, zero after a short key, as two big-endian numbers.
-        unsigned char first[16] = {};
-        std::memcpy(first, key, std::min<std::size_t>(name.size(), sizeof first));
-        const std::uint64_t head = BigEndian(first);
-        const std::uint64_t next = BigEndian(first + 8);
-        entries[i] = {head, next, static_cast<std::uint32_t>(offset),
-                      static_cast<std::uint32_t>(name.size()), static_cast<std::uint32_t>(i)};
-        offset += name.size();
+        entries[i] = EntryFor(keyBytes, names[i], static_cast<std::uint32_t>(i));
     }
     // A shorter key that is the start of a longer one comes first; equal keys go by the names'
     // own bytes, so a listing comes out the same on every run.
     std::sort(entries.begin(), entries.end(), [&](const SortEntry& a, const SortEntry& b) {
         if (a.head != b.head) return a.head < b.head;
         if (a.next != b.next) return a.next < b.next;
-        // The first sixteen bytes agree; only the rest of the common part is left to compare.
-        constexpr std::uint32_t kHeld = 16;
-        const std::uint32_t common = std::min(a.length, b.length);
-        const int byKey = common <= kHeld
-                              ? 0
-                              : std::memcmp(keys.data() + a.offset + kHeld,
-                                            keys.data() + b.offset + kHeld, common - kHeld);
-        if (byKey != 0) return byKey < 0;
-        if (a.length != b.length) return a.length < b.length;
-        return names[a.index] < names[b.index];
+        // The first bytes agree; only the rest of the common part is left to compare.
+        const std::string& first = names[a.index];
+        const std::string& second = names[b.index];
+        const std::size_t common = std::min(first.size(), second.size());
+        for (std::size_t at = kKeyBytesHeld; at < common; ++at) {
+            const unsigned char x = keyBytes[static_cast<unsigned char>(first[at])];
+            const unsigned char y = keyBytes[static_cast<unsigned char>(second[at])];
+            if (x != y) return x < y;
+        }
+        if (first.size() != second.size()) return first.size() < second.size();
+        return first < second;
     });
     // Each name moves to its place along the cycles of the order, without a second list.
     for (std::size_t start = 0; start < entries.size(); ++start) {

@@ -111,7 +111,7 @@ TEST_P(KelvrinCli, PrintsExitsAndWrites) {
 
 const Invocation kCommands[] = {
     // Letter case ignored, bytes above 127 first, a name that starts another before it (also
-    // beyond the eighth and the sixteenth byte); hidden folders and plain files are none.
+    // beyond the eighth and the twelfth byte); hidden folders and plain files are none.
     Row("folders",
         {Folder("zeta"), Folder("MAPSFORALL2"), Folder("mapsforall"), Folder("mapsforal"),
          Folder("night_rotation_dz"), Folder("night_rotation_day1"), Folder("night_rotation_day"),
