@@ -7,6 +7,8 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <algorithm>
+
 #include "files/TextCompare.h"
 
 namespace kelvrin {
@@ -44,6 +46,16 @@ bool IsOfKind(DIR* dir, const dirent& entry, EntryKind kind) {
     return type == (kind == EntryKind::Folder ? DT_DIR : DT_REG);
 }
 
+// Room for as many names as the directory's size in bytes could hold, so that a large list is
+// not copied as it grows: the room costs nothing until names fill it.
+std::size_t RoomForNames(DIR* dir) {
+    constexpr std::size_t kSmallestEntry = 8;
+    constexpr std::size_t kMostRoom = std::size_t{1} << 20;
+    struct stat status {};
+    if (::fstat(::dirfd(dir), &status) != 0 || status.st_size <= 0) return 0;
+    return std::min(static_cast<std::size_t>(status.st_size) / kSmallestEntry, kMostRoom);
+}
+
 }  // namespace
 
 std::vector<std::string> ListSortedNames(const std::string& directory, EntryKind kind,
@@ -51,6 +63,7 @@ std::vector<std::string> ListSortedNames(const std::string& directory, EntryKind
     std::vector<std::string> names;
     const DirectoryStream stream(directory);
     if (stream.Get() == nullptr) return names;
+    names.reserve(RoomForNames(stream.Get()));
     // A read error ends the listing with what was read so far.
     while (const dirent* entry = ::readdir(stream.Get())) {
         if (IsDotOrDotDot(entry->d_name) || !IsOfKind(stream.Get(), *entry, kind)) continue;
