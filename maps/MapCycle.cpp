@@ -1,5 +1,7 @@
 #include "maps/MapCycle.h"
 
+#include <utility>
+
 #include "files/Directories.h"
 #include "files/TextFile.h"
 #include "maps/MapList.h"
@@ -43,8 +45,10 @@ void LoadMapLists(ServerSettings& settings, MapRows& available, MapRows& selecte
     const GameFolder mapFolder =
         ReachGameFolder(settings.startDirectory, JoinPath(settings.gameFolder, kMapFolderName));
     if (mapFolder) {
-        const std::vector<std::string> maps = ListMapFiles(mapFolder.path);
-        available.insert(available.end(), maps.begin(), maps.end());
+        // The folder's list is taken over, not copied: it may hold 100,000 names.
+        MapRows maps = ListMapFiles(mapFolder.path);
+        maps.insert(maps.begin(), available.begin(), available.end());
+        available = std::move(maps);
     }
     if (script) ReadMapCycle(settings, *script, selected);
     if (selected.empty()) ChooseStartMap(settings, available, selected);
