@@ -16,9 +16,23 @@ constexpr std::size_t kMeasuredNames = 8;
 
 void ListRows::SetRows(const std::vector<std::string>& rows) {
     beginResetModel();
-    rows_ = rows;
+    std::size_t total = 0;
+    for (const std::string& row : rows) total += row.size();
+    names_.clear();
+    names_.reserve(total);
+    ends_.clear();
+    ends_.reserve(rows.size());
+    for (const std::string& row : rows) {
+        names_ += row;
+        ends_.push_back(names_.size());
+    }
     rowSize_ = QSize();
     endResetModel();
+}
+
+std::string_view ListRows::Row(std::size_t row) const {
+    const std::size_t start = row == 0 ? 0 : ends_[row - 1];
+    return std::string_view(names_).substr(start, ends_[row] - start);
 }
 
 void ListRows::SetRowSize(QSize size) {
@@ -29,19 +43,19 @@ void ListRows::SetRowSize(QSize size) {
 
 // The view asks for every row's index as it lays the rows out: the quickest answer serves.
 QModelIndex ListRows::index(int row, int column, const QModelIndex& parent) const {
-    const bool inside = row >= 0 && static_cast<std::size_t>(row) < rows_.size() && column == 0 &&
+    const bool inside = row >= 0 && static_cast<std::size_t>(row) < ends_.size() && column == 0 &&
                         !parent.isValid();
     return inside ? createIndex(row, column) : QModelIndex();
 }
 
 int ListRows::rowCount(const QModelIndex& parent) const {
-    return parent.isValid() ? 0 : static_cast<int>(rows_.size());
+    return parent.isValid() ? 0 : static_cast<int>(ends_.size());
 }
 
 QVariant ListRows::data(const QModelIndex& index, int role) const {
     if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
         return {};
-    if (role == Qt::DisplayRole) return NameText(rows_[static_cast<std::size_t>(index.row())]);
+    if (role == Qt::DisplayRole) return NameText(Row(static_cast<std::size_t>(index.row())));
     if (role == Qt::SizeHintRole && rowSize_.isValid()) return rowSize_;
     return {};
 }

@@ -5,14 +5,16 @@
 #include <QSize>
 #include <QString>
 
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kelvrin {
 
 // The rows of a list as the dialog layer hands them over, each shown as the file system spells
-// it. One object holds them all and a name becomes text only when it is shown, so that 100,000
-// map files fill a list at once.
+// it. One object holds them all, their names one after the other in one block, and a name
+// becomes text only when it is shown, so that 100,000 map files fill a list at once.
 class ListRows final : public QAbstractListModel {
     Q_OBJECT
 public:
@@ -29,7 +31,10 @@ public:
     QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
 private:
-    std::vector<std::string> rows_;
+    std::string_view Row(std::size_t row) const;
+
+    std::string names_;              // every row's name, one after the other
+    std::vector<std::size_t> ends_;  // where each row's name ends in names_
     QSize rowSize_;
 };
 

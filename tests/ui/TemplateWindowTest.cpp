@@ -132,6 +132,7 @@ TEST_P(TextsShow, AsTheirBytesMean) {
     const auto* list = maps.ItemAs<QListView>(kAvailableList);
     const QModelIndex first = list->model()->index(0, 0);
     EXPECT_EQ(first.data().toString(), GetParam().row);
+    EXPECT_EQ(list->model()->index(1, 0).data().toString(), QStringLiteral("z.map"));
     // The row is as wide as its name, so the list scrolls sideways to show it whole.
     EXPECT_GE(list->visualRect(first).width(),
               list->fontMetrics().horizontalAdvance(GetParam().row));
