@@ -45,56 +45,67 @@ inline constexpr std::string_view kClientRateEntries[] = {
 inline constexpr std::string_view kPlayerCountEntries[] = {"2",  "4",  "6",  "8",
                                                            "10", "12", "14", "16"};
 
+// A setting's row, made from the name tables: its name as the operator spells it and its field
+// are the table's, and a name no table holds does not compile.
+template <typename Row, std::size_t Size>
+consteval SettingDescription Described(const std::array<Row, Size>& table, std::string_view name,
+                                       ValueKind kind = ValueKind::Text,
+                                       std::span<const std::string_view> entries = {},
+                                       bool typedByPosition = false) {
+    const Row& row = *FindSetting(table, name);
+    SettingDescription setting{SettingName(row.name), kind};
+    if constexpr (std::is_same_v<Row, TextSetting>) {
+        setting.text = row.field;
+    } else {
+        setting.number = row.field;
+    }
+    setting.entries = entries;
+    setting.typedByPosition = typedByPosition;
+    return setting;
+}
+
 // Every setting of the store, in the order of the written kelvrin.cfg.
 inline constexpr SettingDescription kSettingDescriptions[] = {
-    {"si_name", ValueKind::Text, &ServerSettings::si_name},
-    {"gui_configServerRate", ValueKind::Position, nullptr, &ServerSettings::gui_configServerRate,
-     kSpeedEntries, true},
-    {"net_serverRemoteConsolePassword", ValueKind::Text,
-     &ServerSettings::net_serverRemoteConsolePassword},
+    Described(kTextSettings, "si_name"),
+    Described(kNumberSettings, "gui_configServerRate", ValueKind::Position, kSpeedEntries, true),
+    Described(kTextSettings, "net_serverRemoteConsolePassword"),
     {"si_gameType", ValueKind::Position, nullptr, &ServerSettings::gameTypeIndex, kGameTypeNames},
-    {"si_maxPlayers", ValueKind::Count, nullptr, &ServerSettings::si_maxPlayers,
-     kPlayerCountEntries},
-    {"si_minPlayers", ValueKind::Count, nullptr, &ServerSettings::si_minPlayers,
-     kPlayerCountEntries},
-    {"g_password", ValueKind::Text, &ServerSettings::g_password},
-    {"si_countDown", ValueKind::Number, nullptr, &ServerSettings::si_countDown},
-    {"si_tourneyLimit", ValueKind::Number, nullptr, &ServerSettings::si_tourneyLimit},
-    {"si_captureLimit", ValueKind::Number, nullptr, &ServerSettings::si_captureLimit},
-    {"si_fragLimit", ValueKind::Number, nullptr, &ServerSettings::si_fragLimit},
-    {"si_timeLimit", ValueKind::Number, nullptr, &ServerSettings::si_timeLimit},
-    {"net_serverClientTimeout", ValueKind::Number, nullptr,
-     &ServerSettings::net_serverClientTimeout},
-    {"net_serverMaxClientRate", ValueKind::Position, nullptr,
-     &ServerSettings::net_serverMaxClientRate, kClientRateEntries, true},
-    {"net_serverMaxUsercmdRelay", ValueKind::Number, nullptr,
-     &ServerSettings::net_serverMaxUsercmdRelay},
-    {"net_serverZombieTimeout", ValueKind::Number, nullptr,
-     &ServerSettings::net_serverZombieTimeout},
-    {"si_weaponStay", ValueKind::Switch, nullptr, &ServerSettings::si_weaponStay},
-    {"si_useReady", ValueKind::Switch, nullptr, &ServerSettings::si_useReady},
-    {"si_teamDamage", ValueKind::Switch, nullptr, &ServerSettings::si_teamDamage},
-    {"net_serverDedicated", ValueKind::Switch, nullptr, &ServerSettings::net_serverDedicated},
-    {"si_warmup", ValueKind::Switch, nullptr, &ServerSettings::si_warmup},
-    {"si_pure", ValueKind::Switch, nullptr, &ServerSettings::si_pure},
-    {"si_shuffle", ValueKind::Switch, nullptr, &ServerSettings::si_shuffle},
-    {"si_spectators", ValueKind::Switch, nullptr, &ServerSettings::si_spectators},
-    {"si_autobalance", ValueKind::Switch, nullptr, &ServerSettings::si_autobalance},
-    {"sv_punkbuster", ValueKind::Switch, nullptr, &ServerSettings::sv_punkbuster},
-    {"si_allowHitscanTint", ValueKind::Switch, nullptr, &ServerSettings::si_allowHitscanTint},
-    {"si_allowVoting", ValueKind::Switch, nullptr, &ServerSettings::si_allowVoting},
-    {"net_LANServer", ValueKind::Switch, nullptr, &ServerSettings::net_LANServer},
-    {"logFile", ValueKind::Switch, nullptr, &ServerSettings::logFile},
-    {"net_serverAllowServerMod", ValueKind::Switch, nullptr,
-     &ServerSettings::net_serverAllowServerMod},
+    Described(kNumberSettings, "si_maxPlayers", ValueKind::Count, kPlayerCountEntries),
+    Described(kNumberSettings, "si_minPlayers", ValueKind::Count, kPlayerCountEntries),
+    Described(kTextSettings, "g_password"),
+    Described(kNumberSettings, "si_countDown", ValueKind::Number),
+    Described(kNumberSettings, "si_tourneyLimit", ValueKind::Number),
+    Described(kNumberSettings, "si_captureLimit", ValueKind::Number),
+    Described(kNumberSettings, "si_fragLimit", ValueKind::Number),
+    Described(kNumberSettings, "si_timeLimit", ValueKind::Number),
+    Described(kNumberSettings, "net_serverClientTimeout", ValueKind::Number),
+    Described(kNumberSettings, "net_serverMaxClientRate", ValueKind::Position, kClientRateEntries,
+              true),
+    Described(kNumberSettings, "net_serverMaxUsercmdRelay", ValueKind::Number),
+    Described(kNumberSettings, "net_serverZombieTimeout", ValueKind::Number),
+    Described(kSwitchSettings, "si_weaponStay", ValueKind::Switch),
+    Described(kSwitchSettings, "si_useReady", ValueKind::Switch),
+    Described(kSwitchSettings, "si_teamDamage", ValueKind::Switch),
+    Described(kSwitchSettings, "net_serverDedicated", ValueKind::Switch),
+    Described(kSwitchSettings, "si_warmup", ValueKind::Switch),
+    Described(kSwitchSettings, "si_pure", ValueKind::Switch),
+    Described(kSwitchSettings, "si_shuffle", ValueKind::Switch),
+    Described(kSwitchSettings, "si_spectators", ValueKind::Switch),
+    Described(kSwitchSettings, "si_autobalance", ValueKind::Switch),
+    Described(kSwitchSettings, "sv_punkbuster", ValueKind::Switch),
+    Described(kSwitchSettings, "si_allowHitscanTint", ValueKind::Switch),
+    Described(kSwitchSettings, "si_allowVoting", ValueKind::Switch),
+    Described(kSwitchSettings, "net_LANServer", ValueKind::Switch),
+    Described(kSwitchSettings, "logFile", ValueKind::Switch),
+    Described(kSwitchSettings, "net_serverAllowServerMod", ValueKind::Switch),
     // The map-cycle switch stands apart, in its commented line after the others.
-    {"si_mapCycle", ValueKind::Switch, nullptr, &ServerSettings::si_mapCycle},
-    {"si_map", ValueKind::Text, &ServerSettings::si_map},
-    {"sv_master1", ValueKind::Text, &ServerSettings::sv_master1},
-    {"sv_master2", ValueKind::Text, &ServerSettings::sv_master2},
-    {"sv_master3", ValueKind::Text, &ServerSettings::sv_master3},
-    {"sv_master4", ValueKind::Text, &ServerSettings::sv_master4},
-    {"sv_master5", ValueKind::Text, &ServerSettings::sv_master5},
+    Described(kSwitchSettings, "si_mapCycle", ValueKind::Switch),
+    Described(kTextSettings, "si_map"),
+    Described(kTextSettings, "sv_master1"),
+    Described(kTextSettings, "sv_master2"),
+    Described(kTextSettings, "sv_master3"),
+    Described(kTextSettings, "sv_master4"),
+    Described(kTextSettings, "sv_master5"),
 };
 
 // The setting of that console-variable name, nullptr for none.
