@@ -1,14 +1,13 @@
 #include "cli/Words.h"
 
 #include <algorithm>
-#include <cctype>
 #include <vector>
+
+#include "files/TextCompare.h"
 
 namespace kelvrin::cli {
 
 namespace {
-
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
 
 // Letters to insert, remove or change, or neighbours to swap, to turn one text into the other,
 // letter case ignored.
@@ -18,11 +17,11 @@ std::size_t EditDistance(std::string_view a, std::string_view b) {
     for (std::size_t j = 0; j <= b.size(); ++j) d[0][j] = j;
     for (std::size_t i = 1; i <= a.size(); ++i) {
         for (std::size_t j = 1; j <= b.size(); ++j) {
-            const bool same = Lower(a[i - 1]) == Lower(b[j - 1]);
+            const bool same = LowerCase(a[i - 1]) == LowerCase(b[j - 1]);
             d[i][j] =
                 std::min({d[i - 1][j] + 1, d[i][j - 1] + 1, d[i - 1][j - 1] + (same ? 0 : 1)});
-            if (i > 1 && j > 1 && Lower(a[i - 1]) == Lower(b[j - 2]) &&
-                Lower(a[i - 2]) == Lower(b[j - 1])) {
+            if (i > 1 && j > 1 && LowerCase(a[i - 1]) == LowerCase(b[j - 2]) &&
+                LowerCase(a[i - 2]) == LowerCase(b[j - 1])) {
                 d[i][j] = std::min(d[i][j], d[i - 2][j - 2] + 1);
             }
         }
@@ -38,7 +37,7 @@ void AppendEscaped(std::string& line, char c, bool inQuotes) {
         line += "\\r";
     } else if (c == '\t') {
         line += "\\t";
-    } else if (byte < 0x20 || byte == 0x7F) {
+    } else if (IsControlCharacter(c)) {
         constexpr char kDigits[] = "0123456789abcdef";
         line += "\\x";
         line += kDigits[byte >> 4];

@@ -10,8 +10,6 @@ namespace kelvrin {
 
 namespace {
 
-char Lower(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
-
 // The byte each character stands for in a sort key. Names compare by their lowered characters
 // as plain (signed) chars, so bytes above 127 come before the ASCII ones; flipping the top bit
 // makes that the keys' own unsigned byte order, so that keys compare as unsigned numbers.
@@ -19,7 +17,7 @@ std::array<unsigned char, 256> KeyBytes() {
     std::array<unsigned char, 256> bytes{};
     for (std::size_t c = 0; c < bytes.size(); ++c) {
         bytes[c] = static_cast<unsigned char>(
-            static_cast<unsigned char>(Lower(static_cast<char>(c))) ^ 0x80u);
+            static_cast<unsigned char>(LowerCase(static_cast<char>(c))) ^ 0x80u);
     }
     return bytes;
 }
@@ -47,11 +45,10 @@ SortEntry EntryFor(const std::array<unsigned char, 256>& keyBytes, const std::st
 
 }  // namespace
 
+char LowerCase(char c) { return static_cast<char>(std::tolower(static_cast<unsigned char>(c))); }
+
 bool HoldsControlCharacter(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return byte < 0x20 || byte == 0x7f;
-    });
+    return std::any_of(text.begin(), text.end(), IsControlCharacter);
 }
 
 std::string Listed(std::span<const std::string_view> words) {
@@ -65,7 +62,7 @@ std::string Listed(std::span<const std::string_view> words) {
 
 bool EqualIgnoringCase(std::string_view a, std::string_view b) {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](char x, char y) { return Lower(x) == Lower(y); });
+                      [](char x, char y) { return LowerCase(x) == LowerCase(y); });
 }
 
 void SortIgnoringCase(std::vector<std::string>& names) {

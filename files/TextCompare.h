@@ -9,7 +9,14 @@ namespace kelvrin {
 
 // NUL and the other control characters (below blank, and DEL) have no place in a name that a
 // file or a command line carries.
+constexpr bool IsControlCharacter(char c) {
+    const auto byte = static_cast<unsigned char>(c);
+    return byte < 0x20 || byte == 0x7f;
+}
 bool HoldsControlCharacter(std::string_view text);
+
+// The character in lower case, as the locale in force has it.
+char LowerCase(char c);
 
 // "a, b or c"
 std::string Listed(std::span<const std::string_view> words);

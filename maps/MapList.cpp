@@ -22,10 +22,8 @@ bool HasMapExtension(const std::string& name) {
 bool ScriptCanCarry(std::string_view name) {
     if (name.empty() || name.size() > kMaxMapRowLength) return false;
     // One pass over the bytes: a map folder may hold 100,000 names.
-    return std::none_of(name.begin(), name.end(), [](char c) {
-        const auto byte = static_cast<unsigned char>(c);
-        return c == ';' || c == '"' || byte < 0x20 || byte == 0x7f;
-    });
+    return std::none_of(name.begin(), name.end(),
+                        [](char c) { return c == ';' || c == '"' || IsControlCharacter(c); });
 }
 
 std::vector<std::string> ListMapFiles(const std::string& directory) {

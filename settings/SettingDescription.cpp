@@ -69,7 +69,8 @@ bool IsWritableText(std::string_view latin1) {
     if (latin1.size() > kMaxTextLength) return false;
     for (const char c : latin1) {
         const auto byte = static_cast<unsigned char>(c);
-        if (c == '"' || byte < 0x20 || (byte >= 0x7F && byte < 0xA0)) return false;
+        // Latin-1's C1 controls too.
+        if (c == '"' || IsControlCharacter(c) || (byte >= 0x80 && byte < 0xA0)) return false;
     }
     return true;
 }
