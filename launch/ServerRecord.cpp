@@ -5,6 +5,7 @@
 #include <thread>
 
 #include "files/Directories.h"
+#include "files/FileResult.h"
 #include "files/TextFile.h"
 
 #ifndef _WIN32
@@ -67,7 +68,7 @@ std::error_code StopServerProcess(const ServerRecord& record, std::chrono::milli
     for (const int signal : {SIGTERM, SIGKILL}) {
         if (ProcessIdentity(record.process) != record.identity) return {};
         if (::kill(static_cast<pid_t>(record.process), signal) != 0 && errno != ESRCH) {
-            return {errno, std::generic_category()};
+            return LastSystemError();
         }
         if (EndsWithin(record, signal == SIGTERM ? timeout : std::chrono::seconds(5))) return {};
     }

@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <vector>
 
+#include "files/FileResult.h"
 #include "messages/Result.h"
 
 #ifdef _WIN32
@@ -42,7 +43,7 @@ public:
         start.lpDirectory = directory.c_str();
         start.nShow = SW_SHOWNORMAL;
         if (!::ShellExecuteExW(&start)) {
-            return {0, std::error_code(static_cast<int>(::GetLastError()), std::system_category())};
+            return {0, LastSystemError()};
         }
         Launch launch;
         if (start.hProcess != nullptr) {
@@ -93,8 +94,6 @@ std::string FindWine() {
     }
     return {};
 }
-
-std::error_code LastError() { return {errno, std::generic_category()}; }
 
 // What the processes of a start tell through the pipe: the game's process id, or an errno.
 struct Report {
@@ -176,11 +175,11 @@ public:
                  const std::string& parameters) override {
         const GameCommand game(startDirectory, executable, parameters);
         int report[2];
-        if (::pipe2(report, O_CLOEXEC) != 0) return {0, LastError()};
+        if (::pipe2(report, O_CLOEXEC) != 0) return {0, LastSystemError()};
 
         const pid_t child = ::fork();
         if (child < 0) {
-            const Launch failed{0, LastError()};
+            const Launch failed{0, LastSystemError()};
             ::close(report[0]);
             ::close(report[1]);
             return failed;
