@@ -1,10 +1,10 @@
 #include "cli/Invocation.h"
 
-#include <charconv>
 #include <string_view>
 
 #include "cli/Words.h"
 #include "maps/MapList.h"
+#include "settings/DecimalNumber.h"
 
 namespace kelvrin::cli {
 
@@ -15,9 +15,7 @@ constexpr std::string_view kProgramOptions[] = {"-C", "-g", "-h", "--help", "--v
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
 bool ReadSeconds(std::string_view text, int& seconds) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), seconds);
-    return error == std::errc() && end == text.data() + text.size() && seconds >= 0 &&
-           seconds <= 3600;
+    return ReadWholeNumber(text, seconds) && seconds >= 0 && seconds <= 3600;
 }
 
 // A single folder name: a path would put the files somewhere else than the game looks.

@@ -1,12 +1,12 @@
 #include "launch/ServerRecord.h"
 
-#include <charconv>
 #include <cstdio>
 #include <thread>
 
 #include "files/Directories.h"
 #include "files/FileResult.h"
 #include "files/TextFile.h"
+#include "settings/DecimalNumber.h"
 
 #ifndef _WIN32
 #include <csignal>
@@ -20,12 +20,6 @@ namespace {
 
 std::string RecordPath(const ServerSettings& settings) {
     return JoinPath(JoinPath(settings.startDirectory, settings.gameFolder), kServerRecordName);
-}
-
-template <typename Number>
-bool ReadNumber(std::string_view text, Number& number) {
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), number);
-    return error == std::errc() && end == text.data() + text.size();
 }
 
 // Waits until the process no longer has its identity, or the time is up. Unused on Windows,
@@ -91,8 +85,8 @@ std::optional<ServerRecord> ParseRecord(std::string_view text) {
         const std::size_t equals = line.find('=');
         const std::string_view key = line.substr(0, equals);
         const std::string_view value = line.substr(std::min(equals + 1, line.size()));
-        if (key == "process" && ReadNumber(value, record.process)) ++found;
-        if (key == "since" && ReadNumber(value, record.since)) ++found;
+        if (key == "process" && ReadWholeNumber(value, record.process)) ++found;
+        if (key == "since" && ReadWholeNumber(value, record.since)) ++found;
         if (key == "identity" && !value.empty()) {
             record.identity = value;
             ++found;
