@@ -11,6 +11,7 @@
 #include "files/Directories.h"
 #include "launch/ServerLaunch.h"
 #include "maps/MapCycle.h"
+#include "maps/MapList.h"
 #include "settings/GameFolderConfig.h"
 
 namespace kelvrin::cli {
@@ -106,7 +107,7 @@ std::vector<std::string> AvailableMaps(ServerSettings& settings) {
 // What a completion of NAME= offers.
 int Values(const SettingDescription& setting, ServerSettings& settings, std::ostream& out) {
     if (setting.text == &ServerSettings::si_map) {
-        for (const std::string& map : AvailableMaps(settings)) out << "mp/" << map << '\n';
+        for (const std::string& map : AvailableMaps(settings)) out << kMapPrefix << map << '\n';
     } else if (setting.kind == ValueKind::Switch) {
         out << "on\noff\n1\n0\n";
     } else {

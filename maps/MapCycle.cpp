@@ -12,7 +12,6 @@ namespace kelvrin {
 namespace {
 
 constexpr std::string_view kScriptStart = "set si_mapcycle \"";
-constexpr std::string_view kMapPrefix = "mp/";
 
 std::string WithoutMapPrefix(std::string_view entry) {
     // The prefix is removed unexamined: the game wrote it, and the script is not checked.

@@ -15,6 +15,8 @@ inline constexpr std::array<std::string_view, 13> kDefaultMapNames{
     "dvdm8.map", "dvdm11v1.map", "dvctf1.map", "dvctf2.map", "dvctf3.map", "dvctf4.map"};
 
 inline constexpr std::string_view kMapFolderName = "mp";
+// How the script and si_map name a map of that folder: "mp/" and its name.
+inline constexpr std::string_view kMapPrefix = "mp/";
 
 // Longest row (map name) that reads back whole from the script: an entry is read up to its
 // "mp/" prefix plus this many characters.
