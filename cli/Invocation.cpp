@@ -10,7 +10,8 @@ namespace kelvrin::cli {
 
 namespace {
 
-constexpr std::string_view kProgramOptions[] = {"-C", "-g", "-h", "--help", "--version"};
+// The program's own options, as a refusal lists them: with what each takes.
+constexpr std::string_view kProgramOptions[] = {"-C DIR", "-g FOLDER", "-h", "--help", "--version"};
 
 bool IsOption(const std::string& argument) { return argument.size() > 1 && argument[0] == '-'; }
 
@@ -39,13 +40,14 @@ std::vector<std::string_view> AllowedOptions(const CommandInfo* command) {
 }
 
 std::string UnknownOption(const std::string& option, const CommandInfo* command) {
-    const std::vector<std::string_view> allowed = AllowedOptions(command);
-    std::string listed = "-C DIR, -g FOLDER, -h, --help, --version";
-    if (command != nullptr) {
-        for (const std::string_view own : command->options) listed += ", " + std::string(own);
+    std::string listed;
+    std::vector<std::string_view> names;  // what may be typed, for the hint
+    for (const std::string_view allowed : AllowedOptions(command)) {
+        listed += (listed.empty() ? "" : ", ") + std::string(allowed);
+        names.push_back(allowed.substr(0, allowed.find(' ')));
     }
     return "unknown option " + Quoted(option) + " (allowed: " + listed + ")" +
-           NearestHint(option, allowed);
+           NearestHint(option, names);
 }
 
 std::string NoSuchSetting(const std::string& name) {
