@@ -33,10 +33,10 @@ FileResult CheckReplaceable(const std::string& path);
 std::string FolderOf(const std::string& path);
 std::string BaseNameOf(const std::string& path);
 
-// Windows: a name for a temporary file beside the path that no other write of this process
-// uses at the same time, and the process id in such a name (nothing for any other name), so
-// that one left by a process that died can be told and removed.
+#ifdef _WIN32
+// A name for a temporary file beside the path that no other write of this process uses at the
+// same time; it holds the process id, so that one left by a process that died can be told.
 std::string TemporaryNameFor(const std::string& path, unsigned attempt);
-std::optional<long> WriterOfTemporary(std::string_view name);
+#endif
 
 }  // namespace kelvrin::rawfile

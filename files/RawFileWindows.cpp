@@ -4,9 +4,11 @@
 #include "files/RawFile.h"
 
 #include <algorithm>
+#include <atomic>
 #include <chrono>
 #include <thread>
 
+#include <process.h>
 #include <windows.h>
 // The header names its own ReplaceFile; ours is the one declared in RawFile.h.
 #undef ReplaceFile
@@ -56,6 +58,35 @@ bool WriteAll(HANDLE file, std::string_view bytes) {
         bytes.remove_prefix(written);
     }
     return true;
+}
+
+// The process id in the name of a temporary file that TemporaryNameFor made; nothing for any
+// other name.
+std::optional<long> WriterOfTemporary(std::string_view name) {
+    // "." base ".tmp-" pid "-" counter "-" attempt.
+    const std::size_t marker = name.rfind(".tmp-");
+    if (name.size() < 2 || name[0] != '.' || marker == std::string_view::npos || marker == 0) {
+        return std::nullopt;
+    }
+    std::string_view rest = name.substr(marker + 5);
+    long pid = -1;
+    for (int part = 0; part < 3; ++part) {
+        std::size_t digits = 0;
+        long number = 0;
+        for (; digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9'; ++digits) {
+            if (digits == 10) return std::nullopt;
+            number = number * 10 + (rest[digits] - '0');
+        }
+        if (digits == 0) return std::nullopt;
+        if (part == 0) pid = number;
+        rest.remove_prefix(digits);
+        if (part < 2) {
+            if (rest.empty() || rest[0] != '-') return std::nullopt;
+            rest.remove_prefix(1);
+        }
+    }
+    if (!rest.empty()) return std::nullopt;
+    return pid;
 }
 
 // A save that died left its temporary file beside the target; the next save of the same target
@@ -124,6 +155,13 @@ bool PutInPlace(const std::wstring& temporary, const std::wstring& target) {
 }
 
 }  // namespace
+
+std::string TemporaryNameFor(const std::string& path, unsigned attempt) {
+    static std::atomic<unsigned> counter{0};
+    const long pid = _getpid();
+    return FolderOf(path) + "/." + BaseNameOf(path) + ".tmp-" + std::to_string(pid) + "-" +
+           std::to_string(counter++) + "-" + std::to_string(attempt);
+}
 
 std::optional<std::string> ReadRaw(const std::string& path, std::size_t maxBytes) {
     Handle file(Open(WideFromUtf8(path), GENERIC_READ | GENERIC_WRITE, OPEN_EXISTING));

@@ -1,15 +1,11 @@
 #include "files/TextFile.h"
 
 #include <algorithm>
-#include <atomic>
 #include <string>
 
 #include "files/RawFile.h"
 
-#ifdef _WIN32
-#include <process.h>
-#else
-#include <unistd.h>
+#ifndef _WIN32
 #include <csignal>
 #endif
 
@@ -25,44 +21,6 @@ std::string BaseNameOf(const std::string& path) {
 std::string FolderOf(const std::string& path) {
     const std::size_t slash = path.find_last_of("/\\");
     return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
-}
-
-std::string TemporaryNameFor(const std::string& path, unsigned attempt) {
-    static std::atomic<unsigned> counter{0};
-#ifdef _WIN32
-    const long pid = _getpid();
-#else
-    const long pid = static_cast<long>(getpid());
-#endif
-    return FolderOf(path) + "/." + BaseNameOf(path) + ".tmp-" + std::to_string(pid) + "-" +
-           std::to_string(counter++) + "-" + std::to_string(attempt);
-}
-
-std::optional<long> WriterOfTemporary(std::string_view name) {
-    // "." base ".tmp-" pid "-" counter "-" attempt, as made above.
-    const std::size_t marker = name.rfind(".tmp-");
-    if (name.size() < 2 || name[0] != '.' || marker == std::string_view::npos || marker == 0) {
-        return std::nullopt;
-    }
-    std::string_view rest = name.substr(marker + 5);
-    long pid = -1;
-    for (int part = 0; part < 3; ++part) {
-        std::size_t digits = 0;
-        long number = 0;
-        for (; digits < rest.size() && rest[digits] >= '0' && rest[digits] <= '9'; ++digits) {
-            if (digits == 10) return std::nullopt;
-            number = number * 10 + (rest[digits] - '0');
-        }
-        if (digits == 0) return std::nullopt;
-        if (part == 0) pid = number;
-        rest.remove_prefix(digits);
-        if (part < 2) {
-            if (rest.empty() || rest[0] != '-') return std::nullopt;
-            rest.remove_prefix(1);
-        }
-    }
-    if (!rest.empty()) return std::nullopt;
-    return pid;
 }
 
 }  // namespace rawfile
