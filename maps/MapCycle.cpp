@@ -1,5 +1,6 @@
 #include "maps/MapCycle.h"
 
+#include <optional>
 #include <utility>
 
 #include "files/Directories.h"
@@ -29,6 +30,24 @@ void ChooseStartMap(ServerSettings& settings, const MapRows& available, MapRows&
         selected.push_back(available.front());
         settings.si_map = std::string(kMapPrefix) + available.front();
     }
+}
+
+// The script text for the selected rows, or nothing for a list too long.
+std::optional<std::string> BuildMapCycle(const MapRows& selected) {
+    std::string text(kScriptStart);
+    for (std::size_t row = 0; row < selected.size(); ++row) {
+        const std::string_view separator = row == 0 ? "" : ";";
+        if (text.size() + separator.size() + kMapPrefix.size() + selected[row].size() >
+            kMapCycleCapacity) {
+            return std::nullopt;
+        }
+        text += separator;
+        text += kMapPrefix;
+        text += selected[row];
+    }
+    // The closing quote and the line end must fit as well.
+    if (text.size() + 2 > kMapCycleCapacity) return std::nullopt;
+    return text + "\"\n";
 }
 
 }  // namespace
@@ -76,25 +95,6 @@ void ReadMapCycle(ServerSettings& settings, std::string_view text, MapRows& sele
         if (text[end] == '"') return;
         position = end + 1;
     }
-}
-
-std::optional<std::string> BuildMapCycle(const MapRows& selected) {
-    if (selected.empty()) return std::nullopt;
-
-    std::string text(kScriptStart);
-    for (std::size_t row = 0; row < selected.size(); ++row) {
-        const std::string_view separator = row == 0 ? "" : ";";
-        if (text.size() + separator.size() + kMapPrefix.size() + selected[row].size() >
-            kMapCycleCapacity) {
-            return std::nullopt;
-        }
-        text += separator;
-        text += kMapPrefix;
-        text += selected[row];
-    }
-    // The closing quote and the line end must fit as well.
-    if (text.size() + 2 > kMapCycleCapacity) return std::nullopt;
-    return text + "\"\n";
 }
 
 Result WriteMapCycle(ServerSettings& settings, const MapRows& selected, FileSink& files) {

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -24,9 +23,6 @@ void LoadMapLists(ServerSettings& settings, MapRows& available, MapRows& selecte
 // Appends the entries of a script's quoted part to the selected rows, without "mp/". An entry
 // holding a control character is dropped: it names no map file and must not reach the config.
 void ReadMapCycle(ServerSettings& settings, std::string_view text, MapRows& selected);
-
-// The script text for the selected rows, or nothing for an empty list or one too long.
-std::optional<std::string> BuildMapCycle(const MapRows& selected);
 
 // Writes the script into the game folder and makes its first map the start map: Done, or
 // NoMapSelected, MapListTooLong (nothing written), FolderNotOpened or MapCycleNotWritten.
