@@ -6,6 +6,7 @@
 #include "files/Directories.h"
 #include "files/TextFile.h"
 #include "settings/ConfigReader.h"
+#include "settings/ConfigWriter.h"
 #include "settings/KeptLines.h"
 
 namespace kelvrin {
@@ -29,30 +30,29 @@ void LoadGameFolderConfig(ServerSettings& settings, std::string_view folder) {
 namespace {
 
 // The whole file, however long: lines to keep may stand beyond the part the settings are read from.
-std::string StandingConfig(const ServerSettings& settings) {
-    const std::string path =
-        JoinPath(JoinPath(settings.startDirectory, settings.gameFolder), kConfigFileName);
-    return ReadTextFile(path, std::string::npos).value_or("");
+std::string StandingConfig(const GameFolder& gameFolder) {
+    return ReadTextFile(JoinPath(gameFolder.path, kConfigFileName), std::string::npos).value_or("");
 }
 
 }  // namespace
 
-std::string ConfigFileText(const ServerSettings& settings, std::string_view composed) {
-    return WithKeptLines(composed, KeptLines(StandingConfig(settings), composed));
-}
-
 std::vector<std::string> KeptConfigLines(const ServerSettings& settings) {
-    return KeptLines(StandingConfig(settings), {});
+    const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
+    if (!gameFolder) return {};
+    // As a save of these settings keeps them; composing may change a copy of the store.
+    ServerSettings saved = settings;
+    return KeptLines(StandingConfig(gameFolder), ComposeServerConfig(saved).value_or(""));
 }
 
 ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed,
                                   FileSink& files) {
     const GameFolder gameFolder = ReachGameFolder(settings.startDirectory, settings.gameFolder);
     if (!gameFolder) return {ConfigWriteResult::FolderNotEntered, gameFolder.reason};
+    const std::string text =
+        WithKeptLines(composed, KeptLines(StandingConfig(gameFolder), composed));
     // It holds the passwords: a new file is for its owner's eyes only.
     const FileResult written =
-        files.Replace(JoinPath(gameFolder.path, kConfigFileName),
-                      ConfigFileText(settings, composed), NewFile::OwnerOnly);
+        files.Replace(JoinPath(gameFolder.path, kConfigFileName), text, NewFile::OwnerOnly);
     if (!written) return {ConfigWriteResult::FileNotOpened, written.reason};
     return {};
 }

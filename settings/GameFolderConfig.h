@@ -27,14 +27,12 @@ struct ConfigWrite {
     std::error_code reason;
 };
 
-// What kelvrin.cfg in the game folder will hold for a composed text: the text, with the lines of
-// the file standing there that Kelvrin does not write itself kept before its spawnserver line.
-std::string ConfigFileText(const ServerSettings& settings, std::string_view composed);
-
-// Those lines of the game folder's kelvrin.cfg, in their order.
+// The lines of the game folder's kelvrin.cfg that Kelvrin does not write itself, in their order:
+// the ones a save of these settings keeps.
 std::vector<std::string> KeptConfigLines(const ServerSettings& settings);
 
-// Stores the composed text, with the kept lines, as kelvrin.cfg in the game folder.
+// Stores the composed text as kelvrin.cfg in the game folder, with the kept lines of the file
+// standing there before its spawnserver line.
 // FileNotOpened covers every failure after the folder was found; the previous file is then left
 // as it was.
 ConfigWrite WriteServerConfigFile(const ServerSettings& settings, std::string_view composed,

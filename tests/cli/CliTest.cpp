@@ -130,7 +130,7 @@ const Invocation kCommands[] = {
     Row("show",
         {File("dvbase/kelvrin.cfg", Config({"set si_maxPlayers \"5\"", "set logFile \"2\"",
                                             "set si_name \"Caf\xe9\"", "set si_gameType \"CTF\""}) +
-                                        "seta r_mode \"3\"\r\n")},
+                                        "seta r_mode \"3\"\r\n// si_name \"x\"\r\n")},
         {"show"}, 0, TestData("show.txt")),
     // CR LF counts as one character, so the name's "A" is the 5000th character read; options
     // may follow the command.
