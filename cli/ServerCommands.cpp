@@ -54,6 +54,12 @@ std::optional<ServerRecord> RunningServer(const ServerSettings& settings) {
 
 // What kelvrin-cli.exe cannot do: a Windows process cannot become another, and it follows no
 // process it started.
+#ifdef _WIN32
+constexpr bool kFollowsServers = false;
+#else
+constexpr bool kFollowsServers = true;
+#endif
+
 int NotOnWindows(std::string_view what, std::ostream& err) {
     err << "kelvrin-cli: " << what
         << " is not available on Windows: kelvrin-cli.exe starts the game and follows it no "
@@ -96,7 +102,7 @@ int Start(const Invocation& invocation, ServerSettings& settings, std::ostream& 
         }
     }
     if (invocation.foreground) {
-        if (MakeForegroundLauncher() == nullptr) return NotOnWindows("start --foreground", err);
+        if (!kFollowsServers) return NotOnWindows("start --foreground", err);
         RecordedForeground launcher(settings);
         // Returns only when the game could not be started.
         return Report(StartServer(settings, launcher), out, err);
@@ -117,7 +123,7 @@ int Start(const Invocation& invocation, ServerSettings& settings, std::ostream& 
 }
 
 int Status(const ServerSettings& settings, std::ostream& out, std::ostream& err) {
-    if (MakeForegroundLauncher() == nullptr) return NotOnWindows("status", err);
+    if (!kFollowsServers) return NotOnWindows("status", err);
     const std::optional<ServerRecord> record = ReadServerRecord(settings);
     if (!record) {
         out << "not running: no server is recorded in game folder " << Quoted(settings.gameFolder)
@@ -141,7 +147,7 @@ int Status(const ServerSettings& settings, std::ostream& out, std::ostream& err)
 
 int Stop(const Invocation& invocation, const ServerSettings& settings, std::ostream& out,
          std::ostream& err) {
-    if (MakeForegroundLauncher() == nullptr) return NotOnWindows("stop", err);
+    if (!kFollowsServers) return NotOnWindows("stop", err);
     const std::optional<ServerRecord> record = ReadServerRecord(settings);
     if (!record || StateOf(*record) != ServerState::Running) {
         // A record of a server that ended stays no longer; nothing is signalled.
