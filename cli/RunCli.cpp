@@ -56,17 +56,6 @@ std::string NoSuchFolder(const std::string& folder, const std::vector<std::strin
            cli::NearestHint(folder, names);
 }
 
-// Makes the store hold what the window shows, as its copy-back before every save does: odd
-// player counts become the even entry shown, switches 1 or 0. A value the window cannot show
-// stays as it is.
-void TakeShownValues(ServerSettings& settings) {
-    for (const SettingDescription& setting : kSettingDescriptions) {
-        if (const auto value = ReadTypedValue(setting, ShownValue(settings, setting))) {
-            StoreValue(settings, setting, *value);
-        }
-    }
-}
-
 }  // namespace
 
 int RunCli(const std::vector<std::string>& arguments, std::ostream& out, std::ostream& err) {

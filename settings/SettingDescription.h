@@ -160,4 +160,9 @@ void StoreValue(ServerSettings& settings, const SettingDescription& setting,
 void StorePlayerCount(ServerSettings& settings, std::int32_t ServerSettings::*count,
                       std::int32_t value);
 
+// Makes the store hold what the window shows, as its copy-back before every save does: odd
+// player counts become the even entry shown, switches 1 or 0. A value the window cannot show
+// stays as it is.
+void TakeShownValues(ServerSettings& settings);
+
 }  // namespace kelvrin
