@@ -173,9 +173,6 @@ void StorePlayerCount(ServerSettings& settings, std::int32_t ServerSettings::*co
     }
 }
 
-// Makes the store hold what the window shows, as its copy-back before every save does: odd
-// player counts become the even entry shown, switches 1 or 0. A value the window cannot show
-// stays as it is.
 void TakeShownValues(ServerSettings& settings) {
     for (const SettingDescription& setting : kSettingDescriptions) {
         if (const auto value = ReadTypedValue(setting, ShownValue(settings, setting))) {
