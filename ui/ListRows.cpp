@@ -3,16 +3,10 @@
 #include <algorithm>
 #include <cstddef>
 
+#include "dialogs/LongestRows.h"
 #include "ui/WindowText.h"
 
 namespace kelvrin {
-
-namespace {
-
-// So many of the longest names are measured for the list's width.
-constexpr std::size_t kMeasuredNames = 8;
-
-}  // namespace
 
 void ListRows::SetRows(const std::vector<std::string>& rows) {
     beginResetModel();
@@ -76,19 +70,8 @@ void RowList::SetRows(const std::vector<std::string>& rows) {
 // that thousands of rows fill at once; the list then scrolls sideways to the widest of them.
 void RowList::FitRowsToWidestNames(const std::vector<std::string>& rows) {
     if (rows.empty()) return;
-    // The rows of the longest names, longest first; one pass, as most names are no longer.
-    std::vector<std::size_t> longest;
-    for (std::size_t row = 0; row < rows.size(); ++row) {
-        const std::size_t length = rows[row].size();
-        if (longest.size() == kMeasuredNames && length <= rows[longest.back()].size()) continue;
-        if (longest.size() == kMeasuredNames) longest.pop_back();
-        const auto place = std::find_if(longest.begin(), longest.end(), [&](std::size_t other) {
-            return rows[other].size() < length;
-        });
-        longest.insert(place, row);
-    }
     QSize widest = sizeHintForIndex(rows_->index(0));
-    for (const std::size_t row : longest) {
+    for (const std::size_t row : LongestRows(rows)) {
         const QSize size = sizeHintForIndex(rows_->index(static_cast<int>(row)));
         widest.setWidth(std::max(widest.width(), size.width()));
     }

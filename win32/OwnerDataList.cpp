@@ -6,6 +6,7 @@
 #include <cwctype>
 #include <utility>
 
+#include "dialogs/LongestRows.h"
 #include "win32/WindowText.h"
 
 namespace kelvrin {
@@ -47,23 +48,13 @@ void OwnerDataList::SetRows(std::vector<std::string> rows) {
     InvalidateRect(list_, nullptr, TRUE);
 }
 
-// Only so many of the longest rows by bytes are measured, so that thousands fill at once.
 int OwnerDataList::WidestRow() const {
-    constexpr std::size_t kMeasuredRows = 8;
-    std::vector<const std::string*> longest;
-    longest.reserve(rows_.size());
-    for (const std::string& row : rows_) longest.push_back(&row);
-    const auto measured =
-        longest.begin() + static_cast<std::ptrdiff_t>(std::min(kMeasuredRows, longest.size()));
-    std::partial_sort(
-        longest.begin(), measured, longest.end(),
-        [](const std::string* a, const std::string* b) { return a->size() > b->size(); });
     const HDC dc = GetDC(list_);
     const HGDIOBJ previous =
         SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(list_, WM_GETFONT, 0, 0)));
     int widest = 0;
-    for (auto row = longest.begin(); row != measured; ++row) {
-        const std::wstring text = WideFromName(**row);
+    for (const std::size_t row : LongestRows(rows_)) {
+        const std::wstring text = WideFromName(rows_[row]);
         SIZE size{};
         GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
         widest = std::max(widest, static_cast<int>(size.cx));
