@@ -55,7 +55,7 @@ std::string ProgramHelp() {
     for (const CommandInfo& command : CommandInfos()) {
         if (command.hidden) continue;
         std::string usage = "  " + std::string(command.name);
-        if (!command.arguments.empty()) usage += " " + std::string(command.arguments);
+        if (!command.arguments.empty()) usage.append(" ").append(command.arguments);
         // A long usage puts its summary on a line of its own.
         constexpr std::size_t kColumn = 25;
         usage += usage.size() + 2 > kColumn ? "\n" + std::string(kColumn, ' ')
@@ -71,8 +71,9 @@ std::string ProgramHelp() {
 
 std::string CommandHelp(const CommandInfo& command) {
     std::string help = std::string(kUsageStart) + std::string(command.name);
-    if (!command.arguments.empty()) help += " " + std::string(command.arguments);
-    help += "\n" + Wrapped(command.description, "", 79);
+    // Appended piece by piece: GCC 12 warns wrongly of an overlap in " " + text at -O2.
+    if (!command.arguments.empty()) help.append(" ").append(command.arguments);
+    help.append("\n").append(Wrapped(command.description, "", 79));
     if (command.command == Command::Set) help += "\nSettings:\n" + SettingsHelp();
     return help;
 }
