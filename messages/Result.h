@@ -42,8 +42,8 @@ enum class Refusal {
 };
 std::error_code MakeReason(Refusal refusal);
 
-// The message the windows show for a result, exactly as they always have; empty when there is
-// nothing to show (the game started, nothing done).
+// The message the windows show for a result, and kelvrin-cli prints before the reason; empty
+// when there is nothing to show (the game started, nothing done).
 std::string OperatorMessage(const Result& result);
 
 }  // namespace kelvrin
