@@ -84,12 +84,12 @@ std::optional<std::string> ComposeServerConfig(ServerSettings& settings, std::si
     for (std::size_t row = 1; row < kSwitchSettings.size(); ++row) {
         cfg.Set(kSwitchSettings[row].name, SwitchValue(s.*kSwitchSettings[row].field));
     }
-    if (s.logFile != 0) cfg.Set("logFileName", "kelvrin.log");
+    if (s.logFile != 0) cfg.Set(kLogFileNameVariable, "kelvrin.log");
     // The game must not run the cycle from this file; the reader takes the switch back from here.
     cfg.Line("//set ", "si_mapCycle", " ", SwitchValue(s.si_mapCycle));
-    cfg.Set("si_usePass", s.g_password.empty() ? "0" : "1");
+    cfg.Set(kUsePassVariable, s.g_password.empty() ? "0" : "1");
     cfg.Set("si_map", TextValue(s.si_map));
-    cfg.Set("g_mapcycle", "");
+    cfg.Set(kMapCycleVariable, "");
     if (s.net_LANServer == 0) {
         const std::string* masters[] = {&s.sv_master1, &s.sv_master2, &s.sv_master3, &s.sv_master4,
                                         &s.sv_master5};
@@ -99,7 +99,7 @@ std::optional<std::string> ComposeServerConfig(ServerSettings& settings, std::si
             cfg.Line("set ", name, "  ", TextValue(*masters[number]));
         }
     }
-    cfg.Word("spawnserver");
+    cfg.Word(kSpawnCommand);
     // Only when the very last line feed fits is the text whole.
     if (!cfg.Word("\n")) return std::nullopt;
     settings.si_autobalance = s.si_autobalance;

@@ -12,6 +12,12 @@ namespace kelvrin {
 inline constexpr std::size_t kConfigCapacity = 5000;
 inline constexpr std::size_t kMaxWrittenTextLength = 199;
 
+// The variables the writer sets besides the settings, and the command that ends the file.
+inline constexpr std::string_view kLogFileNameVariable = "logFileName";
+inline constexpr std::string_view kUsePassVariable = "si_usePass";
+inline constexpr std::string_view kMapCycleVariable = "g_mapcycle";
+inline constexpr std::string_view kSpawnCommand = "spawnserver";
+
 // The text of kelvrin.cfg for the store, with LF line ends; for DM and Tourney the three
 // teamplay switches are written, and then stored, as off. Nothing when the text does not fit the
 // capacity (terminating zero included): nothing may then be written, and the store is as it was.

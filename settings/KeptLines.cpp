@@ -6,6 +6,7 @@
 #include <unordered_set>
 
 #include "files/TextCompare.h"
+#include "settings/ConfigWriter.h"
 #include "settings/SettingDescription.h"
 
 namespace kelvrin {
@@ -13,10 +14,9 @@ namespace kelvrin {
 namespace {
 
 // What Kelvrin writes besides its settings.
-constexpr std::array<std::string_view, 3> kWrittenVariables = {"logFileName", "si_usePass",
-                                                               "g_mapcycle"};
+constexpr std::array<std::string_view, 3> kWrittenVariables = {kLogFileNameVariable,
+                                                               kUsePassVariable, kMapCycleVariable};
 constexpr std::array<std::string_view, 4> kSetCommands = {"set", "seta", "sets", "setu"};
-constexpr std::string_view kSpawn = "spawnserver";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
 
@@ -59,7 +59,7 @@ bool IsKelvrinsLine(std::string_view line) {
         if (word.empty()) word = Lowered(NextWord(line));
         return word == "set" && Lowered(NextWord(line)) == "si_mapcycle";
     }
-    if (word == kSpawn) return true;
+    if (word == kSpawnCommand) return true;
     const bool set =
         std::find(kSetCommands.begin(), kSetCommands.end(), word) != kSetCommands.end();
     return set && IsKelvrinsVariable(NextWord(line));
@@ -102,7 +102,7 @@ std::vector<std::string> KeptLines(std::string_view fileText, std::string_view c
 
 std::string WithKeptLines(std::string_view composed, const std::vector<std::string>& kept) {
     if (kept.empty()) return std::string(composed);
-    const std::size_t spawn = std::min(composed.rfind(kSpawn), composed.size());
+    const std::size_t spawn = std::min(composed.rfind(kSpawnCommand), composed.size());
     std::string text(composed.substr(0, spawn));
     for (const std::string& line : kept) text.append(line).push_back('\n');
     return text.append(composed.substr(spawn));
