@@ -104,4 +104,9 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::ostr
     return commandLine;
 }
 
+std::optional<std::string> StartDirectoryOf(
+    const CommandLine& commandLine, const std::function<std::optional<std::string>()>& choose) {
+    return commandLine.chooseFolder ? choose() : commandLine.startDirectory;
+}
+
 }  // namespace kelvrin

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -23,5 +24,11 @@ CommandLine ReadCommandLine(const std::vector<std::string>& arguments, std::ostr
                             std::ostream& err);
 
 std::vector<std::string> ArgumentsOf(int argc, char** argv);
+
+// The start directory of the run: the one the command line gives, or, when it asks for a
+// choice, the folder chosen. Nothing when the choice is cancelled: the run ends before anything
+// is read or written.
+std::optional<std::string> StartDirectoryOf(
+    const CommandLine& commandLine, const std::function<std::optional<std::string>()>& choose);
 
 }  // namespace kelvrin

@@ -14,13 +14,9 @@ CKelvrinApp::CKelvrinApp(int& argc, char** argv)
 }
 
 int CKelvrinApp::InitInstance(const CommandLine& commandLine) {
-    settings_.startDirectory = commandLine.startDirectory;
-    if (commandLine.chooseFolder) {
-        const std::optional<std::string> chosen = ChooseStartDirectory();
-        // Cancel quits before anything is read or written.
-        if (!chosen) return 0;
-        settings_.startDirectory = *chosen;
-    }
+    const std::optional<std::string> start = StartDirectoryOf(commandLine, ChooseStartDirectory);
+    if (!start) return 0;
+    settings_.startDirectory = *start;
     CKelvrinDlg dialog(settings_, *launcher_, dialogs_, links_);
     TemplateWindow window(dialog);
     dialogs_.SetOwner(&window);

@@ -58,14 +58,11 @@ int WINAPI wWinMain(HINSTANCE /*instance*/, HINSTANCE /*previous*/, PWSTR /*line
     const INITCOMMONCONTROLSEX controls{sizeof(INITCOMMONCONTROLSEX),
                                         ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
     InitCommonControlsEx(&controls);
+    const std::optional<std::string> start =
+        kelvrin::StartDirectoryOf(commandLine, kelvrin::ChooseStartDirectory);
+    if (!start) return 0;
     kelvrin::ServerSettings settings;
-    settings.startDirectory = commandLine.startDirectory;
-    if (commandLine.chooseFolder) {
-        const std::optional<std::string> chosen = kelvrin::ChooseStartDirectory();
-        // Cancel quits before anything is read or written.
-        if (!chosen) return 0;
-        settings.startDirectory = *chosen;
-    }
+    settings.startDirectory = *start;
     const auto launcher = kelvrin::MakeSystemLauncher();
     kelvrin::ModalDialogRunner dialogs;
     kelvrin::ShellLinkOpener links;
