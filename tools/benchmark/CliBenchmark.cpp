@@ -13,6 +13,7 @@
 
 #include "cli/RunCli.h"
 #include "tools/benchmark/InstructionCount.h"
+#include "tools/benchmark/Median.h"
 
 namespace kelvrin::tools {
 
@@ -69,12 +70,6 @@ double TimeRun(const Command& command, const std::string& startDirectory) {
     counted.End();
     if (code != 0) std::fprintf(stderr, "kelvrin-cli failed: %s", err.str().c_str());
     return spent;
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 std::optional<double> CountRun(const Command& command, const std::string& startDirectory) {

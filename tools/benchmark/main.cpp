@@ -54,6 +54,7 @@
 #include "settings/ServerSettings.h"
 #include "tools/benchmark/CliBenchmark.h"
 #include "tools/benchmark/InstructionCount.h"
+#include "tools/benchmark/Median.h"
 #include "tools/common/QuietServices.h"
 #include "ui/DialogUnits.h"
 #include "ui/TemplateWindow.h"
@@ -94,12 +95,7 @@ extern "C" int fdatasync(int fd) { return CountedSync(SYS_fdatasync, fd); }
 namespace {
 
 using namespace kelvrin;
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
-}
+using tools::Median;
 
 // A name of the numbered series, in one of three letter cases; the numbers are scrambled so
 // that the directory does not hold them in order.
@@ -381,7 +377,7 @@ struct Series {
     std::vector<double> times = {};
     std::optional<double> instructions = {};
 
-    double Median() const { return ::Median(times); }
+    double Median() const { return tools::Median(times); }
 };
 
 // A round's figures meet the same load of the machine, so two figures are compared round by

@@ -31,6 +31,7 @@
 #include "files/WideText.h"
 #include "maps/MapList.h"
 #include "settings/ServerSettings.h"
+#include "tools/benchmark/Median.h"
 #include "tools/common/QuietServices.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/DialogWindow.h"
@@ -39,6 +40,7 @@
 namespace {
 
 using namespace kelvrin;
+using tools::Median;
 
 double Milliseconds() {
     LARGE_INTEGER now{};
@@ -46,12 +48,6 @@ double Milliseconds() {
     QueryPerformanceCounter(&now);
     QueryPerformanceFrequency(&frequency);
     return static_cast<double>(now.QuadPart) * 1e3 / static_cast<double>(frequency.QuadPart);
-}
-
-double Median(std::vector<double> values) {
-    std::sort(values.begin(), values.end());
-    const std::size_t middle = values.size() / 2;
-    return values.size() % 2 == 1 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
 }
 
 // Shows the window and handles its messages until it has painted and none is left.
