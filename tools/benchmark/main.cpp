@@ -55,6 +55,7 @@
 #include "tools/benchmark/CliBenchmark.h"
 #include "tools/benchmark/InstructionCount.h"
 #include "tools/benchmark/Median.h"
+#include "tools/benchmark/SeriesName.h"
 #include "tools/common/QuietServices.h"
 #include "ui/DialogUnits.h"
 #include "ui/TemplateWindow.h"
@@ -96,18 +97,7 @@ namespace {
 
 using namespace kelvrin;
 using tools::Median;
-
-// A name of the numbered series, in one of three letter cases; the numbers are scrambled so
-// that the directory does not hold them in order.
-std::string SeriesName(const char* stem, int i, int count, const char* suffix) {
-    const long number = (static_cast<long>(i) * 7919) % count;
-    std::string name = stem;
-    if (i % 3 == 1) std::transform(name.begin(), name.end(), name.begin(), ::toupper);
-    if (i % 3 == 2) name[0] = static_cast<char>(::toupper(name[0]));
-    char digits[16];
-    std::snprintf(digits, sizeof digits, "%06ld", number);
-    return name + digits + suffix;
-}
+using tools::SeriesName;
 
 // A start directory with the game folder dvbase, more game folders beside it and map files in
 // dvbase/mp.

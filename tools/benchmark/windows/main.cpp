@@ -32,6 +32,7 @@
 #include "maps/MapList.h"
 #include "settings/ServerSettings.h"
 #include "tools/benchmark/Median.h"
+#include "tools/benchmark/SeriesName.h"
 #include "tools/common/QuietServices.h"
 #include "win32/DialogTemplateBuilder.h"
 #include "win32/DialogWindow.h"
@@ -41,6 +42,7 @@ namespace {
 
 using namespace kelvrin;
 using tools::Median;
+using tools::SeriesName;
 
 double Milliseconds() {
     LARGE_INTEGER now{};
@@ -103,15 +105,6 @@ double TimeMainWindow() {
     return Milliseconds() - start;
 }
 
-// Names in no order and of mixed letter case, as the Linux benchmark makes them.
-std::wstring SeriesName(int i, int count) {
-    wchar_t name[32] = {};
-    const long long number = static_cast<long long>(i) * 7919 % count;
-    const wchar_t* stem = i % 3 == 1 ? L"MAP" : i % 3 == 2 ? L"Map" : L"map";
-    std::swprintf(name, 32, L"%ls%06lld.map", stem, number);
-    return name;
-}
-
 // A start directory with the game folder dvbase holding so many empty map files in dvbase/mp;
 // one that a run before made whole is taken as it is.
 std::filesystem::path MakeInstallation(const std::filesystem::path& root, int maps) {
@@ -121,8 +114,9 @@ std::filesystem::path MakeInstallation(const std::filesystem::path& root, int ma
     std::filesystem::remove_all(root);
     std::filesystem::create_directories(folder);
     for (int i = 0; i < maps; ++i) {
-        const HANDLE file = CreateFileW((folder / SeriesName(i, maps)).c_str(), GENERIC_WRITE, 0,
-                                        nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+        const HANDLE file =
+            CreateFileW((folder / WideFromUtf8(SeriesName("map", i, maps, ".map"))).c_str(),
+                        GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             std::fprintf(stderr, "cannot make the map files in %ls\n", folder.c_str());
             std::exit(1);
@@ -171,7 +165,7 @@ double TimeListFill(const std::filesystem::path& root, const std::vector<std::st
 
 std::vector<std::string> MapNames(int count) {
     std::vector<std::string> names;
-    for (int i = 0; i < count; ++i) names.push_back(Utf8FromWide(SeriesName(i, count)));
+    for (int i = 0; i < count; ++i) names.push_back(SeriesName("map", i, count, ".map"));
     return names;
 }
 
